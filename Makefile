@@ -1,0 +1,20 @@
+# Each target installs what a fresh Debian 12 machine lacks, then configures and builds.
+.PHONY: deps build build-sanitize test demo
+
+deps:
+	scripts/install-deps
+
+build: deps
+	cmake --preset default >/dev/null
+	cmake --build --preset default -j2
+
+build-sanitize: deps
+	cmake --preset sanitize >/dev/null
+	cmake --build --preset sanitize -j2
+
+test: build build-sanitize
+	ctest --preset default
+	ctest --preset sanitize
+
+demo: build
+	scripts/demo

@@ -1,0 +1,37 @@
+// Whole-file operations built on the Platform seam, so that the real system
+// and the fault-injecting fake run the same steps.
+#ifndef PHOTOPAGES_PLATFORM_FILE_OPS_H_
+#define PHOTOPAGES_PLATFORM_FILE_OPS_H_
+
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace photopages {
+
+// Copies `source` to `target`, replacing the target whole: content byte for
+// byte, permission bits and last-write time (to the nanosecond). When both
+// name the same file nothing happens. A read-only file at the target is never
+// replaced: when it already holds the source's bytes it counts as the copy,
+// otherwise the target cannot be created. On failure an earlier file at the
+// target stays intact.
+// Throws EFOpenError(source), EFCreateError(target), EReadError, EWriteError.
+void CopyFileReplacing(Platform& platform, const AnsiString& source,
+                       const AnsiString& target);
+
+// Writes `content` as the whole of the file at `path`, replacing it, with the
+// permission bits of a new file. A read-only file or a folder at the path
+// cannot be created. On failure an earlier file at the path stays intact.
+// Throws EFCreateError(path), EWriteError.
+void WriteFileReplacing(Platform& platform, const AnsiString& path,
+                        std::string_view content);
+
+// The whole content of the ordinary file at `path`.
+// Throws EFOpenError(path); EReadError when fewer bytes can be read than the
+// file's size; EOutOfMemory when the memory for them cannot be had.
+std::string ReadWholeFile(Platform& platform, const AnsiString& path);
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_PLATFORM_FILE_OPS_H_
