@@ -1,11 +1,11 @@
 #include "common/codepage.h"
 
-#include "common/ansi.h"
-
 #include <errno.h>
 #include <iconv.h>
 
 #include <stdexcept>
+
+#include "common/ansi.h"
 
 namespace photopages {
 namespace {

@@ -5,8 +5,8 @@
 #define PHOTOPAGES_COMMON_ERRORS_H_
 
 #include <exception>
-#include <utility>
 #include <string_view>
+#include <utility>
 
 #include "common/ansi.h"
 

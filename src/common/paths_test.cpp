@@ -25,12 +25,12 @@ void ExpectSplits(const PathCase& c, const PathSyntax& syntax) {
 
 TEST(PathsTest, WindowsSyntax) {
   const PathCase cases[] = {
-      {"C:\\Photos\\Album\\tool.exe", "C:\\Photos\\Album\\", "C:\\Photos\\Album",
-       "tool.exe", ".exe"},
+      {"C:\\Photos\\Album\\tool.exe", "C:\\Photos\\Album\\",
+       "C:\\Photos\\Album", "tool.exe", ".exe"},
       {"C:\\tool.exe", "C:\\", "C:\\", "tool.exe", ".exe"},
       {"C:tool.exe", "C:", "C:", "tool.exe", ".exe"},
-      {"\\\\server\\share\\tool.exe", "\\\\server\\share\\", "\\\\server\\share",
-       "tool.exe", ".exe"},
+      {"\\\\server\\share\\tool.exe", "\\\\server\\share\\",
+       "\\\\server\\share", "tool.exe", ".exe"},
       {"\\tool", "\\", "\\", "tool", ""},
       {"tool", "", "", "tool", ""},
       {"", "", "", "", ""},

@@ -1,0 +1,30 @@
+#include "app/form1.h"
+
+#include "app/command_line.h"
+#include "app/photo_run.h"
+#include "common/paths.h"
+
+namespace photopages {
+
+TForm1::TForm1(Platform& platform)
+    : platform_(platform), namer_(platform), file_list_box1_(platform) {}
+
+void TForm1::FormCreate() {
+  std::vector<AnsiString> arguments =
+      SplitCommandLine(platform_.RawCommandLine());
+  argument_count_ = arguments.size() - 1;
+  list_box1_.insert(list_box1_.end(), arguments.begin() + 1, arguments.end());
+}
+
+void TForm1::FormShow() {
+  const AnsiString executable = platform_.ExecutablePath();
+  file_list_box1_.SetDirectory(ExtractFileDir(executable));
+  if (argument_count_ == 0) {
+    const std::vector<AnsiString>& names = file_list_box1_.Items();
+    list_box1_.insert(list_box1_.end(), names.begin(), names.end());
+  }
+  RunPhotos(platform_, namer_, list_box1_, ExtractFilePath(executable),
+            [](const AnsiString&) {});
+}
+
+}  // namespace photopages

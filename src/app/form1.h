@@ -1,0 +1,43 @@
+// The main window's contents and handlers: the input list (ListBox1), the
+// folder listing (FileListBox1) and the two handlers that fill the list and
+// perform the photo run.
+#ifndef PHOTOPAGES_APP_FORM1_H_
+#define PHOTOPAGES_APP_FORM1_H_
+
+#include <vector>
+
+#include "app/file_list_box.h"
+#include "common/ansi.h"
+#include "naming/timestamp_name.h"
+#include "platform/platform.h"
+#include "window/application.h"
+
+namespace photopages {
+
+class TForm1 : public MainFormHandlers {
+ public:
+  explicit TForm1(Platform& platform);
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
+
+  // Appends the command-line arguments, in order, to the input list.
+  void FormCreate() override;
+
+  // Makes the program folder the current directory, completes the input list
+  // from its listing when there were no arguments, and runs every photo.
+  // Throws the first error of the run.
+  void FormShow() override;
+
+  const std::vector<AnsiString>& ListBox1() const { return list_box1_; }
+
+ private:
+  Platform& platform_;
+  TimestampNamer namer_;
+  FileListBox file_list_box1_;
+  std::vector<AnsiString> list_box1_;
+  size_t argument_count_ = 0;
+};
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_APP_FORM1_H_

@@ -1,0 +1,12 @@
+#include "app/form1.h"
+#include "platform/posix_platform.h"
+#include "window/application.h"
+#include "window/headless_backend.h"
+
+int main(int argc, char** argv) {
+  photopages::PosixPlatform platform(argc, argv);
+  photopages::TForm1 form(platform);
+  photopages::HeadlessBackend backend;
+  return photopages::RunApplication(
+      photopages::ApplicationTitle(platform.ExecutablePath()), form, backend);
+}

@@ -1,0 +1,39 @@
+// The program's life around the main window: creation, the first show that
+// performs the run, the error box, and the end.
+#ifndef PHOTOPAGES_WINDOW_APPLICATION_H_
+#define PHOTOPAGES_WINDOW_APPLICATION_H_
+
+#include <string_view>
+
+#include "common/ansi.h"
+#include "window/backend.h"
+
+namespace photopages {
+
+// The handlers of the main window, which the album run provides.
+class MainFormHandlers {
+ public:
+  virtual ~MainFormHandlers() = default;
+  virtual void FormCreate() = 0;
+  virtual void FormShow() = 0;
+};
+
+// The executable's file name cut before its first ".", every character after
+// the first in lower case: "PhotoPages" gives "Photopages", "my.tool" "my".
+AnsiString ApplicationTitle(std::string_view executable_path);
+
+// `message` with a period appended when it is not empty and its last byte
+// sorts after ".".
+AnsiString ErrorBoxText(const AnsiString& message);
+
+// Runs the program: FormCreate, then the first show (FormShow). An error from
+// either is shown in the error box, and start-up goes on after one from
+// FormCreate. After a complete run the default beep sounds and the result is
+// 0 (1 when FormCreate failed); after an error in the run the main window is
+// shown until the user closes it, and the result is 1. The run happens once.
+int RunApplication(const AnsiString& title, MainFormHandlers& form,
+                   WindowBackend& backend);
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_WINDOW_APPLICATION_H_

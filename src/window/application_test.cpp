@@ -1,0 +1,113 @@
+#include "window/application.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/codepage.h"
+#include "common/errors.h"
+
+namespace photopages {
+namespace {
+
+TEST(ApplicationTest, TitleFromExecutableName) {
+  struct {
+    const char* path;
+    const char* title;
+  } const cases[] = {
+      {"/usr/x/PhotoPages", "Photopages"},
+      {"/usr/x/PhotoPages.exe", "Photopages"},
+      {"/usr/x/my.tool.exe", "my"},
+      {"/usr/x/photopages", "photopages"},
+      {"/a.b/X", "X"},
+      {"/usr/x/.hidden", ""},
+      {"ABC", "Abc"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ApplicationTitle(c.path), c.title);
+  // A double-byte first character is kept whole, its trail byte unlowered.
+  const std::string so = AnsiFromUtf8("ソ");
+  EXPECT_EQ(ApplicationTitle("/x/" + so + "AB.exe"), so + "ab");
+  EXPECT_EQ(ApplicationTitle("/x/Z" + so + "B"), "Z" + so + "b");
+}
+
+TEST(ApplicationTest, PeriodRule) {
+  struct {
+    std::string message;
+    std::string text;
+  } const cases[] = {
+      {"", ""},
+      {"abc", "abc."},
+      {"x:", "x:."},
+      {"x9", "x9."},
+      {"x.", "x."},
+      {"x)", "x)"},
+      {"x ", "x "},
+      {"x!", "x!"},
+      {"x-", "x-"},
+      {"x/", "x/."},
+      {AnsiFromUtf8("JPEG エラー #52"), AnsiFromUtf8("JPEG エラー #52.")},
+      {AnsiFromUtf8("ストリームへの書き込みエラー"),
+       AnsiFromUtf8("ストリームへの書き込みエラー.")},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ErrorBoxText(c.message), c.text);
+}
+
+// Records what the run asked of the window system.
+class RecordingBackend : public WindowBackend {
+ public:
+  void ShowErrorBox(const AnsiString& caption,
+                    const AnsiString& text) override {
+    events.push_back("box " + caption + " " + text);
+  }
+  void Beep() override { events.push_back("beep"); }
+  void ShowMainWindowUntilClosed() override { events.push_back("window"); }
+  std::vector<std::string> events;
+};
+
+class ScriptedForm : public MainFormHandlers {
+ public:
+  ScriptedForm(bool create_fails, bool show_fails)
+      : create_fails_(create_fails), show_fails_(show_fails) {}
+  void FormCreate() override {
+    ++creates;
+    if (create_fails_) throw EReadError();
+  }
+  void FormShow() override {
+    ++shows;
+    if (show_fails_) throw EJPEG(52);
+  }
+  int creates = 0;
+  int shows = 0;
+
+ private:
+  bool create_fails_;
+  bool show_fails_;
+};
+
+TEST(ApplicationTest, RunEndsByBeepOrByErrorBoxAndWindow) {
+  const std::string read_error = EReadError().Message() + ".";
+  const std::string jpeg_error = EJPEG(52).Message() + ".";
+  struct {
+    bool create_fails;
+    bool show_fails;
+    int result;
+    std::vector<std::string> events;
+  } const cases[] = {
+      {false, false, 0, {"beep"}},
+      {false, true, 1, {"box T " + jpeg_error, "window"}},
+      {true, false, 1, {"box T " + read_error, "beep"}},
+      {true, true, 1, {"box T " + read_error, "box T " + jpeg_error, "window"}},
+  };
+  for (const auto& c : cases) {
+    ScriptedForm form(c.create_fails, c.show_fails);
+    RecordingBackend backend;
+    EXPECT_EQ(RunApplication("T", form, backend), c.result);
+    EXPECT_EQ(backend.events, c.events);
+    EXPECT_EQ(form.creates, 1);
+    EXPECT_EQ(form.shows, 1);
+  }
+}
+
+}  // namespace
+}  // namespace photopages
