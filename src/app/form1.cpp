@@ -27,4 +27,10 @@ void TForm1::FormShow() {
             [](const AnsiString&) {});
 }
 
+MainWindowContents TForm1::Contents() const {
+  MainWindowContents contents;
+  contents.list_box1 = list_box1_;
+  return contents;
+}
+
 }  // namespace photopages

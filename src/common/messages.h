@@ -30,6 +30,7 @@ enum class Message {
   kIconDescription,              // "アイコン"
   kBitmapDescription,            // "ビットマップ"
   kJpegDescription,              // "JPEG イメージファイル"
+  kForm1FontName,                // "ＭＳ Ｐゴシック"
 };
 
 // The text of `message` in code page 932.
