@@ -35,20 +35,19 @@ class StopIcon : public Fl_Widget {
   }
 };
 
-// The message, drawn as it is: no "@" symbols, no shortcut marks.
+// The message, its label drawn as it is: no "@" symbols, no shortcut marks.
 class MessageText : public Fl_Widget {
  public:
-  MessageText(int x, int y, int w, int h, const char* text)
-      : Fl_Widget(x, y, w, h), text_(text) {}
+  MessageText(int x, int y, int w, int h, const std::string& text)
+      : Fl_Widget(x, y, w, h) {
+    copy_label(text.c_str());
+    align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
+  }
   void draw() override {
     fl_font(kWindowFont, kWindowFontPixels);
     fl_color(FL_FOREGROUND_COLOR);
-    fl_draw(text_, x(), y(), w(), h(),
-            FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP, nullptr, 0);
+    fl_draw(label(), x(), y(), w(), h(), align(), nullptr, 0);
   }
-
- private:
-  const char* text_;
 };
 
 }  // namespace
@@ -72,8 +71,7 @@ void RunErrorBox(const std::string& caption, const std::string& text) {
   box.copy_label(caption.c_str());
   box.xclass(caption.c_str());
   StopIcon icon(kMargin, kMargin);
-  MessageText message(2 * kMargin + kIconSize, kMargin, text_w, text_h,
-                      text.c_str());
+  MessageText message(2 * kMargin + kIconSize, kMargin, text_w, text_h, text);
   Fl_Button ok((box_w - kButtonWidth) / 2, 2 * kMargin + text_h, kButtonWidth,
                kButtonHeight, "OK");
   ok.labelfont(kWindowFont);

@@ -111,6 +111,7 @@ void Form1Window::Show() {
   XChangeProperty(fl_display, fl_xid(this), role, XA_STRING, 8, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(kCaption),
                   sizeof(kCaption) - 1);
+  XSync(fl_display, False);
 }
 
 }  // namespace photopages

@@ -24,7 +24,8 @@ class Form1Window : public Fl_Double_Window {
   Form1Window(const Form1Window&) = delete;
   Form1Window& operator=(const Form1Window&) = delete;
 
-  // Maps the window and names its role "Form1", the window's caption.
+  // Maps the window and names its role "Form1", the window's caption. The
+  // window exists on the X server when this returns.
   void Show();
 
  private:
