@@ -10,8 +10,6 @@
 #include <FL/Fl_Browser.H>
 #include <FL/Fl_Input_.H>
 #include <FL/x.H>
-#include <X11/Xatom.h>
-#include <X11/Xutil.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -23,6 +21,7 @@
 #include "common/messages.h"
 #include "picture/test_jpeg.h"
 #include "window/application.h"
+#include "window/x_test_client.h"
 
 namespace photopages {
 namespace {
@@ -42,86 +41,6 @@ bool WaitFor(const std::function<bool()>& done, double seconds = 5) {
 void CallFunction(void* function) {
   (*static_cast<std::function<void()>*>(function))();
 }
-
-// A second client of the X server, as the window manager or the user.
-class XClient {
- public:
-  XClient() : display_(XOpenDisplay(nullptr)) {}
-  ~XClient() { XCloseDisplay(display_); }
-  XClient(const XClient&) = delete;
-  XClient& operator=(const XClient&) = delete;
-
-  bool Viewable(Window window) {
-    XWindowAttributes attributes;
-    return XGetWindowAttributes(display_, window, &attributes) &&
-           attributes.map_state == IsViewable;
-  }
-
-  // The window's client area on the screen: left, top, width, height.
-  Rect Geometry(Window window) {
-    XWindowAttributes attributes;
-    XGetWindowAttributes(display_, window, &attributes);
-    int left, top;
-    Window child;
-    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0,
-                          &left, &top, &child);
-    return {left, top, attributes.width, attributes.height};
-  }
-
-  std::string Property(Window window, const char* name) {
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0,
-                       1024, False, AnyPropertyType, &type, &format, &count,
-                       &after, &data);
-    std::string value(reinterpret_cast<char*>(data), data ? count : 0);
-    XFree(data);
-    return value;
-  }
-
-  // The colour at `x`, `y` of `window`, as 0xRRGGBB.
-  unsigned long Pixel(Window window, int x, int y) {
-    XImage* image = XGetImage(display_, window, x, y, 1, 1, AllPlanes, ZPixmap);
-    const unsigned long pixel = XGetPixel(image, 0, 0);
-    XDestroyImage(image);
-    return pixel & 0xFFFFFF;
-  }
-
-  // Asks `window` to close, as a window manager's close command does.
-  void RequestClose(Window window) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = XInternAtom(display_, "WM_DELETE_WINDOW", False);
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display_, window, False, NoEventMask, &event);
-    XFlush(display_);
-  }
-
-  // Presses and releases the key `keysym` in `window`.
-  void PressKey(Window window, KeySym keysym) {
-    XEvent event{};
-    event.xkey.display = display_;
-    event.xkey.window = window;
-    event.xkey.root = DefaultRootWindow(display_);
-    event.xkey.same_screen = True;
-    event.xkey.keycode = XKeysymToKeycode(display_, keysym);
-    event.xkey.time = CurrentTime;
-    for (int type : {KeyPress, KeyRelease}) {
-      event.xkey.type = type;
-      XSendEvent(display_, window, True,
-                 type == KeyPress ? KeyPressMask : KeyReleaseMask, &event);
-    }
-    XFlush(display_);
-  }
-
- private:
-  Display* display_;
-};
 
 class X11Test : public testing::Test {
  protected:
