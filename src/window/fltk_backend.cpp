@@ -37,21 +37,22 @@ void FltkBackend::Beep() {
   XFlush(fl_display);
 }
 
-Size FltkBackend::PrimaryScreenSize() const {
-  int x, y, w, h;
-  Fl::screen_xywh(x, y, w, h, 0);
-  return {w, h};
+Rect FltkBackend::PrimaryScreen() const {
+  Rect screen;
+  Fl::screen_xywh(screen.left, screen.top, screen.width, screen.height, 0);
+  return screen;
 }
 
 std::unique_ptr<Form1Window> FltkBackend::BuildMainWindow(
     const AnsiString& title, const MainWindowContents& contents) const {
   const Form1Layout layout = LayOutForm1(text_height_, contents.image1_size);
-  int screen_x, screen_y, screen_w, screen_h;
-  Fl::screen_xywh(screen_x, screen_y, screen_w, screen_h, 0);
-  const Point centred = CentredPosition({screen_w, screen_h}, layout.client);
+  const Rect screen = PrimaryScreen();
+  const Point centred =
+      CentredPosition({screen.width, screen.height}, layout.client);
   return std::make_unique<Form1Window>(
       Utf8FromAnsi(title), contents, layout,
-      Point{screen_x + centred.left, screen_y + centred.top}, palette_colours_);
+      Point{screen.left + centred.left, screen.top + centred.top},
+      palette_colours_);
 }
 
 void FltkBackend::ShowMainWindowUntilClosed(

@@ -60,10 +60,13 @@ TEST_F(X11MainWindowTest, WindowFontIsTwelvePixelsHigh) {
   EXPECT_EQ(backend_->TextHeight(), 12);
 }
 
+TEST_F(X11MainWindowTest, PhotosReducedToPaletteOnlyOnEightBitScreens) {
+  EXPECT_EQ(backend_->PaletteColours(), x_.Depth() <= 8 ? 236 : 0);
+}
+
 TEST_F(X11MainWindowTest, PlacedCentredAndSizedToVisibleChildren) {
   ASSERT_EQ(backend_->TextHeight(), 12);
-  const Size screen = backend_->PrimaryScreenSize();
-  ASSERT_EQ(screen, (Size{1024, 768}));
+  ASSERT_EQ(backend_->PrimaryScreen(), (Rect{0, 0, 1024, 768}));
   struct {
     std::optional<Size> picture;
     Rect window;
