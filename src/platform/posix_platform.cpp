@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 #include <stdexcept>
 
 #include "common/codepage.h"
