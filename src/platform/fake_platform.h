@@ -5,15 +5,19 @@
 // Paths are taken as given, "/"-separated; one that does not start with "/"
 // is resolved against the current directory. Folders must be added before
 // files are created in them. Temporary files live in the same file map as
-// every other file, so a test can see whether any are left behind.
+// every other file, so a test can see whether any are left behind. The
+// listing orders names by their ASCII-lowered bytes; a new file gets 0644;
+// there is no "." or ".." in paths and no symbolic link.
 #ifndef PHOTOPAGES_PLATFORM_FAKE_PLATFORM_H_
 #define PHOTOPAGES_PLATFORM_FAKE_PLATFORM_H_
 
 #include <cstdint>
 #include <limits>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
