@@ -122,7 +122,9 @@ TEST(DateFormatTest, TwelveHourClockFromTheLookAhead) {
                     {"am/pm h", "pm 3"},
                     {"h am/pm h", "3 pm 3"},   // Stays on for the format.
                     {"h\x83h am/pm", "3 pm"},  // The h of ド is no field.
-                    {"h\x83" "a/p", "15/p"},  // Nor the a of ヂ.
+                    {"h\x83"
+                     "a/p",
+                     "15/p"},  // Nor the a of ヂ.
                 });
   ExpectFormats(At(2005, 1, 2, 0, 30, 0, 0), FormatSettings{},
                 {{"h:nn am/pm", "12:30 am"}, {"hh:nn", "00:30"}});

@@ -33,7 +33,7 @@ const std::vector<Era>& ErasOfCalendar(int calendar_type) {
       {"明治", 1868, 1, 1},
   });
   static const std::vector<Era> kTaiwan = Convert({{"中華民國", 1912, 1, 1}});
-  // Tangun year 1 is 2333 BC, 2332 years before year 1.
+  // Tangun year 1 is 2333 BC, year -2332 when years are counted through 0.
   static const std::vector<Era> kKorean = Convert({{"단기", -2332, 1, 1}});
   switch (calendar_type) {
     case kJapaneseEraCalendar:

@@ -4,6 +4,7 @@
 #define PHOTOPAGES_NAMING_FORMAT_SETTINGS_H_
 
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "common/ansi.h"
