@@ -2,42 +2,12 @@
 
 #include <gtest/gtest.h>
 #include <locale.h>
-#include <stdlib.h>
 
 #include "common/codepage.h"
+#include "platform/environment_for_test.h"
 
 namespace photopages {
 namespace {
-
-// Sets the locale variables for one test and puts the old values back.
-class ScopedLocaleVariables {
- public:
-  ScopedLocaleVariables(const char* lc_all, const char* lc_time,
-                        const char* lang) {
-    for (int i = 0; i < 3; ++i) {
-      const char* old = getenv(kNames[i]);
-      saved_[i] = old ? std::optional<std::string>(old) : std::nullopt;
-    }
-    Set(0, lc_all);
-    Set(1, lc_time);
-    Set(2, lang);
-  }
-  ~ScopedLocaleVariables() {
-    for (int i = 0; i < 3; ++i)
-      Set(i, saved_[i] ? saved_[i]->c_str() : nullptr);
-  }
-
- private:
-  static constexpr const char* kNames[3] = {"LC_ALL", "LC_TIME", "LANG"};
-  void Set(int i, const char* value) {
-    if (value) {
-      setenv(kNames[i], value, 1);
-    } else {
-      unsetenv(kNames[i]);
-    }
-  }
-  std::optional<std::string> saved_[3];
-};
 
 TEST(LocaleSettingsTest, LocaleNameFromTheFirstVariableSet) {
   struct Case {
@@ -54,7 +24,9 @@ TEST(LocaleSettingsTest, LocaleNameFromTheFirstVariableSet) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.expected);
-    ScopedLocaleVariables variables(c.lc_all, c.lc_time, c.lang);
+    ScopedEnvironmentVariable lc_all("LC_ALL", c.lc_all);
+    ScopedEnvironmentVariable lc_time("LC_TIME", c.lc_time);
+    ScopedEnvironmentVariable lang("LANG", c.lang);
     EXPECT_EQ(UserLocaleName(), c.expected);
   }
 }
