@@ -62,13 +62,15 @@ class TestAlbum {
   }
 
   // Runs the album's program with `arguments` from `working_directory` (the
-  // album when empty), in time zone UTC, with no display.
+  // album when empty), in time zone UTC, with no display, in the locale
+  // `lc_all`.
   RunResult Run(const std::vector<std::string>& arguments,
-                const std::string& working_directory = "") const {
+                const std::string& working_directory = "",
+                const std::string& lc_all = "C.UTF-8") const {
     std::string error_file = dir_.path() + "/../" +
                              std::filesystem::path(path()).filename().string() +
                              ".stderr";
-    std::vector<std::string> env_strings = {"TZ=UTC", "LC_ALL=C.UTF-8",
+    std::vector<std::string> env_strings = {"TZ=UTC", "LC_ALL=" + lc_all,
                                             "PATH=/usr/bin:/bin"};
     std::vector<char*> envp;
     for (auto& s : env_strings) envp.push_back(s.data());

@@ -121,6 +121,27 @@ TEST(AlbumRunTest, AnInputThatCannotBeOpenedStopsTheRunAndCreatesNothing) {
   }
 }
 
+// The user's date conventions decide the century of a two-digit year: the
+// default short date "m/d/yy" moves 1960 to 2060, the Japanese "yyyy/MM/dd"
+// keeps it, whether or not the Japanese locale is installed.
+TEST(AlbumRunTest, TheUsersDateSettingsShapeTheName) {
+  struct {
+    const char* lc_all;
+    const char* copy;
+  } const cases[] = {
+      {"C.UTF-8", "2060年03月04日15時06分07秒03秒.JPEG"},
+      {"ja_JP.UTF-8", "1960年03月04日15時06分07秒03秒.JPEG"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lc_all);
+    TestAlbum album;
+    album.AddFile("old.jpg", SamplePhoto(), -310121633);
+    RunResult result = album.Run({"old.jpg"}, "", c.lc_all);
+    ASSERT_EQ(result.exit_status, 0) << result.standard_error;
+    EXPECT_TRUE(std::filesystem::exists(album.Path(c.copy)));
+  }
+}
+
 TEST(AlbumRunTest, JapaneseNamesReachTheDiskAsUtf8) {
   TestAlbum album;
   album.AddFile("日本語の写真.jpg", SamplePhoto(), kJanuary2005);
