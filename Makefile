@@ -1,5 +1,5 @@
 # Each target installs what a fresh Debian 12 machine lacks, then configures and builds.
-.PHONY: deps build build-sanitize test demo
+.PHONY: deps build build-sanitize test demo bench fuzz
 
 deps:
 	scripts/install-deps
@@ -18,3 +18,15 @@ test: build build-sanitize
 
 demo: build
 	scripts/demo
+
+# Album sizes as COUNTxSIZE, e.g. make bench ALBUMS="500x4M 10000x20K".
+ALBUMS ?= 500x4M 1000x20K 10000x20K
+bench: build
+	bench/bench.py build/photopages $(ALBUMS)
+
+# Seconds per fuzzer, e.g. make fuzz FUZZ_SECONDS=600.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j2
+	fuzz/run-fuzzers $(FUZZ_SECONDS)

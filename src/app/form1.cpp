@@ -3,11 +3,15 @@
 #include "app/command_line.h"
 #include "app/photo_run.h"
 #include "common/paths.h"
+#include "naming/format_settings.h"
+#include "platform/locale_settings.h"
 
 namespace photopages {
 
 TForm1::TForm1(Platform& platform)
-    : platform_(platform), namer_(platform), file_list_box1_(platform) {}
+    : platform_(platform),
+      namer_(platform, ComposeFormatSettings(UserLocaleSettings())),
+      file_list_box1_(platform) {}
 
 void TForm1::FormCreate() {
   std::vector<AnsiString> arguments =

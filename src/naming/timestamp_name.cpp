@@ -1,19 +1,27 @@
 #include "naming/timestamp_name.h"
 
-#include <cstdio>
+#include <utility>
 
-#include "common/codepage.h"
+#include "common/messages.h"
+#include "naming/date_format.h"
+#include "naming/round_trip.h"
+#include "naming/time_value.h"
 
 namespace photopages {
 
+TimestampNamer::TimestampNamer(Platform& platform, FormatSettings settings)
+    : platform_(platform),
+      settings_(std::move(settings)),
+      pattern_(MessageText(Message::kTimestampNamePattern)) {}
+
 AnsiString TimestampNamer::TimestampName(const AnsiString& path) {
-  auto file = platform_.OpenInput(path);
+  std::unique_ptr<InputFile> file = platform_.OpenInput(path);
   LocalDateTime t = platform_.ToLocalTime(file->LastWriteNanoseconds());
-  char buffer[128];
-  std::snprintf(buffer, sizeof buffer,
-                "%04d年%02d月%02d日%02d時%02d分%02d秒%02d秒", t.year, t.month,
-                t.day, t.hour, t.minute, t.second, t.month);
-  return AnsiFromUtf8(buffer);
+  TDateTime value =
+      ComposeDateTime(EncodeDate(t.year, t.month, t.day),
+                      EncodeTime(t.hour, t.minute, t.second, t.millisecond));
+  TDateTime read_back = RoundTrip(value, settings_, platform_.Now().year);
+  return FormatDateTime(pattern_, read_back, settings_);
 }
 
 }  // namespace photopages

@@ -1,18 +1,34 @@
+// Timestamp names: the base name that a photo's copy and page share, made
+// from the photo's last-write time in local time, to the whole second.
 #ifndef PHOTOPAGES_NAMING_TIMESTAMP_NAME_H_
 #define PHOTOPAGES_NAMING_TIMESTAMP_NAME_H_
 
 #include "common/ansi.h"
+#include "naming/format_settings.h"
 #include "platform/platform.h"
 
 namespace photopages {
 
 class TimestampNamer {
  public:
-  explicit TimestampNamer(Platform& platform) : platform_(platform) {}
+  // Names photos with `settings`, the user's date and time settings.
+  TimestampNamer(Platform& platform, FormatSettings settings);
+  TimestampNamer(const TimestampNamer&) = delete;
+  TimestampNamer& operator=(const TimestampNamer&) = delete;
+
+  // The timestamp name of the file at `path`, such as
+  // 2005年01月02日03時04分05秒01秒: year, month, day, hour, minutes, seconds
+  // and the month again, after the time has passed through the date text
+  // round trip. Only opens the file, reads its last-write time and closes
+  // it. Throws EFOpenError when the file cannot be opened (nothing is
+  // created), EConvertError when its local date lies outside years 1 to 9999
+  // or its date text cannot be read back.
   AnsiString TimestampName(const AnsiString& path);
 
  private:
   Platform& platform_;
+  const FormatSettings settings_;
+  const AnsiString& pattern_;
 };
 
 }  // namespace photopages

@@ -1,0 +1,112 @@
+// Test support: an album folder on the real disk holding a copy of the real
+// photopages binary, as a user would set it up, and a way to run it there.
+#ifndef PHOTOPAGES_APP_ALBUM_FOR_TEST_H_
+#define PHOTOPAGES_APP_ALBUM_FOR_TEST_H_
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/temp_dir_for_test.h"
+
+extern char** environ;
+
+namespace photopages {
+
+struct RunResult {
+  int exit_status = -1;
+  std::string standard_error;  // UTF-8
+};
+
+class TestAlbum {
+ public:
+  TestAlbum() { std::filesystem::copy_file(PHOTOPAGES_BINARY, program()); }
+
+  const std::string& path() const { return dir_.path(); }
+  std::string Path(std::string_view name) const { return dir_.Path(name); }
+  std::string program() const { return dir_.Path("photopages"); }
+
+  // Writes `bytes` to `name` in the album, last written at `seconds` since
+  // the epoch plus `nanoseconds`.
+  std::string AddFile(std::string_view name, std::string_view bytes,
+                      time_t seconds, long nanoseconds = 0) const {
+    std::string file = Path(name);
+    WriteTestFile(file, bytes);
+    SetTime(file, seconds, nanoseconds);
+    return file;
+  }
+
+  static void SetTime(const std::string& file, time_t seconds,
+                      long nanoseconds = 0) {
+    timespec times[2] = {{seconds, nanoseconds}, {seconds, nanoseconds}};
+    if (utimensat(AT_FDCWD, file.c_str(), times, 0) != 0) {
+      throw std::runtime_error("cannot set the time of " + file);
+    }
+  }
+
+  // The names in the album folder, sorted bytewise.
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path())) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  // Runs the album's program with `arguments` from `working_directory` (the
+  // album when empty), in time zone UTC, with no display, in the locale
+  // `lc_all`.
+  RunResult Run(const std::vector<std::string>& arguments,
+                const std::string& working_directory = "",
+                const std::string& lc_all = "C.UTF-8") const {
+    std::string error_file = dir_.path() + "/../" +
+                             std::filesystem::path(path()).filename().string() +
+                             ".stderr";
+    std::vector<std::string> env_strings = {"TZ=UTC", "LC_ALL=" + lc_all,
+                                            "PATH=/usr/bin:/bin"};
+    std::vector<char*> envp;
+    for (auto& s : env_strings) envp.push_back(s.data());
+    envp.push_back(nullptr);
+    std::vector<std::string> args = {program()};
+    args.insert(args.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO,
+                                     error_file.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addchdir_np(
+        &actions,
+        (working_directory.empty() ? path() : working_directory).c_str());
+    pid_t pid = 0;
+    int rc =
+        posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) throw std::runtime_error("cannot start " + program());
+    int status = 0;
+    waitpid(pid, &status, 0);
+    RunResult result;
+    result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.standard_error = ReadTestFile(error_file);
+    std::filesystem::remove(error_file);
+    return result;
+  }
+
+ private:
+  ScopedTempDir dir_;
+};
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_APP_ALBUM_FOR_TEST_H_

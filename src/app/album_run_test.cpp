@@ -1,0 +1,155 @@
+// The real program on a real album folder.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/album_for_test.h"
+
+namespace photopages {
+namespace {
+
+std::string SamplePhoto() {
+  return ReadTestFile(std::string(PHOTOPAGES_SOURCE_DIR) +
+                      "/sample/garden.jpg");
+}
+
+timespec LastWrite(const std::string& file) {
+  struct stat st {};
+  EXPECT_EQ(stat(file.c_str(), &st), 0) << file;
+  return st.st_mtim;
+}
+
+// 2005-01-02 03:04:05 UTC.
+constexpr time_t kJanuary2005 = 1104635045;
+// 2005-12-31 23:59:59 UTC.
+constexpr time_t kNewYearsEve2005 = 1136073599;
+
+TEST(AlbumRunTest, CopiesAreNamedAndTimedAfterTheirPhotos) {
+  TestAlbum album;
+  const std::string photo = SamplePhoto();
+  album.AddFile("a.jpg", photo, kJanuary2005, 678'123'456);
+  album.AddFile("b.jpg", photo + "x", kNewYearsEve2005, 999'999'999);
+  chmod(album.Path("b.jpg").c_str(), 0640);
+
+  RunResult result = album.Run({"a.jpg", "b.jpg"});
+  ASSERT_EQ(result.exit_status, 0) << result.standard_error;
+  EXPECT_EQ(result.standard_error, "");
+
+  struct {
+    const char* copy;
+    std::string content;
+    time_t seconds;
+    long nanoseconds;
+    mode_t mode;
+  } const expected[] = {
+      {"2005年01月02日03時04分05秒01秒.JPEG", photo, kJanuary2005, 678'123'456,
+       0644},
+      {"2005年12月31日23時59分59秒12秒.JPEG", photo + "x", kNewYearsEve2005,
+       999'999'999, 0640},
+  };
+  for (const auto& e : expected) {
+    SCOPED_TRACE(e.copy);
+    const std::string copy = album.Path(e.copy);
+    ASSERT_TRUE(std::filesystem::exists(copy));
+    EXPECT_EQ(ReadTestFile(copy), e.content);
+    timespec t = LastWrite(copy);
+    EXPECT_EQ(t.tv_sec, e.seconds);
+    EXPECT_EQ(t.tv_nsec, e.nanoseconds);
+    struct stat st {};
+    stat(copy.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, e.mode);
+  }
+  EXPECT_EQ(ReadTestFile(album.Path("a.jpg")), photo);
+}
+
+TEST(AlbumRunTest, RelativeArgumentNamesAFileInTheProgramFolder) {
+  TestAlbum album;
+  ScopedTempDir elsewhere;
+  album.AddFile("a.jpg", SamplePhoto(), kJanuary2005);
+  WriteTestFile(elsewhere.Path("a.jpg"), "not the photo");
+
+  RunResult result = album.Run({"a.jpg"}, elsewhere.path());
+  ASSERT_EQ(result.exit_status, 0) << result.standard_error;
+  EXPECT_EQ(ReadTestFile(album.Path("2005年01月02日03時04分05秒01秒.JPEG")),
+            SamplePhoto());
+  EXPECT_FALSE(std::filesystem::exists(
+      elsewhere.Path("2005年01月02日03時04分05秒01秒.JPEG")));
+}
+
+TEST(AlbumRunTest, AnInputThatIsItsOwnTargetStaysUnchanged) {
+  TestAlbum album;
+  const std::string copy_name = "2005年01月02日03時04分05秒01秒.JPEG";
+  const std::string copy =
+      album.AddFile(copy_name, SamplePhoto(), kJanuary2005, 5);
+  chmod(copy.c_str(), 0444);
+
+  for (int pass = 0; pass < 2; ++pass) {
+    RunResult result = album.Run({copy_name, copy});
+    ASSERT_EQ(result.exit_status, 0) << result.standard_error;
+  }
+  EXPECT_EQ(ReadTestFile(copy), SamplePhoto());
+  EXPECT_EQ(LastWrite(copy).tv_nsec, 5);
+}
+
+TEST(AlbumRunTest, AnInputThatCannotBeOpenedStopsTheRunAndCreatesNothing) {
+  TestAlbum album;
+  album.AddFile("a.jpg", SamplePhoto(), kJanuary2005);
+  album.AddFile("b.jpg", SamplePhoto(), kNewYearsEve2005);
+  std::filesystem::create_directory(album.Path("folder.jpg"));
+
+  struct {
+    const char* bad_input;
+    const char* message;
+  } const cases[] = {
+      {"missing.jpg", "photopages: ファイル missing.jpg は開けません.\n"},
+      {"folder.jpg", "photopages: ファイル folder.jpg は開けません.\n"},
+      {"絵😀.jpg", "photopages: ファイル 絵?.jpg は開けません.\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bad_input);
+    std::filesystem::remove(album.Path("2005年01月02日03時04分05秒01秒.JPEG"));
+    RunResult result = album.Run({"a.jpg", c.bad_input, "b.jpg"});
+    EXPECT_EQ(result.exit_status, 1);
+    EXPECT_EQ(result.standard_error, c.message);
+    EXPECT_TRUE(std::filesystem::exists(
+        album.Path("2005年01月02日03時04分05秒01秒.JPEG")));
+    EXPECT_FALSE(std::filesystem::exists(
+        album.Path("2005年12月31日23時59分59秒12秒.JPEG")));
+    EXPECT_FALSE(std::filesystem::exists(album.Path("missing.jpg")));
+  }
+}
+
+// The user's date conventions decide the century of a two-digit year: the
+// default short date "m/d/yy" moves 1960 to 2060, the Japanese "yyyy/MM/dd"
+// keeps it, whether or not the Japanese locale is installed.
+TEST(AlbumRunTest, TheUsersDateSettingsShapeTheName) {
+  struct {
+    const char* lc_all;
+    const char* copy;
+  } const cases[] = {
+      {"C.UTF-8", "2060年03月04日15時06分07秒03秒.JPEG"},
+      {"ja_JP.UTF-8", "1960年03月04日15時06分07秒03秒.JPEG"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lc_all);
+    TestAlbum album;
+    album.AddFile("old.jpg", SamplePhoto(), -310121633);
+    RunResult result = album.Run({"old.jpg"}, "", c.lc_all);
+    ASSERT_EQ(result.exit_status, 0) << result.standard_error;
+    EXPECT_TRUE(std::filesystem::exists(album.Path(c.copy)));
+  }
+}
+
+TEST(AlbumRunTest, JapaneseNamesReachTheDiskAsUtf8) {
+  TestAlbum album;
+  album.AddFile("日本語の写真.jpg", SamplePhoto(), kJanuary2005);
+  RunResult result = album.Run({"日本語の写真.jpg"});
+  ASSERT_EQ(result.exit_status, 0) << result.standard_error;
+  EXPECT_EQ(ReadTestFile(album.Path("2005年01月02日03時04分05秒01秒.JPEG")),
+            SamplePhoto());
+}
+
+}  // namespace
+}  // namespace photopages

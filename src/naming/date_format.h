@@ -1,0 +1,45 @@
+// Formatting of time values with format texts such as "yyyy/mm/dd hh:nn:ss".
+#ifndef PHOTOPAGES_NAMING_DATE_FORMAT_H_
+#define PHOTOPAGES_NAMING_DATE_FORMAT_H_
+
+#include <string_view>
+
+#include "common/ansi.h"
+#include "naming/format_settings.h"
+#include "naming/time_value.h"
+
+namespace photopages {
+
+// The longest text that formatting gives; the rest is cut.
+inline constexpr size_t kFormattedTextLimit = 256;
+
+// `value` written with `format`, both code page 932, at most 256 bytes.
+//
+// Letters start fields, matched without regard to case; a field runs over
+// the directly following copies of the same byte. y and yy give the year's
+// last two digits, yyy and longer the year; m and mm the month, mmm the short
+// and mmmm the long month name; d and dd the day, ddd and dddd the short and
+// long weekday name, ddddd the short and dddddd the long date format; h, n, s
+// (and m right after an hour field) the hour, minutes and seconds, z the
+// milliseconds; t the short and tt the long time format; c the short date
+// format and, unless the time is 00:00:00, a space and the long time format;
+// am/pm, a/p and ampm the morning or afternoon mark; aaa and aaaa weekday
+// names; g the era name and e the era year; "/" and ":" the date and time
+// separators. An hour field is on the 12-hour clock when a morning or
+// afternoon field follows it before the next hour field. Text in double or
+// single quotes is copied as it is; an unquoted double-byte character prints
+// nothing. Formats nest two levels deep: a third level prints nothing.
+//
+// Throws EConvertError "日付に変換できない値が渡されました" when the format has
+// a date field and `value` lies outside years 1 to 9999.
+AnsiString FormatDateTime(std::string_view format, TDateTime value,
+                          const FormatSettings& settings);
+
+// The date text of `value`: the short date format, then, unless hour, minute
+// and second are all zero, a space and the long time format; at most 256
+// bytes.
+AnsiString DateText(TDateTime value, const FormatSettings& settings);
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_NAMING_DATE_FORMAT_H_

@@ -1,0 +1,123 @@
+#include "naming/format_settings.h"
+
+#include <charconv>
+
+namespace photopages {
+namespace {
+
+// A numeric locale item as a decimal integer; 0 when unreadable.
+int NumericItem(const std::optional<AnsiString>& item, int missing) {
+  if (!item) return missing;
+  int value = 0;
+  const char* end = item->data() + item->size();
+  auto [ptr, error] = std::from_chars(item->data(), end, value);
+  return error == std::errc() && ptr == end ? value : 0;
+}
+
+char Separator(const std::optional<AnsiString>& item, char missing) {
+  return item && item->size() == 1 ? (*item)[0] : missing;
+}
+
+template <size_t N>
+void TakeNames(const std::array<std::optional<AnsiString>, N>& given,
+               std::array<AnsiString, N>& names) {
+  for (size_t i = 0; i < N; ++i) {
+    if (given[i]) names[i] = *given[i];
+  }
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    char c = text[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != prefix[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+AnsiString EraDateFormat(std::string_view format) {
+  AnsiString result;
+  size_t i = 0;
+  while (i < format.size()) {
+    std::string_view rest = format.substr(i);
+    if (IsLeadByte(static_cast<unsigned char>(rest[0])) && rest.size() > 1) {
+      result.append(rest.substr(0, 2));
+      i += 2;
+    } else if (StartsWithNoCase(rest, "gg")) {
+      result += "ggg";
+      i += 2;
+    } else if (StartsWithNoCase(rest, "yyyy")) {
+      result += "eeee";
+      i += 4;
+    } else if (StartsWithNoCase(rest, "yy")) {
+      result += "ee";
+      i += 2;
+    } else {
+      result += StartsWithNoCase(rest, "y") ? 'e' : rest[0];
+      i += 1;
+    }
+  }
+  return result;
+}
+
+AnsiString WithoutEraFields(std::string_view format) {
+  AnsiString result;
+  for (size_t i = 0; i < format.size(); ++i) {
+    char c = format[i];
+    if (IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < format.size()) {
+      result.append(format.substr(i++, 2));
+    } else if (c != 'g' && c != 'G') {
+      result += c;
+    }
+  }
+  return result;
+}
+
+FormatSettings ComposeFormatSettings(const LocaleSettings& locale) {
+  FormatSettings settings;
+  settings.date_separator = Separator(locale.date_separator, '/');
+  settings.time_separator = Separator(locale.time_separator, ':');
+  settings.decimal_separator = Separator(locale.decimal_separator, '.');
+  settings.short_date_format =
+      locale.short_date_format.value_or(settings.short_date_format);
+  settings.long_date_format =
+      locale.long_date_format.value_or(settings.long_date_format);
+  settings.am_designator = locale.am_designator.value_or("am");
+  settings.pm_designator = locale.pm_designator.value_or("pm");
+
+  int calendar_type = NumericItem(locale.calendar_type, 1);
+  bool cjk = locale.language == "ja" || locale.language == "zh" ||
+             locale.language == "ko";
+  if (IsEraCalendar(calendar_type)) {
+    settings.short_date_format = EraDateFormat(settings.short_date_format);
+    settings.long_date_format = EraDateFormat(settings.long_date_format);
+    settings.eras = ErasOfCalendar(calendar_type);
+  } else if (cjk) {
+    settings.short_date_format = WithoutEraFields(settings.short_date_format);
+    settings.long_date_format = WithoutEraFields(settings.long_date_format);
+  }
+  settings.short_era_is_first_character = locale.language == "ja";
+
+  AnsiString hour = NumericItem(locale.hour_leading_zero, 0) != 0 ? "hh" : "h";
+  AnsiString prefix, suffix;
+  if (NumericItem(locale.twenty_four_hour, 0) == 0) {
+    if (NumericItem(locale.designator_before, 0) != 0) {
+      prefix = "AMPM ";
+    } else {
+      suffix = " AMPM";
+    }
+  }
+  settings.short_time_format = prefix + hour + ":mm" + suffix;
+  settings.long_time_format = prefix + hour + ":mm:ss" + suffix;
+
+  TakeNames(locale.short_month_names, settings.short_month_names);
+  TakeNames(locale.long_month_names, settings.long_month_names);
+  TakeNames(locale.short_day_names, settings.short_day_names);
+  TakeNames(locale.long_day_names, settings.long_day_names);
+  return settings;
+}
+
+}  // namespace photopages

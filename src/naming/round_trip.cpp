@@ -1,0 +1,13 @@
+#include "naming/round_trip.h"
+
+#include "naming/date_format.h"
+#include "naming/date_reader.h"
+
+namespace photopages {
+
+TDateTime RoundTrip(TDateTime value, const FormatSettings& settings,
+                    int current_year) {
+  return ReadDateText(DateText(value, settings), settings, current_year);
+}
+
+}  // namespace photopages

@@ -1,0 +1,24 @@
+// The date text round trip: a photo's time passes through the user's own
+// date and time conventions before it names the photo.
+#ifndef PHOTOPAGES_NAMING_ROUND_TRIP_H_
+#define PHOTOPAGES_NAMING_ROUND_TRIP_H_
+
+#include "naming/format_settings.h"
+#include "naming/time_value.h"
+
+namespace photopages {
+
+// `value` written as its date text and read straight back, with two-digit
+// years placed by `current_year` (1 to 9999). With a four-digit-year short
+// date format and a 24-hour clock (or non-empty designators) this only cuts
+// the time to the whole second; other settings may shift the year by a
+// century, lose the time of day or move an afternoon to the morning. Throws
+// EConvertError "'<date text>' は日付または時刻ではありません" when the date
+// text cannot be read back, and the range error of DecodeDate when `value`
+// lies outside years 1 to 9999.
+TDateTime RoundTrip(TDateTime value, const FormatSettings& settings,
+                    int current_year);
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_NAMING_ROUND_TRIP_H_

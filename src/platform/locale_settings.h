@@ -1,0 +1,54 @@
+// The user's date and time settings as the locale gives them, before the
+// defaults and adjustments that make them usable for formatting.
+#ifndef PHOTOPAGES_PLATFORM_LOCALE_SETTINGS_H_
+#define PHOTOPAGES_PLATFORM_LOCALE_SETTINGS_H_
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "common/ansi.h"
+
+namespace photopages {
+
+// Every item is code page 932 text; an item the locale does not give is
+// empty (std::nullopt), which is not the same as an empty text. Numeric items
+// are decimal text.
+struct LocaleSettings {
+  // The primary language, lower case, such as "ja"; empty when unknown.
+  std::string language;
+  std::optional<AnsiString> calendar_type;  // 1 Gregorian; 3, 4, 5 eras.
+  std::optional<AnsiString> date_separator;
+  std::optional<AnsiString> short_date_format;
+  std::optional<AnsiString> long_date_format;
+  std::optional<AnsiString> time_separator;
+  std::optional<AnsiString> decimal_separator;
+  std::optional<AnsiString> am_designator;
+  std::optional<AnsiString> pm_designator;
+  std::optional<AnsiString> twenty_four_hour;   // "1" for a 24-hour clock.
+  std::optional<AnsiString> hour_leading_zero;  // "1" for "hh".
+  std::optional<AnsiString> designator_before;  // "1" before the time.
+  std::array<std::optional<AnsiString>, 12> short_month_names;
+  std::array<std::optional<AnsiString>, 12> long_month_names;
+  // Sunday first.
+  std::array<std::optional<AnsiString>, 7> short_day_names;
+  std::array<std::optional<AnsiString>, 7> long_day_names;
+};
+
+// The settings of the locale named `locale_name` (such as "ja_JP.UTF-8"):
+// the regional defaults of the ja_JP, en_US, en_GB, de_DE, fr_FR, zh_CN,
+// zh_TW and ko_KR locales, whether or not the locale is installed, with
+// month and weekday names from the installed locale when it is, and nothing
+// (every item empty) for C, POSIX, an empty name or any other locale.
+LocaleSettings LocaleSettingsFor(const std::string& locale_name);
+
+// The name of the user's locale for dates and times: LC_ALL, else LC_TIME,
+// else LANG, the first that is set and not empty; empty when none is.
+std::string UserLocaleName();
+
+// LocaleSettingsFor(UserLocaleName()).
+LocaleSettings UserLocaleSettings();
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_PLATFORM_LOCALE_SETTINGS_H_
