@@ -1,12 +1,9 @@
 #include "picture/jpeg_decode.h"
 
-// clang-format off
 #include <csetjmp>
-#include <cstdio>
-#include <jpeglib.h>
-// clang-format on
-
 #include <new>
+
+#include "picture/libjpeg.h"
 
 namespace photopages {
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "picture/test_jpeg.h"
+#include "picture/coloured_jpeg_for_test.h"
 
 namespace photopages {
 namespace {

@@ -19,7 +19,7 @@
 #include "common/codepage.h"
 #include "common/errors.h"
 #include "common/messages.h"
-#include "picture/test_jpeg.h"
+#include "picture/coloured_jpeg_for_test.h"
 #include "window/application.h"
 #include "window/x_test_client.h"
 

@@ -1,16 +1,15 @@
-// Test photos made on the spot by libjpeg: real JPEG files of any size.
-#ifndef PHOTOPAGES_PICTURE_TEST_JPEG_H_
-#define PHOTOPAGES_PICTURE_TEST_JPEG_H_
-
-// clang-format off
-#include <cstdio>
-#include <jpeglib.h>
-// clang-format on
+// Test photos made on the spot by libjpeg in plain colours, so that a test
+// can tell where a photo is drawn. Header-only, so that it stays out of the
+// library.
+#ifndef PHOTOPAGES_PICTURE_COLOURED_JPEG_FOR_TEST_H_
+#define PHOTOPAGES_PICTURE_COLOURED_JPEG_FOR_TEST_H_
 
 #include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "picture/libjpeg.h"
 
 namespace photopages {
 
@@ -65,4 +64,4 @@ inline std::string MakeTestJpeg(int width, int height, TestColour left,
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_PICTURE_TEST_JPEG_H_
+#endif  // PHOTOPAGES_PICTURE_COLOURED_JPEG_FOR_TEST_H_
