@@ -142,6 +142,44 @@ TEST(AlbumRunTest, TheUsersDateSettingsShapeTheName) {
   }
 }
 
+TEST(AlbumRunTest, APhotoThatIsNotAJpegStopsTheRunAfterItsCopy) {
+  TestAlbum album;
+  const std::string png = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR";
+  album.AddFile("a.jpg", SamplePhoto(), kJanuary2005);
+  album.AddFile("b.JPEG", png, kNewYearsEve2005);
+  album.AddFile("c.jpg", SamplePhoto(), kNewYearsEve2005 + 1);
+  RunResult result = album.Run({"a.jpg", "b.JPEG", "c.jpg"});
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_EQ(result.standard_error, "photopages: JPEG エラー #52.\n");
+  EXPECT_EQ(ReadTestFile(album.Path("2005年12月31日23時59分59秒12秒.JPEG")),
+            png);
+  EXPECT_FALSE(std::filesystem::exists(
+      album.Path("2006年01月01日00時00分00秒01秒.JPEG")));
+}
+
+// With no arguments the program takes its own folder, itself included: the
+// photos that sort before it are done, then its own copy stops the run.
+TEST(AlbumRunTest, WithoutArgumentsTheProgramFolderIsTheAlbum) {
+  TestAlbum album;
+  album.AddFile("Harbour.jpg", SamplePhoto(), kJanuary2005);
+  album.AddFile(".hidden.jpg", SamplePhoto(), kJanuary2005 + 1);
+  album.AddFile("zebra.jpg", SamplePhoto(), kJanuary2005 + 2);
+  std::filesystem::create_directory(album.Path("sub.jpg"));
+  TestAlbum::SetTime(album.program(), kNewYearsEve2005);
+
+  RunResult result = album.Run({});
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_EQ(result.standard_error, "photopages: JPEG エラー #52.\n");
+  EXPECT_TRUE(std::filesystem::exists(
+      album.Path("2005年01月02日03時04分05秒01秒.JPEG")));
+  EXPECT_TRUE(std::filesystem::exists(
+      album.Path("2005年12月31日23時59分59秒12秒.JPEG")));
+  EXPECT_FALSE(std::filesystem::exists(
+      album.Path("2005年01月02日03時04分06秒01秒.JPEG")));
+  EXPECT_FALSE(std::filesystem::exists(
+      album.Path("2005年01月02日03時04分07秒01秒.JPEG")));
+}
+
 TEST(AlbumRunTest, JapaneseNamesReachTheDiskAsUtf8) {
   TestAlbum album;
   album.AddFile("日本語の写真.jpg", SamplePhoto(), kJanuary2005);

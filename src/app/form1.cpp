@@ -11,7 +11,8 @@ namespace photopages {
 TForm1::TForm1(Platform& platform)
     : platform_(platform),
       namer_(platform, ComposeFormatSettings(UserLocaleSettings())),
-      file_list_box1_(platform) {}
+      file_list_box1_(platform),
+      image1_(platform, picture_formats_) {}
 
 void TForm1::FormCreate() {
   std::vector<AnsiString> arguments =
@@ -28,7 +29,7 @@ void TForm1::FormShow() {
     list_box1_.insert(list_box1_.end(), names.begin(), names.end());
   }
   RunPhotos(platform_, namer_, list_box1_, ExtractFilePath(executable),
-            [](const AnsiString&) {});
+            [this](const AnsiString& copy) { image1_.LoadPicture(copy); });
 }
 
 MainWindowContents TForm1::Contents() const {

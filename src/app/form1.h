@@ -1,6 +1,6 @@
 // The main window's contents and handlers: the input list (ListBox1), the
-// folder listing (FileListBox1) and the two handlers that fill the list and
-// perform the photo run.
+// folder listing (FileListBox1), the picture view (Image1) and the two
+// handlers that fill the list and perform the photo run.
 #ifndef PHOTOPAGES_APP_FORM1_H_
 #define PHOTOPAGES_APP_FORM1_H_
 
@@ -9,6 +9,8 @@
 #include "app/file_list_box.h"
 #include "common/ansi.h"
 #include "naming/timestamp_name.h"
+#include "picture/picture_formats.h"
+#include "picture/picture_view.h"
 #include "platform/platform.h"
 #include "window/application.h"
 
@@ -31,11 +33,14 @@ class TForm1 : public MainFormHandlers {
   MainWindowContents Contents() const override;
 
   const std::vector<AnsiString>& ListBox1() const { return list_box1_; }
+  const PictureView& Image1() const { return image1_; }
 
  private:
   Platform& platform_;
   TimestampNamer namer_;
   FileListBox file_list_box1_;
+  PictureFormats picture_formats_;
+  PictureView image1_;
   std::vector<AnsiString> list_box1_;
   size_t argument_count_ = 0;
 };
