@@ -34,6 +34,12 @@ void TForm1::FormShow() {
 
 MainWindowContents TForm1::Contents() const {
   MainWindowContents contents;
+  if (const TJPEGImage* picture = image1_.Picture()) {
+    contents.image1_jpeg = picture->Bytes();
+    if (picture->Width() > 0 && picture->Height() > 0) {
+      contents.image1_size = Size{image1_.Width(), image1_.Height()};
+    }
+  }
   contents.list_box1 = list_box1_;
   return contents;
 }

@@ -80,8 +80,6 @@ Form1Window::Form1Window(const std::string& title,
   label(title_.c_str(), title_.c_str());
   xclass(title_.c_str());
   color(FL_BACKGROUND_COLOR);
-  labelfont(kWindowFont);
-  labelsize(kWindowFontPixels);
   callback(CloseUnlessEscape);
 
   new PictureBox(layout.image1, contents.image1_jpeg, palette_colours);
