@@ -71,8 +71,15 @@ size_t Utf8CharLength(std::string_view rest) {
   return n;
 }
 
+// Length of the code page 932 character at the start of `rest`: a lead byte
+// takes the next byte along only when that byte can be a trail byte, so an
+// ASCII byte after a stray lead byte is kept.
 size_t AnsiCharLength(std::string_view rest) {
-  return IsLeadByte(static_cast<unsigned char>(rest[0])) && rest.size() >= 2
+  if (rest.size() < 2 || !IsLeadByte(static_cast<unsigned char>(rest[0]))) {
+    return 1;
+  }
+  unsigned char trail = static_cast<unsigned char>(rest[1]);
+  return (trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC)
              ? 2
              : 1;
 }

@@ -1,0 +1,200 @@
+#include "platform/fake_platform.h"
+
+#include <time.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "common/errors.h"
+#include "common/paths.h"
+
+namespace photopages {
+
+class FakeInputFile : public InputFile {
+ public:
+  FakeInputFile(FakePlatform& platform, const FakeFile& file)
+      : platform_(platform), file_(file) {}
+
+  uint64_t Size() const override { return file_.bytes.size(); }
+  FileIdentity Identity() const override { return {1, file_.inode}; }
+  unsigned Permissions() const override { return file_.permissions; }
+  int64_t LastWriteNanoseconds() const override {
+    return file_.last_write_nanoseconds;
+  }
+  size_t Read(char* buffer, size_t size) override {
+    if (platform_.Fails(FaultKind::kRead)) throw EReadError();
+    size_t n = std::min(size, file_.bytes.size() - position_);
+    std::copy_n(file_.bytes.data() + position_, n, buffer);
+    position_ += n;
+    return n;
+  }
+
+ private:
+  FakePlatform& platform_;
+  const FakeFile file_;  // As it was when opened.
+  size_t position_ = 0;
+};
+
+class FakeOutputFile : public OutputFile {
+ public:
+  FakeOutputFile(FakePlatform& platform, AnsiString temporary,
+                 AnsiString target)
+      : platform_(platform),
+        temporary_(std::move(temporary)),
+        target_(std::move(target)) {}
+  FakeOutputFile(const FakeOutputFile&) = delete;
+  FakeOutputFile& operator=(const FakeOutputFile&) = delete;
+  ~FakeOutputFile() override {
+    if (!committed_) platform_.files_.erase(temporary_);
+  }
+
+  void Write(const char* data, size_t size) override {
+    if (platform_.Fails(FaultKind::kWrite)) throw EWriteError();
+    uint64_t used = platform_.UsedBytes();
+    uint64_t room = platform_.capacity_ > used ? platform_.capacity_ - used : 0;
+    size_t stored = static_cast<size_t>(std::min<uint64_t>(size, room));
+    File().bytes.append(data, stored);
+    if (stored < size) throw EWriteError();
+  }
+  void CopyFrom(InputFile& input) override {
+    char buffer[4096];
+    while (size_t n = input.Read(buffer, sizeof buffer)) Write(buffer, n);
+  }
+  void SetAttributes(unsigned permissions,
+                     int64_t last_write_nanoseconds) override {
+    File().permissions = permissions;
+    File().last_write_nanoseconds = last_write_nanoseconds;
+  }
+  void SetDefaultPermissions() override { File().permissions = 0644; }
+  void Commit() override {
+    AnsiString target = platform_.Resolve(target_);
+    if (platform_.Fails(FaultKind::kRename) ||
+        platform_.folders_.count(target) != 0) {
+      throw EFCreateError(target_);
+    }
+    platform_.files_[target] = std::move(File());
+    platform_.files_.erase(temporary_);
+    platform_.written_.push_back(target);
+    committed_ = true;
+  }
+
+ private:
+  FakeFile& File() { return platform_.files_.at(temporary_); }
+
+  FakePlatform& platform_;
+  AnsiString temporary_;
+  AnsiString target_;
+  bool committed_ = false;
+};
+
+void FakePlatform::AddFolder(const AnsiString& path) {
+  folders_.insert(Resolve(path));
+}
+
+void FakePlatform::AddFile(const AnsiString& path, std::string bytes,
+                           unsigned permissions,
+                           int64_t last_write_nanoseconds) {
+  files_[Resolve(path)] = {std::move(bytes), permissions,
+                           last_write_nanoseconds, next_inode_++};
+}
+
+int FakePlatform::Count(FaultKind kind) const {
+  auto it = counts_.find(kind);
+  return it == counts_.end() ? 0 : it->second;
+}
+
+void FakePlatform::SetCurrentDirectory(const AnsiString& folder) {
+  AnsiString resolved = Resolve(folder);
+  if (folders_.count(resolved) != 0) {
+    current_directory_ = resolved;
+  } else {
+    throw EInOutError(files_.count(resolved) != 0 ? 3 : 2);
+  }
+}
+
+std::vector<AnsiString> FakePlatform::ListOrdinaryFiles(
+    const AnsiString& folder) {
+  AnsiString resolved = Resolve(folder);
+  if (folders_.count(resolved) == 0) throw EInOutError(2);
+  std::vector<AnsiString> names;
+  for (const auto& [path, file] : files_) {
+    AnsiString name = ExtractFileName(path);
+    if (ExtractFileDir(path) == resolved && name[0] != '.') {
+      names.push_back(name);
+    }
+  }
+  std::sort(names.begin(), names.end(),
+            [](const AnsiString& a, const AnsiString& b) {
+              AnsiString lower_a = AnsiLowerCase(a);
+              AnsiString lower_b = AnsiLowerCase(b);
+              return lower_a != lower_b ? lower_a < lower_b : a < b;
+            });
+  return names;
+}
+
+std::unique_ptr<InputFile> FakePlatform::OpenInput(const AnsiString& path) {
+  auto it = files_.find(Resolve(path));
+  if (Fails(FaultKind::kOpen) || it == files_.end()) throw EFOpenError(path);
+  return std::make_unique<FakeInputFile>(*this, it->second);
+}
+
+std::unique_ptr<OutputFile> FakePlatform::CreateOutput(
+    const AnsiString& target) {
+  AnsiString folder = ExtractFileDir(Resolve(target));
+  if (Fails(FaultKind::kCreate) || folders_.count(folder) == 0) {
+    throw EFCreateError(target);
+  }
+  AnsiString temporary = (folder == "/" ? "" : folder) + "/.photopages-" +
+                         std::to_string(next_temporary_++);
+  files_[temporary] = {std::string(), 0600, 0, next_inode_++};
+  written_.push_back(temporary);
+  return std::make_unique<FakeOutputFile>(*this, temporary, target);
+}
+
+PathInfo FakePlatform::Inspect(const AnsiString& path) {
+  AnsiString resolved = Resolve(path);
+  PathInfo info;
+  if (auto it = files_.find(resolved); it != files_.end()) {
+    info.exists = info.is_regular = true;
+    info.read_only = (it->second.permissions & 0222) == 0;
+    info.identity = {1, it->second.inode};
+  } else if (folders_.count(resolved) != 0) {
+    info.exists = info.is_directory = true;
+  }
+  return info;
+}
+
+LocalDateTime FakePlatform::ToLocalTime(int64_t nanoseconds) {
+  constexpr int64_t kPerSecond = 1'000'000'000;
+  int64_t rest = nanoseconds % kPerSecond;
+  time_t seconds = nanoseconds / kPerSecond - (rest < 0 ? 1 : 0) + utc_offset_;
+  if (rest < 0) rest += kPerSecond;
+  tm fields{};
+  gmtime_r(&seconds, &fields);
+  return {fields.tm_year + 1900,
+          fields.tm_mon + 1,
+          fields.tm_mday,
+          fields.tm_hour,
+          fields.tm_min,
+          fields.tm_sec,
+          static_cast<int>(rest / 1'000'000)};
+}
+
+AnsiString FakePlatform::Resolve(const AnsiString& path) const {
+  if (!path.empty() && path[0] == '/') return path;
+  return (current_directory_ == "/" ? "" : current_directory_) + "/" + path;
+}
+
+bool FakePlatform::Fails(FaultKind kind) {
+  int count = ++counts_[kind];
+  auto it = fail_at_.find(kind);
+  return it != fail_at_.end() && it->second == count;
+}
+
+uint64_t FakePlatform::UsedBytes() const {
+  uint64_t used = 0;
+  for (const auto& [path, file] : files_) used += file.bytes.size();
+  return used;
+}
+
+}  // namespace photopages

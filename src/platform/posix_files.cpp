@@ -1,0 +1,207 @@
+#include "platform/posix_files.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <limits>
+#include <utility>
+
+#include "common/errors.h"
+
+namespace photopages {
+namespace {
+
+constexpr int64_t kNanosecondsPerSecond = 1'000'000'000;
+constexpr size_t kCopyBufferSize = 128 * 1024;
+constexpr size_t kCopyRangeChunk = size_t{1} << 30;
+
+// Owns an open file descriptor.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(FileDescriptor&& other) noexcept
+      : fd_(std::exchange(other.fd_, -1)) {}
+  FileDescriptor& operator=(FileDescriptor&&) = delete;
+  ~FileDescriptor() { Close(); }
+
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+
+  // Closes the descriptor. Returns false when the system reports that data
+  // written through it was lost.
+  bool Close() {
+    if (fd_ < 0) return true;
+    int rc = close(std::exchange(fd_, -1));
+    return rc == 0 || errno == EINTR;
+  }
+
+ private:
+  int fd_;
+};
+
+class PosixInputFile : public InputFile {
+ public:
+  PosixInputFile(FileDescriptor fd, const struct stat& status)
+      : fd_(std::move(fd)), status_(status) {}
+
+  uint64_t Size() const override {
+    return static_cast<uint64_t>(status_.st_size);
+  }
+  FileIdentity Identity() const override {
+    return {static_cast<uint64_t>(status_.st_dev),
+            static_cast<uint64_t>(status_.st_ino)};
+  }
+  unsigned Permissions() const override { return status_.st_mode & 07777; }
+  int64_t LastWriteNanoseconds() const override {
+    return NanosecondsFromTimespec(status_.st_mtim);
+  }
+  size_t Read(char* buffer, size_t size) override {
+    while (true) {
+      ssize_t n = read(fd_.get(), buffer, size);
+      if (n >= 0) return static_cast<size_t>(n);
+      if (errno != EINTR) throw EReadError();
+    }
+  }
+
+  int fd() const { return fd_.get(); }
+
+ private:
+  FileDescriptor fd_;
+  struct stat status_;
+};
+
+class PosixOutputFile : public OutputFile {
+ public:
+  // Throws EFCreateError(target) when the temporary file cannot be created.
+  PosixOutputFile(const std::string& utf8_target, AnsiString target,
+                  mode_t default_permissions)
+      : temporary_(utf8_target.substr(0, utf8_target.rfind('/') + 1) +
+                   ".photopages-XXXXXX"),
+        utf8_target_(utf8_target),
+        target_(std::move(target)),
+        default_permissions_(default_permissions),
+        fd_(mkostemp(temporary_.data(), O_CLOEXEC)) {
+    if (!fd_.valid()) throw EFCreateError(target_);
+  }
+  PosixOutputFile(const PosixOutputFile&) = delete;
+  PosixOutputFile& operator=(const PosixOutputFile&) = delete;
+  ~PosixOutputFile() override {
+    if (!committed_) {
+      fd_.Close();
+      unlink(temporary_.c_str());
+    }
+  }
+
+  void Write(const char* data, size_t size) override {
+    while (size > 0) {
+      ssize_t n = write(fd_.get(), data, size);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) throw EWriteError();
+      data += n;
+      size -= static_cast<size_t>(n);
+    }
+  }
+
+  void CopyFrom(InputFile& input) override {
+    auto* posix_input = dynamic_cast<PosixInputFile*>(&input);
+    if (posix_input != nullptr && CopyInKernel(posix_input->fd())) return;
+    auto buffer = std::make_unique_for_overwrite<char[]>(kCopyBufferSize);
+    while (size_t n = input.Read(buffer.get(), kCopyBufferSize)) {
+      Write(buffer.get(), n);
+    }
+  }
+
+  void SetAttributes(unsigned permissions,
+                     int64_t last_write_nanoseconds) override {
+    const timespec times[2] = {{0, UTIME_OMIT},
+                               TimespecFromNanoseconds(last_write_nanoseconds)};
+    if (fchmod(fd_.get(), permissions & 07777) != 0 ||
+        futimens(fd_.get(), times) != 0) {
+      throw EWriteError();
+    }
+  }
+
+  void SetDefaultPermissions() override {
+    if (fchmod(fd_.get(), default_permissions_) != 0) throw EWriteError();
+  }
+
+  void Commit() override {
+    if (!fd_.Close()) throw EWriteError();
+    if (rename(temporary_.c_str(), utf8_target_.c_str()) != 0) {
+      throw EFCreateError(target_);
+    }
+    committed_ = true;
+  }
+
+ private:
+  // Copies from `in`'s position to its end inside the kernel. Returns true
+  // when that is done; false when the kernel refused or copied nothing (an
+  // empty file, or a file system that reports no size), leaving the rest to
+  // plain reads and writes, which also tell a read error from a write error.
+  bool CopyInKernel(int in) {
+    bool copied = false;
+    while (true) {
+      ssize_t n =
+          copy_file_range(in, nullptr, fd_.get(), nullptr, kCopyRangeChunk, 0);
+      if (n < 0) return false;
+      if (n == 0) return copied;
+      copied = true;
+    }
+  }
+
+  std::string temporary_;
+  std::string utf8_target_;
+  AnsiString target_;
+  mode_t default_permissions_;
+  FileDescriptor fd_;
+  bool committed_ = false;
+};
+
+}  // namespace
+
+int64_t NanosecondsFromTimespec(const timespec& time) {
+  int64_t nanoseconds;
+  if (__builtin_mul_overflow(static_cast<int64_t>(time.tv_sec),
+                             kNanosecondsPerSecond, &nanoseconds) ||
+      __builtin_add_overflow(nanoseconds, static_cast<int64_t>(time.tv_nsec),
+                             &nanoseconds)) {
+    return time.tv_sec < 0 ? std::numeric_limits<int64_t>::min()
+                           : std::numeric_limits<int64_t>::max();
+  }
+  return nanoseconds;
+}
+
+timespec TimespecFromNanoseconds(int64_t nanoseconds) {
+  int64_t seconds = nanoseconds / kNanosecondsPerSecond;
+  int64_t rest = nanoseconds % kNanosecondsPerSecond;
+  if (rest < 0) {
+    rest += kNanosecondsPerSecond;
+    --seconds;
+  }
+  return {static_cast<time_t>(seconds), static_cast<long>(rest)};
+}
+
+std::unique_ptr<InputFile> OpenPosixInput(const std::string& utf8_path,
+                                          const AnsiString& path) {
+  FileDescriptor fd(
+      open(utf8_path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  struct stat status;
+  if (!fd.valid() || fstat(fd.get(), &status) != 0 ||
+      !S_ISREG(status.st_mode)) {
+    throw EFOpenError(path);
+  }
+  return std::make_unique<PosixInputFile>(std::move(fd), status);
+}
+
+std::unique_ptr<OutputFile> CreatePosixOutput(const std::string& utf8_target,
+                                              const AnsiString& target,
+                                              mode_t default_permissions) {
+  return std::make_unique<PosixOutputFile>(utf8_target, target,
+                                           default_permissions);
+}
+
+}  // namespace photopages

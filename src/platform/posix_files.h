@@ -1,0 +1,41 @@
+// The files of PosixPlatform: reading an ordinary file, and writing one under
+// a hidden temporary name that is renamed over its target.
+#ifndef PHOTOPAGES_PLATFORM_POSIX_FILES_H_
+#define PHOTOPAGES_PLATFORM_POSIX_FILES_H_
+
+#include <sys/types.h>
+#include <time.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace photopages {
+
+// `time` in nanoseconds since the epoch, held at the int64 range (the years
+// 1677 to 2262) for a time beyond it.
+int64_t NanosecondsFromTimespec(const timespec& time);
+
+// `nanoseconds` since the epoch as whole seconds (rounded down, also before
+// 1970) and the nanoseconds past them.
+timespec TimespecFromNanoseconds(int64_t nanoseconds);
+
+// Opens the ordinary file at `utf8_path` without blocking (a FIFO or a
+// device is refused, never waited on). Throws EFOpenError(path) when it is
+// missing, unreadable or not an ordinary file; `path` is the same path as the
+// program gave it.
+std::unique_ptr<InputFile> OpenPosixInput(const std::string& utf8_path,
+                                          const AnsiString& path);
+
+// Creates a hidden temporary file in the folder of `utf8_target` that will
+// replace it. `default_permissions` are those of a new file under the
+// process's umask. Throws EFCreateError(target) when it cannot be created.
+std::unique_ptr<OutputFile> CreatePosixOutput(const std::string& utf8_target,
+                                              const AnsiString& target,
+                                              mode_t default_permissions);
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_PLATFORM_POSIX_FILES_H_

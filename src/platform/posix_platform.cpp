@@ -1,0 +1,245 @@
+#include "platform/posix_platform.h"
+
+#include <dirent.h>
+#include <errno.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unicode/ustring.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <initializer_list>
+#include <stdexcept>
+
+#include "common/codepage.h"
+#include "common/errors.h"
+#include "platform/posix_files.h"
+
+namespace photopages {
+namespace {
+
+[[noreturn]] void ThrowInOutError(int errno_value) {
+  throw EInOutError(WindowsErrorCode(errno_value));
+}
+
+struct DirectoryCloser {
+  void operator()(DIR* directory) const { closedir(directory); }
+};
+
+// True when the entry is, or links to, a regular file.
+bool IsOrdinaryFile(int directory_fd, const dirent& entry) {
+  switch (entry.d_type) {
+    case DT_REG:
+      return true;
+    case DT_LNK:
+    case DT_UNKNOWN: {
+      struct stat status;
+      return fstatat(directory_fd, entry.d_name, &status, 0) == 0 &&
+             S_ISREG(status.st_mode);
+    }
+    default:
+      return false;
+  }
+}
+
+// A listed name with its place in the collation order.
+struct ListedName {
+  std::string sort_key;
+  std::string utf8_name;
+  bool operator<(const ListedName& other) const {
+    return sort_key != other.sort_key ? sort_key < other.sort_key
+                                      : utf8_name < other.utf8_name;
+  }
+};
+
+// The collation sort key of `utf8` (a byte that is not UTF-8 counts as
+// U+FFFD). `utf16` is scratch space kept across calls.
+std::string SortKey(const UCollator* collator, std::string_view utf8,
+                    std::vector<UChar>& utf16) {
+  utf16.resize(utf8.size() + 1);  // UTF-16 never needs more units than bytes.
+  int32_t length = 0;
+  UErrorCode status = U_ZERO_ERROR;
+  u_strFromUTF8WithSub(utf16.data(), static_cast<int32_t>(utf16.size()),
+                       &length, utf8.data(), static_cast<int32_t>(utf8.size()),
+                       0xFFFD, nullptr, &status);
+  if (U_FAILURE(status)) return std::string();
+  std::string key(64, '\0');
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    int32_t needed = ucol_getSortKey(collator, utf16.data(), length,
+                                     reinterpret_cast<uint8_t*>(key.data()),
+                                     static_cast<int32_t>(key.size()));
+    bool fits = static_cast<size_t>(needed) <= key.size();
+    key.resize(static_cast<size_t>(needed));
+    if (fits) break;
+  }
+  return key;
+}
+
+}  // namespace
+
+int WindowsErrorCode(int errno_value) {
+  switch (errno_value) {
+    case ENOENT:
+      return 2;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+      return 3;
+    case EMFILE:
+    case ENFILE:
+      return 4;
+    case EACCES:
+    case EPERM:
+      return 5;
+    default:
+      return errno_value;
+  }
+}
+
+std::string IcuLocaleFromPosix(std::string_view posix_locale) {
+  std::string_view name =
+      posix_locale.substr(0, posix_locale.find_first_of(".@"));
+  if (name == "C" || name == "POSIX") return std::string();
+  return std::string(name);
+}
+
+std::string CollationLocaleFromEnvironment() {
+  for (const char* variable : {"LC_ALL", "LC_COLLATE", "LANG"}) {
+    const char* value = getenv(variable);
+    if (value != nullptr && *value != '\0') return value;
+  }
+  return std::string();
+}
+
+PosixPlatform::PosixPlatform(int argc, const char* const* argv)
+    : arguments_(argv, argv + argc) {
+  mode_t mask = umask(0);
+  umask(mask);
+  default_permissions_ = 0666 & ~mask;
+  tzset();
+
+  std::string locale = IcuLocaleFromPosix(CollationLocaleFromEnvironment());
+  UErrorCode status = U_ZERO_ERROR;
+  collator_.reset(ucol_open(locale.c_str(), &status));
+  if (U_FAILURE(status)) {
+    status = U_ZERO_ERROR;
+    collator_.reset(ucol_open("", &status));
+  }
+  if (U_FAILURE(status)) {
+    throw std::runtime_error(std::string("ICU has no collation: ") +
+                             u_errorName(status));
+  }
+  ucol_setStrength(collator_.get(), UCOL_SECONDARY);
+}
+
+PosixPlatform::~PosixPlatform() = default;
+
+AnsiString PosixPlatform::ExecutablePath() {
+  std::string path(256, '\0');
+  while (true) {
+    ssize_t n = readlink("/proc/self/exe", path.data(), path.size());
+    if (n < 0) ThrowInOutError(errno);
+    if (static_cast<size_t>(n) < path.size()) {
+      path.resize(static_cast<size_t>(n));
+      return AnsiFromUtf8(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+AnsiString PosixPlatform::RawCommandLine() {
+  AnsiString line;
+  for (const std::string& argument : arguments_) {
+    AnsiString converted = AnsiFromUtf8(argument);
+    std::erase(converted, '"');
+    if (!line.empty()) line += ' ';
+    line += '"' + converted + '"';
+  }
+  return line;
+}
+
+AnsiString PosixPlatform::CurrentDirectory() {
+  std::string path(256, '\0');
+  while (getcwd(path.data(), path.size()) == nullptr) {
+    if (errno != ERANGE) ThrowInOutError(errno);
+    path.resize(path.size() * 2);
+  }
+  path.resize(std::strlen(path.c_str()));
+  return AnsiFromUtf8(path);
+}
+
+void PosixPlatform::SetCurrentDirectory(const AnsiString& folder) {
+  if (chdir(Utf8FromAnsi(folder).c_str()) != 0) ThrowInOutError(errno);
+}
+
+std::vector<AnsiString> PosixPlatform::ListOrdinaryFiles(
+    const AnsiString& folder) {
+  std::unique_ptr<DIR, DirectoryCloser> directory(
+      opendir(Utf8FromAnsi(folder).c_str()));
+  if (directory == nullptr) ThrowInOutError(errno);
+  std::vector<ListedName> listed;
+  std::vector<UChar> utf16;
+  while (true) {
+    errno = 0;
+    const dirent* entry = readdir(directory.get());
+    if (entry == nullptr) break;
+    if (entry->d_name[0] == '.' ||
+        !IsOrdinaryFile(dirfd(directory.get()), *entry)) {
+      continue;
+    }
+    listed.push_back(
+        {SortKey(collator_.get(), entry->d_name, utf16), entry->d_name});
+  }
+  if (errno != 0) ThrowInOutError(errno);
+  std::sort(listed.begin(), listed.end());
+  std::vector<AnsiString> names;
+  names.reserve(listed.size());
+  for (const ListedName& name : listed) {
+    names.push_back(AnsiFromUtf8(name.utf8_name));
+  }
+  return names;
+}
+
+std::unique_ptr<InputFile> PosixPlatform::OpenInput(const AnsiString& path) {
+  return OpenPosixInput(Utf8FromAnsi(path), path);
+}
+
+std::unique_ptr<OutputFile> PosixPlatform::CreateOutput(
+    const AnsiString& target) {
+  return CreatePosixOutput(Utf8FromAnsi(target), target, default_permissions_);
+}
+
+PathInfo PosixPlatform::Inspect(const AnsiString& path) {
+  struct stat status;
+  if (lstat(Utf8FromAnsi(path).c_str(), &status) != 0) return PathInfo();
+  PathInfo info;
+  info.exists = true;
+  info.is_directory = S_ISDIR(status.st_mode);
+  info.is_regular = S_ISREG(status.st_mode);
+  info.read_only = (status.st_mode & 0222) == 0;
+  info.identity = {static_cast<uint64_t>(status.st_dev),
+                   static_cast<uint64_t>(status.st_ino)};
+  return info;
+}
+
+LocalDateTime PosixPlatform::ToLocalTime(int64_t nanoseconds) {
+  timespec moment = TimespecFromNanoseconds(nanoseconds);
+  tm fields{};
+  localtime_r(&moment.tv_sec, &fields);
+  return {fields.tm_year + 1900,
+          fields.tm_mon + 1,
+          fields.tm_mday,
+          fields.tm_hour,
+          fields.tm_min,
+          fields.tm_sec,
+          static_cast<int>(moment.tv_nsec / 1'000'000)};
+}
+
+LocalDateTime PosixPlatform::Now() {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  return ToLocalTime(NanosecondsFromTimespec(now));
+}
+
+}  // namespace photopages

@@ -1,0 +1,78 @@
+// The Platform of a POSIX system whose file names and terminal are UTF-8.
+// Every path and name is converted between code page 932 and UTF-8 where it
+// crosses into the system; a character that code page 932 cannot hold comes
+// back as "?".
+#ifndef PHOTOPAGES_PLATFORM_POSIX_PLATFORM_H_
+#define PHOTOPAGES_PLATFORM_POSIX_PLATFORM_H_
+
+#include <sys/types.h>
+#include <unicode/ucol.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace photopages {
+
+// The Windows error code that stands for a failed call's `errno_value`:
+// ENOENT 2; ENOTDIR and ENAMETOOLONG 3; EMFILE and ENFILE 4; EACCES and
+// EPERM 5; any other value is its own code.
+int WindowsErrorCode(int errno_value);
+
+// The ICU locale of a POSIX locale name: "ja_JP.UTF-8" gives "ja_JP"; "C",
+// "POSIX", their ".UTF-8" forms and "" give "" (ICU's root collation).
+std::string IcuLocaleFromPosix(std::string_view posix_locale);
+
+// The POSIX locale that orders text for the user: LC_ALL, else LC_COLLATE,
+// else LANG (an empty variable counts as unset).
+std::string CollationLocaleFromEnvironment();
+
+class PosixPlatform : public Platform {
+ public:
+  // Keeps `argv`'s texts, reads the umask and the time-zone rules, and builds
+  // the collator of the user's collation locale, all once for the life of
+  // the program.
+  PosixPlatform(int argc, const char* const* argv);
+  PosixPlatform(const PosixPlatform&) = delete;
+  PosixPlatform& operator=(const PosixPlatform&) = delete;
+  ~PosixPlatform() override;
+
+  // Throws EInOutError when /proc/self/exe cannot be read.
+  AnsiString ExecutablePath() override;
+  // A double quote inside an argument is dropped: in the rebuilt line it
+  // would end the quoted stretch and merge arguments.
+  AnsiString RawCommandLine() override;
+
+  // Throws EInOutError when the current directory cannot be had.
+  AnsiString CurrentDirectory() override;
+  void SetCurrentDirectory(const AnsiString& folder) override;
+  // Entries that cannot be followed to a file (dangling links, link loops)
+  // are left out. Ties of the collation are ordered by the names' bytes, so
+  // the order is total. Throws EInOutError when the folder cannot be read.
+  std::vector<AnsiString> ListOrdinaryFiles(const AnsiString& folder) override;
+
+  std::unique_ptr<InputFile> OpenInput(const AnsiString& path) override;
+  // The file is written as a hidden ".photopages-XXXXXX" in the target's
+  // folder.
+  std::unique_ptr<OutputFile> CreateOutput(const AnsiString& target) override;
+  PathInfo Inspect(const AnsiString& path) override;
+
+  LocalDateTime ToLocalTime(int64_t nanoseconds) override;
+  LocalDateTime Now() override;
+
+ private:
+  struct CollatorCloser {
+    void operator()(UCollator* collator) const { ucol_close(collator); }
+  };
+
+  std::vector<std::string> arguments_;  // UTF-8, as the system gave them.
+  mode_t default_permissions_;
+  std::unique_ptr<UCollator, CollatorCloser> collator_;
+};
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_PLATFORM_POSIX_PLATFORM_H_

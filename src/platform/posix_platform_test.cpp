@@ -1,0 +1,301 @@
+#include "platform/posix_platform.h"
+
+#include <errno.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/codepage.h"
+#include "common/errors.h"
+#include "platform/environment_for_test.h"
+#include "platform/temp_dir_for_test.h"
+
+namespace photopages {
+namespace {
+
+const char* const kArgv[] = {"photopages_tests"};
+
+bool RunningAsRoot() { return geteuid() == 0; }
+
+TEST(PosixPlatformTest, RawCommandLineQuotesEachArgument) {
+  const struct {
+    std::vector<const char*> argv;
+    std::string expected;
+  } cases[] = {
+      {{"/usr/x/photopages"}, "\"/usr/x/photopages\""},
+      {{"/p", "a b", "", "c\td"}, "\"/p\" \"a b\" \"\" \"c\td\""},
+      {{"/p", "x\"y", "\"\"", "\""}, "\"/p\" \"xy\" \"\" \"\""},
+      {{"/p", "日本語.jpg"}, "\"/p\" \"" + AnsiFromUtf8("日本語.jpg") + "\""},
+      {{"/p", "a😀b", "\xff"}, "\"/p\" \"a?b\" \"?\""},
+      {{"/写真/p"}, "\"/" + AnsiFromUtf8("写真") + "/p\""},
+      {{}, ""},
+  };
+  for (const auto& c : cases) {
+    PosixPlatform platform(static_cast<int>(c.argv.size()), c.argv.data());
+    EXPECT_EQ(platform.RawCommandLine(), c.expected) << c.expected;
+  }
+}
+
+TEST(PosixPlatformTest, ExecutablePathIsTheRunningProgram) {
+  PosixPlatform platform(1, kArgv);
+  AnsiString path = platform.ExecutablePath();
+  EXPECT_EQ(path.front(), '/');
+  EXPECT_TRUE(path.ends_with("/photopages_tests")) << path;
+}
+
+TEST(PosixPlatformTest, WindowsErrorCodes) {
+  const struct {
+    int errno_value;
+    int code;
+  } cases[] = {
+      {ENOENT, 2}, {ENOTDIR, 3}, {ENAMETOOLONG, 3}, {EMFILE, 4},    {ENFILE, 4},
+      {EACCES, 5}, {EPERM, 5},   {EIO, EIO},        {ELOOP, ELOOP},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(WindowsErrorCode(c.errno_value), c.code) << c.errno_value;
+  }
+}
+
+TEST(PosixPlatformTest, IcuLocaleFromPosix) {
+  const struct {
+    const char* posix;
+    const char* icu;
+  } cases[] = {
+      {"ja_JP.UTF-8", "ja_JP"},
+      {"de_DE@euro", "de_DE"},
+      {"da_DK", "da_DK"},
+      {"C", ""},
+      {"C.UTF-8", ""},
+      {"POSIX", ""},
+      {"", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IcuLocaleFromPosix(c.posix), c.icu) << c.posix;
+  }
+}
+
+TEST(PosixPlatformTest, CollationLocaleFromEnvironment) {
+  const struct {
+    const char* lc_all;
+    const char* lc_collate;
+    const char* lang;
+    const char* expected;
+  } cases[] = {
+      {"ja_JP.UTF-8", "de_DE", "fr_FR", "ja_JP.UTF-8"},
+      {"", "de_DE", "fr_FR", "de_DE"},
+      {nullptr, "", "fr_FR", "fr_FR"},
+      {nullptr, nullptr, nullptr, ""},
+  };
+  for (const auto& c : cases) {
+    ScopedEnvironmentVariable lc_all("LC_ALL", c.lc_all);
+    ScopedEnvironmentVariable lc_collate("LC_COLLATE", c.lc_collate);
+    ScopedEnvironmentVariable lang("LANG", c.lang);
+    EXPECT_EQ(CollationLocaleFromEnvironment(), c.expected) << c.expected;
+  }
+}
+
+class PosixFolderTest : public testing::Test {
+ protected:
+  ScopedTempDir dir_;
+  ScopedCurrentDirectory cwd_;
+  // The root collation, whatever the locale of the machine running the test.
+  ScopedEnvironmentVariable lc_all_{"LC_ALL", nullptr};
+  ScopedEnvironmentVariable lc_collate_{"LC_COLLATE", nullptr};
+  ScopedEnvironmentVariable lang_{"LANG", nullptr};
+};
+
+TEST_F(PosixFolderTest, SetCurrentDirectoryMovesTheProcess) {
+  PosixPlatform platform(1, kArgv);
+  std::filesystem::create_directory(dir_.Path("sub"));
+  std::string real = std::filesystem::canonical(dir_.path());
+  platform.SetCurrentDirectory(dir_.path());
+  EXPECT_EQ(platform.CurrentDirectory(), real);
+  platform.SetCurrentDirectory("sub");
+  EXPECT_EQ(platform.CurrentDirectory(), real + "/sub");
+}
+
+TEST_F(PosixFolderTest, SetCurrentDirectoryFailuresCarryWindowsCodes) {
+  PosixPlatform platform(1, kArgv);
+  WriteTestFile(dir_.Path("file"), "x");
+  std::filesystem::create_symlink("loop", dir_.Path("loop"));
+  std::filesystem::create_directories(dir_.Path("locked/inner"));
+  chmod(dir_.Path("locked").c_str(), 0);
+  const struct {
+    const char* what;
+    std::string folder;
+    int code;
+  } cases[] = {
+      {"missing", dir_.Path("missing"), 2},
+      {"a file", dir_.Path("file"), 3},
+      {"below a file", dir_.Path("file/x"), 3},
+      {"a name too long", dir_.Path(std::string(300, 'n')), 3},
+      {"a link loop", dir_.Path("loop"), ELOOP},
+      {"no permission", dir_.Path("locked/inner"), 5},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.code == 5 && RunningAsRoot()) continue;  // Root passes any mode.
+    try {
+      platform.SetCurrentDirectory(c.folder);
+      ADD_FAILURE() << "no error";
+    } catch (const EInOutError& e) {
+      EXPECT_EQ(e.ErrorCode(), c.code);
+      EXPECT_EQ(e.Message(), EInOutError(c.code).Message());
+    }
+  }
+  chmod(dir_.Path("locked").c_str(), 0755);
+}
+
+TEST_F(PosixFolderTest, ListsOrdinaryFilesInCaseBlindOrder) {
+  const std::string stamp = "2005年01月02日03時04分05秒01秒";
+  for (const std::string name :
+       {"Zeta.jpg", "alpha.jpg", "beta.jpg", "Beta.JPG", "10.jpg", "9.jpg",
+        "noext", ".hidden.jpg", ".HTML"}) {
+    WriteTestFile(dir_.Path(name), "x");
+  }
+  WriteTestFile(dir_.Path(stamp + ".JPEG"), "x");
+  WriteTestFile(dir_.Path(stamp + ".HTML"), "x");
+  std::filesystem::create_directory(dir_.Path("sub.jpg"));
+  mkfifo(dir_.Path("pipe.jpg").c_str(), 0644);
+  std::filesystem::create_symlink("nowhere", dir_.Path("dangling.jpg"));
+  std::filesystem::create_symlink("loop.jpg", dir_.Path("loop.jpg"));
+  std::filesystem::create_symlink("alpha.jpg", dir_.Path("link.jpg"));
+  std::filesystem::create_symlink("sub.jpg", dir_.Path("folder-link.jpg"));
+
+  PosixPlatform platform(1, kArgv);
+  EXPECT_THAT(platform.ListOrdinaryFiles(dir_.path()),
+              testing::ElementsAre("10.jpg", AnsiFromUtf8(stamp + ".HTML"),
+                                   AnsiFromUtf8(stamp + ".JPEG"), "9.jpg",
+                                   "alpha.jpg", "Beta.JPG", "beta.jpg",
+                                   "link.jpg", "noext", "Zeta.jpg"));
+}
+
+TEST_F(PosixFolderTest, ListingFollowsTheUserCollation) {
+  WriteTestFile(dir_.Path("zebra.jpg"), "x");
+  WriteTestFile(dir_.Path("aarhus.jpg"), "x");
+  const std::vector<AnsiString> root = {"aarhus.jpg", "zebra.jpg"};
+  const std::vector<AnsiString> danish = {"zebra.jpg", "aarhus.jpg"};
+  const struct {
+    const char* lc_all;
+    const char* lc_collate;
+    const char* lang;
+    const std::vector<AnsiString>& expected;
+  } cases[] = {
+      {nullptr, "da_DK.UTF-8", nullptr, danish},
+      {nullptr, nullptr, "da_DK.UTF-8", danish},
+      {"C", "da_DK.UTF-8", nullptr, root},
+      {nullptr, "C.UTF-8", "da_DK.UTF-8", root},
+      {nullptr, "ja_JP.UTF-8", nullptr, root},
+  };
+  for (const auto& c : cases) {
+    ScopedEnvironmentVariable lc_all("LC_ALL", c.lc_all);
+    ScopedEnvironmentVariable lc_collate("LC_COLLATE", c.lc_collate);
+    ScopedEnvironmentVariable lang("LANG", c.lang);
+    PosixPlatform platform(1, kArgv);
+    EXPECT_EQ(platform.ListOrdinaryFiles(dir_.path()), c.expected)
+        << CollationLocaleFromEnvironment();
+  }
+}
+
+TEST_F(PosixFolderTest, ListingConvertsNamesToCodePage932) {
+  WriteTestFile(dir_.Path("日本語.jpg"), "x");
+  WriteTestFile(dir_.Path("😀.jpg"), "x");
+  WriteTestFile(dir_.Path("\xff.jpg"), "x");
+  PosixPlatform platform(1, kArgv);
+  EXPECT_THAT(platform.ListOrdinaryFiles(dir_.path()),
+              testing::UnorderedElementsAre(AnsiFromUtf8("日本語.jpg"), "?.jpg",
+                                            "?.jpg"));
+  platform.SetCurrentDirectory(dir_.path());
+  EXPECT_EQ(platform.ListOrdinaryFiles(".").size(), 3u);
+}
+
+TEST_F(PosixFolderTest, ListingAMissingFolderFails) {
+  PosixPlatform platform(1, kArgv);
+  try {
+    platform.ListOrdinaryFiles(dir_.Path("missing"));
+    ADD_FAILURE() << "no error";
+  } catch (const EInOutError& e) {
+    EXPECT_EQ(e.ErrorCode(), 2);
+  }
+}
+
+int64_t Nanoseconds(int year, int month, int day, int hour, int minute,
+                    int second, int64_t nanosecond) {
+  tm fields{};
+  fields.tm_year = year - 1900;
+  fields.tm_mon = month - 1;
+  fields.tm_mday = day;
+  fields.tm_hour = hour;
+  fields.tm_min = minute;
+  fields.tm_sec = second;
+  return static_cast<int64_t>(timegm(&fields)) * 1'000'000'000 + nanosecond;
+}
+
+std::string Text(const LocalDateTime& t) {
+  char text[64];
+  snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", t.year,
+           t.month, t.day, t.hour, t.minute, t.second, t.millisecond);
+  return text;
+}
+
+TEST(PosixPlatformTest, ToLocalTimeUsesTheOffsetOfTheMoment) {
+  const struct {
+    const char* tz;
+    int64_t nanoseconds;
+    LocalDateTime expected;
+  } cases[] = {
+      {"Asia/Tokyo",
+       Nanoseconds(2005, 1, 1, 18, 4, 5, 678'900'000),
+       {2005, 1, 2, 3, 4, 5, 678}},
+      {"Europe/Berlin",
+       Nanoseconds(2021, 1, 15, 12, 0, 0, 0),
+       {2021, 1, 15, 13, 0, 0, 0}},
+      {"Europe/Berlin",
+       Nanoseconds(2021, 7, 15, 12, 0, 0, 0),
+       {2021, 7, 15, 14, 0, 0, 0}},
+      {"Europe/Berlin",
+       Nanoseconds(2021, 3, 28, 0, 59, 59, 999'999'999),
+       {2021, 3, 28, 1, 59, 59, 999}},
+      {"Europe/Berlin",
+       Nanoseconds(2021, 3, 28, 1, 0, 0, 0),
+       {2021, 3, 28, 3, 0, 0, 0}},
+      {"UTC", -1, {1969, 12, 31, 23, 59, 59, 999}},
+      {"UTC", -1'000'000'000, {1969, 12, 31, 23, 59, 59, 0}},
+      {"UTC", 999'999, {1970, 1, 1, 0, 0, 0, 0}},
+      {"Asia/Tokyo", -1, {1970, 1, 1, 8, 59, 59, 999}},
+      {"UTC", Nanoseconds(1700, 3, 1, 0, 0, 0, 1), {1700, 3, 1, 0, 0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    ScopedTimeZone tz(c.tz);
+    PosixPlatform platform(1, kArgv);
+    EXPECT_EQ(Text(platform.ToLocalTime(c.nanoseconds)), Text(c.expected))
+        << c.tz << " " << c.nanoseconds;
+  }
+}
+
+TEST(PosixPlatformTest, NowIsTheLocalClock) {
+  ScopedTimeZone tz("Asia/Tokyo");
+  PosixPlatform platform(1, kArgv);
+  auto local = [](time_t moment) {
+    tm fields{};
+    localtime_r(&moment, &fields);
+    return LocalDateTime{fields.tm_year + 1900, fields.tm_mon + 1,
+                         fields.tm_mday,        fields.tm_hour,
+                         fields.tm_min,         fields.tm_sec};
+  };
+  LocalDateTime before = local(time(nullptr));
+  LocalDateTime now = platform.Now();
+  LocalDateTime after = local(time(nullptr));
+  now.millisecond = 0;
+  EXPECT_TRUE(now == before || now == after) << now.hour << ":" << now.minute;
+}
+
+}  // namespace
+}  // namespace photopages
