@@ -1,53 +1,30 @@
 #include "page/photo_page.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <set>
 #include <string>
+
+#include "common/errors.h"
+#include "page/expected_page_for_test.h"
+#include "platform/posix_platform.h"
+#include "platform/temp_dir_for_test.h"
 
 namespace photopages {
 namespace {
-
-// 2005年01月02日03時04分05秒01秒 in code page 932: 30 bytes.
-const std::string kTimestampName =
-    "2005\x94\x4e"
-    "01\x8c\x8e"
-    "02\x93\xfa"
-    "03\x8e\x9e"
-    "04\x95\xaa"
-    "05\x95\x62"
-    "01\x95\x62";
-
-// The page for `name`, written out line by line.
-std::string ExpectedPage(const std::string& name, const std::string& picture,
-                         const std::string& width, const std::string& height) {
-  return "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
-         "<HTML>\r\n"
-         "<HEAD>\r\n"
-         "<META http-equiv=\"Content-Type\" content=\"text/html; "
-         "charset=Shift_JIS\">\r\n"
-         "<META name=\"GENERATOR\" content=\"Quillaro ver.1\">\r\n"
-         "<META http-equiv=\"Content-Style-Type\" content=\"text/css\">\r\n"
-         "<TITLE>" +
-         name +
-         "</TITLE>\r\n"
-         "</HEAD>\r\n"
-         "<BODY>\r\n"
-         "<H1>" +
-         name + "</H1>\r\n<P align=\"center\"><IMG src=\"" + picture +
-         "\" width=\"" + width + "\" height=\"" + height +
-         "\" border=\"0\"></P></BODY>\r\n"
-         "</HTML>\r\n"
-         " \r\n";
-}
 
 TEST(PhotoPageTest, PageForAOneByteNameIs407Bytes) {
   std::string page = PhotoPageText("N", "N.JPEG", "800", "600");
   EXPECT_EQ(page, ExpectedPage("N", "N.JPEG", "800", "600"));
   EXPECT_EQ(page.size(), 407u);
   EXPECT_EQ(page.substr(page.size() - 3), " \r\n");
-  EXPECT_NE(page.find("<P align=\"center\"><IMG src=\"N.JPEG\" width=\"800\" "
-                      "height=\"600\" border=\"0\"></P></BODY>\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      page.find("\r\n<P align=\"center\"><IMG src=\"N.JPEG\" "
+                "width=\"800\" height=\"600\" border=\"0\"></P></BODY>\r\n"),
+      std::string::npos);
 }
 
 TEST(PhotoPageTest, LengthFollowsNameAndSizeTexts) {
@@ -66,16 +43,96 @@ TEST(PhotoPageTest, LengthFollowsNameAndSizeTexts) {
     EXPECT_EQ(page.size(),
               398 + 3 * c.name.size() + c.width.size() + c.height.size());
   }
-  EXPECT_EQ(
-      PhotoPageText(kTimestampName, kTimestampName + ".JPEG", "800", "600")
-          .size(),
-      494u);
 }
 
 TEST(PhotoPageTest, LineEndsInsideThePiecesBecomeCrLf) {
   std::string page = PhotoPageText("a\rb", "c\nd", "8", "6");
   EXPECT_NE(page.find("<TITLE>a\r\nb</TITLE>\r\n"), std::string::npos);
   EXPECT_NE(page.find("src=\"c\r\nd\""), std::string::npos);
+}
+
+class WritePhotoPageTest : public testing::Test {
+ protected:
+  // The page path for `name` (code page 932) in the album.
+  AnsiString PagePath(const AnsiString& name) const {
+    return album_.Path(name + ".HTML");
+  }
+
+  // Every name in the album, hidden ones included.
+  std::set<std::string> Entries() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(album_.path()))
+      names.insert(entry.path().filename().string());
+    return names;
+  }
+
+  ScopedTempDir album_;
+  const char* argv_[1] = {"photopages"};
+  PosixPlatform platform_{1, argv_};
+};
+
+TEST_F(WritePhotoPageTest, WritesTheWholePageUnderItsName) {
+  struct Case {
+    std::string name, name_on_disk;
+    size_t size;
+  };
+  const Case cases[] = {{"N", "N", 407},
+                        {kTimestampName, kTimestampNameUtf8, 494}};
+  for (const Case& c : cases) {
+    WritePhotoPage(platform_, PagePath(c.name), c.name + ".JPEG", "800", "600");
+    std::string page = ReadTestFile(album_.Path(c.name_on_disk + ".HTML"));
+    EXPECT_EQ(page, ExpectedPage(c.name, c.name + ".JPEG", "800", "600"));
+    EXPECT_EQ(page.size(), c.size);
+  }
+  EXPECT_EQ(Entries(),
+            (std::set<std::string>{"N.HTML", kTimestampNameUtf8 + ".HTML"}));
+}
+
+TEST_F(WritePhotoPageTest, ReplacesALongerPageWhole) {
+  WriteTestFile(album_.Path("N.HTML"), std::string(5000, 'x'));
+  WritePhotoPage(platform_, PagePath("N"), "N.JPEG", "800", "600");
+  EXPECT_EQ(ReadTestFile(album_.Path("N.HTML")),
+            ExpectedPage("N", "N.JPEG", "800", "600"));
+}
+
+TEST_F(WritePhotoPageTest, LeavesWhatCannotBeReplacedAsItWas) {
+  // "ファイル <path> を作成できません" in code page 932.
+  const std::string expected_message =
+      "\x83\x74\x83\x40\x83\x43\x83\x8b " + PagePath(kTimestampName) +
+      " \x82\xf0\x8d\xec\x90\xac\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1";
+  const std::string on_disk = album_.Path(kTimestampNameUtf8 + ".HTML");
+  enum Obstacle { kReadOnlyFile, kFolder, kFolderWithoutWriting };
+  for (Obstacle obstacle : {kReadOnlyFile, kFolder, kFolderWithoutWriting}) {
+    SCOPED_TRACE(obstacle);
+    std::filesystem::remove_all(on_disk);
+    if (obstacle == kReadOnlyFile) {
+      WriteTestFile(on_disk, "earlier page");
+      chmod(on_disk.c_str(), 0444);
+    } else if (obstacle == kFolder) {
+      std::filesystem::create_directory(on_disk);
+      WriteTestFile(on_disk + "/inside", "kept");
+    } else if (geteuid() == 0) {
+      continue;  // Permissions do not stop root.
+    } else {
+      chmod(album_.path().c_str(), 0555);
+    }
+    std::set<std::string> before = Entries();
+    try {
+      WritePhotoPage(platform_, PagePath(kTimestampName),
+                     kTimestampName + ".JPEG", "800", "600");
+      ADD_FAILURE() << "the page was written";
+    } catch (const EFCreateError& error) {
+      EXPECT_EQ(error.Message(), expected_message);
+    }
+    chmod(album_.path().c_str(), 0755);
+    EXPECT_EQ(Entries(), before);
+    if (obstacle == kReadOnlyFile) {
+      EXPECT_EQ(ReadTestFile(on_disk), "earlier page");
+    }
+    if (obstacle == kFolder) {
+      EXPECT_EQ(ReadTestFile(on_disk + "/inside"), "kept");
+    }
+  }
 }
 
 }  // namespace
