@@ -1,0 +1,188 @@
+#include "picture/jpeg_header.h"
+
+#include <csetjmp>
+#include <string>
+
+#include "common/errors.h"
+#include "picture/exif_orientation.h"
+#include "picture/jpeg_marker_walk.h"
+#include "picture/jpeg_message_numbers.h"
+#include "picture/libjpeg.h"
+
+namespace photopages {
+namespace {
+
+constexpr int kMaxSamplingFactor = 4;
+
+[[noreturn]] void ThrowDecoderError(J_MESSAGE_CODE code) {
+  throw EJPEG(SixANumberOf(code));
+}
+
+// libjpeg's error manager extended by the point to return to when the
+// decoder gives up. libjpeg sees only `pub`, which comes first.
+struct ErrorManager {
+  jpeg_error_mgr pub;
+  std::jmp_buf exit_point;
+};
+
+// A fatal error leaves libjpeg by longjmp, so that no C++ exception ever
+// crosses its C frames; the caller raises EJPEG afterwards.
+[[noreturn]] void LeaveDecoder(j_common_ptr cinfo) {
+  std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->exit_point, 1);
+}
+
+void IgnoreMessage(j_common_ptr, int) {}
+void IgnoreOutput(j_common_ptr) {}
+
+// A libjpeg decompressor, destroyed with all it allocated on every path.
+class Decompressor {
+ public:
+  Decompressor() {
+    cinfo_.err = jpeg_std_error(&errors_.pub);
+    errors_.pub.error_exit = LeaveDecoder;
+    errors_.pub.emit_message = IgnoreMessage;
+    errors_.pub.output_message = IgnoreOutput;
+  }
+  ~Decompressor() { jpeg_destroy_decompress(&cinfo_); }
+  Decompressor(const Decompressor&) = delete;
+  Decompressor& operator=(const Decompressor&) = delete;
+
+  // Reads the header of `data`, keeping the Exif segments. Returns false
+  // when a fatal decoder error stopped it (its code is ErrorCode()).
+  bool ReadHeader(std::string_view data) {
+    // Nothing with a destructor lives in this frame, so the jump back to it
+    // skips no clean-up; the destructor releases what libjpeg allocated.
+    if (setjmp(errors_.exit_point) != 0) return false;
+    jpeg_create_decompress(&cinfo_);
+    jpeg_save_markers(&cinfo_, JPEG_APP0 + 1, 0xFFFF);
+    jpeg_mem_src(&cinfo_, reinterpret_cast<const unsigned char*>(data.data()),
+                 data.size());
+    jpeg_read_header(&cinfo_, TRUE);
+    multiple_scans_ = jpeg_has_multiple_scans(&cinfo_);
+    return true;
+  }
+
+  J_MESSAGE_CODE ErrorCode() const {
+    return static_cast<J_MESSAGE_CODE>(errors_.pub.msg_code);
+  }
+  // The marker whose segment the reader was in when it stopped.
+  int Marker() const { return cinfo_.unread_marker; }
+
+  // The header after a successful ReadHeader().
+  JpegHeader Header() const {
+    JpegHeader header = FrameFacts();
+    header.grayscale = cinfo_.jpeg_color_space == JCS_GRAYSCALE;
+    header.multiple_scans = multiple_scans_;
+    return header;
+  }
+
+  // After ReadHeader() stopped at a component selector of the first scan
+  // header (its length field at `scan` in `input`): release 6a's reading of
+  // it, which accepts any selector that names a frame component, then its
+  // checks before the first scan, in its order. Throws EJPEG.
+  JpegHeader FirstScanAsSixA(const DecoderInput& input, size_t scan) const {
+    int count = input.At(scan + 2);
+    // A count the reader disagrees with means the walk went astray: keep
+    // the reader's verdict.
+    if (count != cinfo_.comps_in_scan) ThrowDecoderError(JERR_BAD_COMPONENT_ID);
+    for (int i = 0; i < count; ++i) {
+      if (!IsFrameComponent(input.At(scan + 3 + 2 * i))) {
+        ThrowDecoderError(JERR_BAD_COMPONENT_ID);
+      }
+    }
+    if (cinfo_.image_width > JPEG_MAX_DIMENSION ||
+        cinfo_.image_height > JPEG_MAX_DIMENSION) {
+      ThrowDecoderError(JERR_IMAGE_TOO_BIG);
+    }
+    if (cinfo_.data_precision != BITS_IN_JSAMPLE) {
+      ThrowDecoderError(JERR_BAD_PRECISION);
+    }
+    if (cinfo_.num_components > MAX_COMPONENTS) {
+      ThrowDecoderError(JERR_COMPONENT_COUNT);
+    }
+    for (int i = 0; i < cinfo_.num_components; ++i) {
+      const jpeg_component_info& component = cinfo_.comp_info[i];
+      if (component.h_samp_factor < 1 ||
+          component.h_samp_factor > kMaxSamplingFactor ||
+          component.v_samp_factor < 1 ||
+          component.v_samp_factor > kMaxSamplingFactor) {
+        ThrowDecoderError(JERR_BAD_SAMPLING);
+      }
+    }
+    JpegHeader header = FrameFacts();
+    header.grayscale = cinfo_.num_components == 1;
+    header.multiple_scans =
+        count < cinfo_.num_components || cinfo_.progressive_mode;
+    return header;
+  }
+
+ private:
+  bool IsFrameComponent(int id) const {
+    for (int i = 0; i < cinfo_.num_components; ++i) {
+      if (cinfo_.comp_info[i].component_id == id) return true;
+    }
+    return false;
+  }
+
+  JpegHeader FrameFacts() const {
+    JpegHeader header;
+    header.width = static_cast<int>(cinfo_.image_width);
+    header.height = static_cast<int>(cinfo_.image_height);
+    for (jpeg_saved_marker_ptr m = cinfo_.marker_list; m != nullptr;
+         m = m->next) {
+      std::string_view app1(reinterpret_cast<const char*>(m->data),
+                            m->data_length);
+      if (m->marker == JPEG_APP0 + 1 && IsExifSegment(app1)) {
+        header.exif_orientation = ExifOrientation(app1);
+        break;
+      }
+    }
+    return header;
+  }
+
+  jpeg_decompress_struct cinfo_{};
+  ErrorManager errors_{};
+  bool multiple_scans_ = false;
+};
+
+// `bytes` with each table segment whose length field is below 2 turned into
+// an empty comment segment, which both libraries step over as release 6a
+// steps over such a table segment.
+std::string WithEmptyComments(std::string_view bytes,
+                              const std::vector<size_t>& lengthless_tables) {
+  std::string steered(bytes);
+  for (size_t at : lengthless_tables) {
+    steered[at] = static_cast<char>(kMarkerCom);
+    steered[at + 1] = 0;
+    steered[at + 2] = 2;
+  }
+  return steered;
+}
+
+}  // namespace
+
+JpegHeader ReadJpegHeader(std::string_view bytes) {
+  DecoderInput input(bytes);
+  MarkerWalk walk = WalkMarkers(input);
+  std::string steered;
+  std::string_view data = bytes;
+  if (!walk.lengthless_tables.empty()) {
+    steered = WithEmptyComments(bytes, walk.lengthless_tables);
+    data = steered;
+  }
+  Decompressor decompressor;
+  if (decompressor.ReadHeader(data)) return decompressor.Header();
+  J_MESSAGE_CODE code = decompressor.ErrorCode();
+  // Lengthless Huffman segments never get here, so this one has 1 to 16
+  // bytes left after its tables. Release 6a reads another table from them
+  // and past the segment, and its counts can never fit what is left.
+  if (code == JERR_BAD_LENGTH && decompressor.Marker() == kMarkerDht) {
+    ThrowDecoderError(JERR_BAD_HUFF_TABLE);
+  }
+  if (code == JERR_BAD_COMPONENT_ID && walk.first_scan.has_value()) {
+    return decompressor.FirstScanAsSixA(input, *walk.first_scan);
+  }
+  ThrowDecoderError(code);
+}
+
+}  // namespace photopages

@@ -1,0 +1,34 @@
+// The JPEG picture: a JPEG file's bytes, held whole, and what its header says.
+#ifndef PHOTOPAGES_PICTURE_JPEG_IMAGE_H_
+#define PHOTOPAGES_PICTURE_JPEG_IMAGE_H_
+
+#include <string>
+
+#include "picture/graphic.h"
+#include "picture/jpeg_header.h"
+
+namespace photopages {
+
+class TJPEGImage : public TGraphic {
+ public:
+  // Parses the header of `bytes` (a whole JPEG file) and keeps the bytes.
+  // Empty bytes are not parsed: 0 x 0, no error. On failure the picture is
+  // unchanged. Throws EJPEG.
+  void LoadFromBytes(std::string bytes) override;
+  // The stored frame size, never turned by the Exif orientation.
+  int Width() const override { return header_.width; }
+  int Height() const override { return header_.height; }
+  bool Grayscale() const { return header_.grayscale; }
+  bool MultipleScans() const { return header_.multiple_scans; }
+  // 1 to 8 from the Exif APP1 segment; 1 when absent or invalid.
+  int ExifOrientation() const { return header_.exif_orientation; }
+  const std::string& Bytes() const { return bytes_; }
+
+ private:
+  std::string bytes_;
+  JpegHeader header_;
+};
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_PICTURE_JPEG_IMAGE_H_

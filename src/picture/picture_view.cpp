@@ -1,0 +1,46 @@
+#include "picture/picture_view.h"
+
+#include <utility>
+
+#include "common/errors.h"
+#include "common/messages.h"
+#include "common/paths.h"
+#include "platform/file_ops.h"
+
+namespace photopages {
+
+PictureView::PictureView(Platform& platform, const PictureFormats& formats)
+    : platform_(platform), formats_(formats) {}
+
+void PictureView::LoadPicture(const AnsiString& path) {
+  AnsiString extension = ExtractFileExt(path);
+  if (!extension.empty()) extension.erase(0, 1);
+  const PictureFormat& format = formats_.Find(extension);
+  if (format.graphic_class == nullptr) {
+    throw EInvalidGraphic(FormatMessage(Message::kUnknownExtension, extension));
+  }
+  std::unique_ptr<TGraphic> picture = format.graphic_class();
+  picture->LoadFromBytes(ReadWholeFile(platform_, path));
+  picture_ = std::move(picture);
+  if (auto_size_) FitToPicture();
+}
+
+void PictureView::SetAutoSize(bool auto_size) {
+  auto_size_ = auto_size;
+  if (auto_size_) FitToPicture();
+}
+
+const TJPEGImage* PictureView::Picture() const {
+  return dynamic_cast<const TJPEGImage*>(picture_.get());
+}
+
+void PictureView::FitToPicture() {
+  if (picture_ == nullptr || picture_->Width() <= 0 ||
+      picture_->Height() <= 0) {
+    return;
+  }
+  width_ = picture_->Width();
+  height_ = picture_->Height();
+}
+
+}  // namespace photopages

@@ -1,0 +1,60 @@
+// The picture view (Image1): the photo being processed and the view's own
+// size, a model with no window in it. The page step and the window both
+// read it.
+#ifndef PHOTOPAGES_PICTURE_PICTURE_VIEW_H_
+#define PHOTOPAGES_PICTURE_PICTURE_VIEW_H_
+
+#include <memory>
+
+#include "common/ansi.h"
+#include "picture/graphic.h"
+#include "picture/jpeg_image.h"
+#include "picture/picture_formats.h"
+#include "platform/platform.h"
+
+namespace photopages {
+
+class PictureView {
+ public:
+  static constexpr int kDesignWidth = 537;
+  static constexpr int kDesignHeight = 489;
+
+  // Both must outlive the view.
+  PictureView(Platform& platform, const PictureFormats& formats);
+  PictureView(const PictureView&) = delete;
+  PictureView& operator=(const PictureView&) = delete;
+
+  // Picks the picture class by the extension of `path`, reads the whole file
+  // and loads it; only when all of that succeeded does the new picture
+  // replace the current one (and, with auto-size on, give the view its size
+  // when both its sides are above 0). On failure the view keeps its picture
+  // and size. Throws EInvalidGraphic (no class can load the extension),
+  // EFOpenError(path), EReadError, EOutOfMemory, EJPEG.
+  void LoadPicture(const AnsiString& path);
+
+  // The view's own size: the design size until auto-size takes a picture's.
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  bool AutoSize() const { return auto_size_; }
+  // Turning auto-size on takes the current picture's size when both its
+  // sides are above 0.
+  void SetAutoSize(bool auto_size);
+
+  // The current JPEG picture; nullptr before the first successful load.
+  const TJPEGImage* Picture() const;
+
+ private:
+  void FitToPicture();
+
+  Platform& platform_;
+  const PictureFormats& formats_;
+  std::unique_ptr<TGraphic> picture_;
+  int width_ = kDesignWidth;
+  int height_ = kDesignHeight;
+  bool auto_size_ = true;
+};
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_PICTURE_PICTURE_VIEW_H_
