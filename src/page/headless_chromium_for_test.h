@@ -20,6 +20,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -137,9 +138,7 @@ class HeadlessChromium {
         "sessionId");
     Await(Send("Page.enable", "{}", session));
     Await(Send("Page.navigate", R"({"url":)" + JsonString(url) + "}", session));
-    while (ReadMessage().find(R"("method":"Page.loadEventFired")") ==
-           std::string::npos) {
-    }
+    AwaitEvent("Page.loadEventFired", session);
     std::string reply =
         Await(Send("Runtime.evaluate",
                    R"({"expression":)" + JsonString(expression) +
@@ -215,17 +214,38 @@ class HeadlessChromium {
     return id;
   }
 
-  // The reply to command `id`; throws when it is an error.
+  // The reply to command `id`; throws when it is an error. Events that come
+  // first are kept for AwaitEvent.
   std::string Await(int id) {
     std::string prefix = "{\"id\":" + std::to_string(id) + ",";
     for (;;) {
       std::string message = ReadMessage();
-      if (message.rfind(prefix, 0) != 0) continue;
+      if (message.rfind(prefix, 0) != 0) {
+        if (message.find("\"method\":") != std::string::npos) {
+          events_.push_back(std::move(message));
+        }
+        continue;
+      }
       if (message.find("\"result\":") == std::string::npos ||
           message.find("\"exceptionDetails\":") != std::string::npos) {
         throw std::runtime_error(message);
       }
       return message;
+    }
+  }
+
+  // Waits for the event `method` of `session`, which may have come already.
+  void AwaitEvent(const std::string& method, const std::string& session) {
+    std::string name = "\"method\":\"" + method + "\"";
+    std::string of_session = "\"sessionId\":\"" + session + "\"";
+    for (size_t seen = 0;; ++seen) {
+      if (seen == events_.size()) events_.push_back(ReadMessage());
+      const std::string& event = events_[seen];
+      if (event.find(name) != std::string::npos &&
+          event.find(of_session) != std::string::npos) {
+        events_.clear();
+        return;
+      }
     }
   }
 
@@ -265,6 +285,7 @@ class HeadlessChromium {
   int reply_fd_ = -1;
   int last_id_ = 0;
   std::string buffer_;
+  std::vector<std::string> events_;
   std::chrono::steady_clock::time_point started_ =
       std::chrono::steady_clock::now();
 };
