@@ -6,13 +6,14 @@
 #include <string>
 
 #include "app/album_for_test.h"
+#include "common/codepage.h"
+#include "page/expected_page_for_test.h"
 
 namespace photopages {
 namespace {
 
-std::string SamplePhoto() {
-  return ReadTestFile(std::string(PHOTOPAGES_SOURCE_DIR) +
-                      "/sample/garden.jpg");
+std::string SamplePhoto(const char* name = "garden.jpg") {
+  return ReadTestFile(std::string(PHOTOPAGES_SOURCE_DIR) + "/sample/" + name);
 }
 
 timespec LastWrite(const std::string& file) {
@@ -62,6 +63,49 @@ TEST(AlbumRunTest, CopiesAreNamedAndTimedAfterTheirPhotos) {
     EXPECT_EQ(st.st_mode & 07777, e.mode);
   }
   EXPECT_EQ(ReadTestFile(album.Path("a.jpg")), photo);
+}
+
+TEST(AlbumRunTest, EveryPhotoGetsItsCopyAndPage) {
+  struct {
+    const char* input;
+    std::string content;
+    time_t seconds;
+    const char* name;
+    const char* width;
+    const char* height;
+  } const photos[] = {
+      {"harbour.jpg", SamplePhoto("harbour.jpg"), kJanuary2005,
+       "2005年01月02日03時04分05秒01秒", "800", "600"},
+      {"garden.jpg", SamplePhoto("garden.jpg"), kJanuary2005 + 1,
+       "2005年01月02日03時04分06秒01秒", "640", "480"},
+      {"tower.jpg", SamplePhoto("tower.jpg"), kJanuary2005 + 2,
+       "2005年01月02日03時04分07秒01秒", "800", "1067"},
+      {"empty.jpg", "", kNewYearsEve2005, "2005年12月31日23時59分59秒12秒", "0",
+       "0"},
+  };
+  TestAlbum album;
+  std::vector<std::string> inputs;
+  for (const auto& photo : photos) {
+    album.AddFile(photo.input, photo.content, photo.seconds);
+    inputs.push_back(photo.input);
+  }
+  // An earlier, longer page is replaced whole.
+  WriteTestFile(album.Path(std::string(photos[0].name) + ".HTML"),
+                std::string(5000, 'x'));
+
+  RunResult result = album.Run(inputs);
+  ASSERT_EQ(result.exit_status, 0) << result.standard_error;
+  for (const auto& photo : photos) {
+    SCOPED_TRACE(photo.name);
+    const std::string name = photo.name;
+    EXPECT_EQ(ReadTestFile(album.Path(name + ".JPEG")), photo.content);
+    EXPECT_EQ(LastWrite(album.Path(name + ".JPEG")).tv_sec, photo.seconds);
+    const std::string ansi_name = AnsiFromUtf8(name);
+    EXPECT_EQ(ReadTestFile(album.Path(name + ".HTML")),
+              ExpectedPage(ansi_name, ansi_name + ".JPEG", photo.width,
+                           photo.height));
+  }
+  EXPECT_EQ(album.Names().size(), 1 + 3 * std::size(photos));
 }
 
 TEST(AlbumRunTest, RelativeArgumentNamesAFileInTheProgramFolder) {

@@ -28,8 +28,8 @@ void TForm1::FormShow() {
     const std::vector<AnsiString>& names = file_list_box1_.Items();
     list_box1_.insert(list_box1_.end(), names.begin(), names.end());
   }
-  RunPhotos(platform_, namer_, list_box1_, ExtractFilePath(executable),
-            [this](const AnsiString& copy) { image1_.LoadPicture(copy); });
+  RunPhotos(platform_, namer_, image1_, list_box1_,
+            ExtractFilePath(executable));
 }
 
 MainWindowContents TForm1::Contents() const {

@@ -1,18 +1,19 @@
 #include "app/photo_run.h"
 
+#include "page/publish_photo.h"
 #include "platform/file_ops.h"
 
 namespace photopages {
 
-void RunPhotos(Platform& platform, TimestampNamer& namer,
+void RunPhotos(Platform& platform, TimestampNamer& namer, PictureView& image1,
                const std::vector<AnsiString>& inputs,
-               const AnsiString& program_folder,
-               const std::function<void(const AnsiString&)>& publish) {
+               const AnsiString& program_folder) {
+  image1.SetAutoSize(true);
   for (const AnsiString& input : inputs) {
     AnsiString target =
         program_folder + namer.TimestampName(input) + kCopyExtension;
     CopyFileReplacing(platform, input, target);
-    publish(target);
+    PublishPhoto(platform, image1, target);
   }
 }
 

@@ -3,11 +3,11 @@
 #ifndef PHOTOPAGES_APP_PHOTO_RUN_H_
 #define PHOTOPAGES_APP_PHOTO_RUN_H_
 
-#include <functional>
 #include <vector>
 
 #include "common/ansi.h"
 #include "naming/timestamp_name.h"
+#include "picture/picture_view.h"
 #include "platform/platform.h"
 
 namespace photopages {
@@ -16,13 +16,12 @@ namespace photopages {
 inline constexpr char kCopyExtension[] = ".JPEG";
 
 // For each of `inputs` in order: works out its timestamp name, copies it to
-// `program_folder` (with separator) + name + ".JPEG", and calls `publish`
-// with that copy's path. The first error leaves the run at once; photos
-// before it keep their copies.
-void RunPhotos(Platform& platform, TimestampNamer& namer,
+// `program_folder` (with separator) + name + ".JPEG", and publishes the copy
+// through `image1`, which sizes itself to each picture. The first error
+// leaves the run at once; photos before it keep their copies and pages.
+void RunPhotos(Platform& platform, TimestampNamer& namer, PictureView& image1,
                const std::vector<AnsiString>& inputs,
-               const AnsiString& program_folder,
-               const std::function<void(const AnsiString&)>& publish);
+               const AnsiString& program_folder);
 
 }  // namespace photopages
 

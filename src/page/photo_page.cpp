@@ -1,0 +1,41 @@
+#include "page/photo_page.h"
+
+#include <initializer_list>
+
+#include "common/paths.h"
+#include "page/page_template.h"
+#include "page/text_lines.h"
+#include "platform/file_ops.h"
+
+namespace photopages {
+
+AnsiString PhotoPageText(std::string_view page_name,
+                         std::string_view picture_file_name,
+                         std::string_view width_text,
+                         std::string_view height_text) {
+  // The lone CR after the heading ends its line; the split below turns it
+  // into CR LF like every other line end.
+  std::initializer_list<std::string_view> pieces = {
+      Memo1(),           "<TITLE>",     page_name,
+      Memo1B(),          "<H1>",        page_name,
+      "</H1>",           "\r",          "<P align=\"center\"><IMG src=\"",
+      picture_file_name, "\" width=\"", width_text,
+      "\" height=\"",    height_text,   "\" border=\"0\"></P>",
+      Memo2(),
+  };
+  AnsiString joined;
+  for (std::string_view piece : pieces) joined += piece;
+  return JoinLinesCrLf(SplitLines(joined));
+}
+
+void WritePhotoPage(Platform& platform, const AnsiString& page_path,
+                    const AnsiString& picture_file_name,
+                    const AnsiString& width_text,
+                    const AnsiString& height_text) {
+  AnsiString page_name = ChangeFileExt(ExtractFileName(page_path), "");
+  WriteFileReplacing(
+      platform, page_path,
+      PhotoPageText(page_name, picture_file_name, width_text, height_text));
+}
+
+}  // namespace photopages

@@ -1,0 +1,32 @@
+#include "page/publish_photo.h"
+
+#include <string>
+#include <utility>
+
+#include "common/paths.h"
+#include "page/photo_page.h"
+#include "picture/jpeg_image.h"
+
+namespace photopages {
+
+PixelSize StatedSize(const PictureView& image1) {
+  const TJPEGImage& picture = *image1.Picture();
+  if (picture.Width() == 0 || picture.Height() == 0) {
+    return {picture.Width(), picture.Height()};
+  }
+  PixelSize size = {image1.Width(), image1.Height()};
+  if (picture.ExifOrientation() >= 5) std::swap(size.width, size.height);
+  return size;
+}
+
+void PublishPhoto(Platform& platform, PictureView& image1,
+                  const AnsiString& copy_path) {
+  image1.LoadPicture(copy_path);
+  PixelSize stated = StatedSize(image1);
+  DisplayedSize shown = ComputeDisplayedSize(stated.width, stated.height);
+  WritePhotoPage(platform, ChangeFileExt(copy_path, ".HTML"),
+                 ExtractFileName(copy_path), std::to_string(shown.width),
+                 std::to_string(shown.height));
+}
+
+}  // namespace photopages
