@@ -4,6 +4,7 @@
 #include "app/photo_run.h"
 #include "common/paths.h"
 #include "naming/format_settings.h"
+#include "page/page_template.h"
 #include "platform/locale_settings.h"
 
 namespace photopages {
@@ -41,6 +42,7 @@ MainWindowContents TForm1::Contents() const {
     }
   }
   contents.list_box1 = list_box1_;
+  contents.memo1b = AnsiString(Memo1B());
   return contents;
 }
 
