@@ -183,14 +183,14 @@ TEST_F(X11EndToEndTest, BadPhotoShowsBoxThenWindowUntilClosed) {
   x_.PressKey(box, XK_Return);
 
   // Then the main window, centred, sized to the input list and the block.
+  // Its role is named just after it is mapped.
   Window main_window = 0;
   ASSERT_TRUE(PollFor([&] {
     windows = x_.ViewableWindowsOfClass("photopages");
     if (windows.size() != 1 || windows[0] == box) return false;
     main_window = windows[0];
-    return true;
+    return x_.Property(main_window, "WM_WINDOW_ROLE") == "Form1";
   }));
-  EXPECT_EQ(x_.Property(main_window, "WM_WINDOW_ROLE"), "Form1");
   const Size screen = x_.ScreenSize();
   EXPECT_EQ(
       x_.Geometry(main_window),
