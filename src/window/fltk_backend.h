@@ -31,9 +31,6 @@ class FltkBackend : public WindowBackend {
 
   // The text height of the window's font on this display.
   int TextHeight() const { return text_height_; }
-  // The number of colours a photo is reduced to for this display: 236 on a
-  // screen of 8 bits per pixel or fewer, 0 (no reduction) otherwise.
-  int PaletteColours() const { return palette_colours_; }
   // The primary screen's full area.
   Rect PrimaryScreen() const;
 

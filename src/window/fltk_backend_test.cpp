@@ -54,17 +54,9 @@ class X11Test : public testing::Test {
 
 using X11MainWindowTest = X11Test;
 
-TEST_F(X11MainWindowTest, WindowFontIsTwelvePixelsHigh) {
+TEST_F(X11MainWindowTest, PlacedCentredAndSizedToVisibleChildren) {
   // "ＭＳ Ｐゴシック" resolves to IPA P Gothic, whose 12-pixel face is 12 high,
   // so the design values stand unscaled.
-  EXPECT_EQ(backend_->TextHeight(), 12);
-}
-
-TEST_F(X11MainWindowTest, PhotosReducedToPaletteOnlyOnEightBitScreens) {
-  EXPECT_EQ(backend_->PaletteColours(), x_.Depth() <= 8 ? 236 : 0);
-}
-
-TEST_F(X11MainWindowTest, PlacedCentredAndSizedToVisibleChildren) {
   ASSERT_EQ(backend_->TextHeight(), 12);
   ASSERT_EQ(backend_->PrimaryScreen(), (Rect{0, 0, 1024, 768}));
   struct {

@@ -32,9 +32,6 @@ class XClient {
             DisplayHeight(display_, DefaultScreen(display_))};
   }
 
-  // The screen's bits per pixel.
-  int Depth() { return DefaultDepth(display_, DefaultScreen(display_)); }
-
   // The top-level windows that are on the screen and carry `class_name` as
   // their window class, bottom to top.
   std::vector<Window> ViewableWindowsOfClass(const std::string& class_name) {
