@@ -15,6 +15,7 @@ void RunPhotos(Platform& platform, TimestampNamer& namer, PictureView& image1,
     CopyFileReplacing(platform, input, target);
     PublishPhoto(platform, image1, target);
   }
+  image1.SetAutoSize(false);
 }
 
 }  // namespace photopages

@@ -37,10 +37,13 @@ static_assert(kUtf8Texts.size() ==
 
 AnsiString Substitute(Message message, std::string_view placeholder,
                       std::string_view value) {
-  AnsiString text = MessageText(message);
+  const AnsiString& text = MessageText(message);
   size_t at = text.find(placeholder);
-  if (at != AnsiString::npos) text.replace(at, placeholder.size(), value);
-  return text;
+  if (at == AnsiString::npos) return text;
+  AnsiString result = text.substr(0, at);
+  result += value;
+  result += text.substr(at + placeholder.size());
+  return result;
 }
 
 }  // namespace

@@ -43,19 +43,17 @@ class ScopedEnvironmentVariable {
 // as "Asia/Tokyo").
 class ScopedTimeZone {
  public:
-  explicit ScopedTimeZone(const char* tz) {
-    variable_.emplace("TZ", tz);
-    tzset();
-  }
+  explicit ScopedTimeZone(const char* tz) : variable_("TZ", tz) { tzset(); }
   ScopedTimeZone(const ScopedTimeZone&) = delete;
   ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
-  ~ScopedTimeZone() {
-    variable_.reset();
-    tzset();
-  }
 
  private:
-  std::optional<ScopedEnvironmentVariable> variable_;
+  // Destroyed after `variable_` has restored TZ, so the C library rereads
+  // the earlier zone.
+  struct RereadZoneOnExit {
+    ~RereadZoneOnExit() { tzset(); }
+  } reread_;
+  ScopedEnvironmentVariable variable_;
 };
 
 // Returns to the current directory at the end of the scope.
