@@ -4,6 +4,7 @@
 #include "app/photo_run.h"
 #include "common/paths.h"
 #include "naming/format_settings.h"
+#include "page/page_template.h"
 #include "platform/locale_settings.h"
 
 namespace photopages {
@@ -30,6 +31,19 @@ void TForm1::FormShow() {
   }
   RunPhotos(platform_, namer_, image1_, list_box1_,
             ExtractFilePath(executable));
+}
+
+MainWindowContents TForm1::Contents() const {
+  MainWindowContents contents;
+  if (const TJPEGImage* picture = image1_.Picture()) {
+    contents.image1_jpeg = picture->Bytes();
+    if (picture->Width() > 0 && picture->Height() > 0) {
+      contents.image1_size = Size{image1_.Width(), image1_.Height()};
+    }
+  }
+  contents.list_box1 = list_box1_;
+  contents.memo1b = AnsiString(Memo1B());
+  return contents;
 }
 
 }  // namespace photopages

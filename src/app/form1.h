@@ -30,6 +30,8 @@ class TForm1 : public MainFormHandlers {
   // Throws the first error of the run.
   void FormShow() override;
 
+  MainWindowContents Contents() const override;
+
   const std::vector<AnsiString>& ListBox1() const { return list_box1_; }
   const PictureView& Image1() const { return image1_; }
 

@@ -8,7 +8,7 @@
 namespace photopages {
 namespace {
 
-constexpr std::array<std::string_view, 21> kUtf8Texts = {
+constexpr std::array<std::string_view, 22> kUtf8Texts = {
     "JPEG エラー #%d",
     "ファイル %s は開けません",
     "ファイル %s を作成できません",
@@ -30,9 +30,10 @@ constexpr std::array<std::string_view, 21> kUtf8Texts = {
     "ビットマップ",
     "JPEG イメージファイル",
     "yyyy\"年\"mm\"月\"dd\"日\"hh\"時\"mm\"分\"ss\"秒\"mm\"秒",
+    "ＭＳ Ｐゴシック",
 };
 static_assert(kUtf8Texts.size() ==
-              static_cast<size_t>(Message::kTimestampNamePattern) + 1);
+              static_cast<size_t>(Message::kForm1FontName) + 1);
 
 AnsiString Substitute(Message message, std::string_view placeholder,
                       std::string_view value) {

@@ -31,6 +31,7 @@ enum class Message {
   kBitmapDescription,            // "ビットマップ"
   kJpegDescription,              // "JPEG イメージファイル"
   kTimestampNamePattern,  // yyyy"年"mm"月"dd"日"hh"時"mm"分"ss"秒"mm"秒
+  kForm1FontName,                // "ＭＳ Ｐゴシック"
 };
 
 // The text of `message` in code page 932.

@@ -36,7 +36,7 @@ int RunApplication(const AnsiString& title, MainFormHandlers& form,
   };
   const bool created = handled(&MainFormHandlers::FormCreate);
   if (!handled(&MainFormHandlers::FormShow)) {
-    backend.ShowMainWindowUntilClosed();
+    backend.ShowMainWindowUntilClosed(title, form.Contents());
     return 1;
   }
   backend.Beep();

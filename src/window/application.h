@@ -16,6 +16,8 @@ class MainFormHandlers {
   virtual ~MainFormHandlers() = default;
   virtual void FormCreate() = 0;
   virtual void FormShow() = 0;
+  // What the main window shows after FormShow, complete or stopped.
+  virtual MainWindowContents Contents() const = 0;
 };
 
 // The executable's file name cut before its first ".", every character after

@@ -61,7 +61,10 @@ class RecordingBackend : public WindowBackend {
     events.push_back("box " + caption + " " + text);
   }
   void Beep() override { events.push_back("beep"); }
-  void ShowMainWindowUntilClosed() override { events.push_back("window"); }
+  void ShowMainWindowUntilClosed(const AnsiString& title,
+                                 const MainWindowContents& contents) override {
+    events.push_back("window " + title + " " + contents.list_box1.at(0));
+  }
   std::vector<std::string> events;
 };
 
@@ -76,6 +79,11 @@ class ScriptedForm : public MainFormHandlers {
   void FormShow() override {
     ++shows;
     if (show_fails_) throw EJPEG(52);
+  }
+  MainWindowContents Contents() const override {
+    MainWindowContents contents;
+    contents.list_box1 = {"shown " + std::to_string(shows)};
+    return contents;
   }
   int creates = 0;
   int shows = 0;
@@ -95,9 +103,12 @@ TEST(ApplicationTest, RunEndsByBeepOrByErrorBoxAndWindow) {
     std::vector<std::string> events;
   } const cases[] = {
       {false, false, 0, {"beep"}},
-      {false, true, 1, {"box T " + jpeg_error, "window"}},
+      {false, true, 1, {"box T " + jpeg_error, "window T shown 1"}},
       {true, false, 1, {"box T " + read_error, "beep"}},
-      {true, true, 1, {"box T " + read_error, "box T " + jpeg_error, "window"}},
+      {true,
+       true,
+       1,
+       {"box T " + read_error, "box T " + jpeg_error, "window T shown 1"}},
   };
   for (const auto& c : cases) {
     ScriptedForm form(c.create_fails, c.show_fails);

@@ -14,7 +14,8 @@ class HeadlessBackend : public WindowBackend {
   // Writes BEL to standard error when it is a terminal.
   void Beep() override;
   // There is no window to show: returns at once.
-  void ShowMainWindowUntilClosed() override {}
+  void ShowMainWindowUntilClosed(const AnsiString&,
+                                 const MainWindowContents&) override {}
 };
 
 }  // namespace photopages

@@ -1,0 +1,109 @@
+#include "picture/jpeg_decode.h"
+
+#include <csetjmp>
+#include <new>
+
+#include "picture/libjpeg.h"
+
+namespace photopages {
+namespace {
+
+// libjpeg's error manager, whose fatal-error exit jumps back to the decode
+// instead of ending the process; warnings and traces are dropped.
+struct JumpingErrorManager {
+  jpeg_error_mgr pub;
+  std::jmp_buf jump;
+};
+
+void JumpOnError(j_common_ptr cinfo) {
+  std::longjmp(reinterpret_cast<JumpingErrorManager*>(cinfo->err)->jump, 1);
+}
+
+void IgnoreMessage(j_common_ptr, int) {}
+void IgnoreOutput(j_common_ptr) {}
+
+// Owns a decompressor, so it is destroyed on every path.
+class Decompressor {
+ public:
+  Decompressor() {
+    cinfo_.err = jpeg_std_error(&errors_.pub);
+    errors_.pub.error_exit = JumpOnError;
+    errors_.pub.emit_message = IgnoreMessage;
+    errors_.pub.output_message = IgnoreOutput;
+    jpeg_create_decompress(&cinfo_);
+  }
+  Decompressor(const Decompressor&) = delete;
+  Decompressor& operator=(const Decompressor&) = delete;
+  ~Decompressor() { jpeg_destroy_decompress(&cinfo_); }
+
+  jpeg_decompress_struct* cinfo() { return &cinfo_; }
+  std::jmp_buf& jump() { return errors_.jump; }
+
+ private:
+  JumpingErrorManager errors_;
+  jpeg_decompress_struct cinfo_;
+};
+
+void ExpandPaletteRow(const jpeg_decompress_struct& cinfo,
+                      const JSAMPLE* indices, unsigned char* rgb) {
+  for (JDIMENSION x = 0; x < cinfo.output_width; ++x) {
+    for (int c = 0; c < 3; ++c) *rgb++ = cinfo.colormap[c][indices[x]];
+  }
+}
+
+// Runs the decode. Only plain values live in this frame, so the fatal-error
+// jump back to it skips no destructor; `picture` and `palette_row` belong to
+// the caller. Returns false when the decoder stopped at an error.
+bool Decode(Decompressor& decompressor, std::string_view jpeg,
+            int palette_colours, DisplayPicture* picture,
+            std::vector<JSAMPLE>* palette_row) {
+  jpeg_decompress_struct* cinfo = decompressor.cinfo();
+  if (setjmp(decompressor.jump())) return false;
+  jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(jpeg.data()),
+               static_cast<unsigned long>(jpeg.size()));
+  jpeg_read_header(cinfo, TRUE);
+  cinfo->scale_num = 1;
+  cinfo->scale_denom = 1;
+  cinfo->do_block_smoothing = TRUE;
+  cinfo->dct_method = JDCT_ISLOW;
+  cinfo->do_fancy_upsampling = TRUE;
+  cinfo->out_color_space = JCS_RGB;
+  if (palette_colours > 0) {
+    cinfo->quantize_colors = TRUE;
+    cinfo->desired_number_of_colors = palette_colours;
+  }
+  jpeg_start_decompress(cinfo);
+  picture->width = static_cast<int>(cinfo->output_width);
+  picture->height = static_cast<int>(cinfo->output_height);
+  const size_t stride = static_cast<size_t>(cinfo->output_width) * 3;
+  picture->rgb.resize(stride * cinfo->output_height);
+  if (cinfo->quantize_colors) palette_row->resize(cinfo->output_width);
+  while (cinfo->output_scanline < cinfo->output_height) {
+    unsigned char* out = picture->rgb.data() + stride * cinfo->output_scanline;
+    JSAMPROW row = cinfo->quantize_colors ? palette_row->data() : out;
+    jpeg_read_scanlines(cinfo, &row, 1);
+    if (cinfo->quantize_colors) ExpandPaletteRow(*cinfo, row, out);
+  }
+  jpeg_finish_decompress(cinfo);
+  return true;
+}
+
+}  // namespace
+
+std::optional<DisplayPicture> DecodeJpegForDisplay(std::string_view jpeg,
+                                                   int palette_colours) {
+  if (jpeg.empty()) return std::nullopt;
+  Decompressor decompressor;
+  DisplayPicture picture;
+  std::vector<JSAMPLE> palette_row;
+  try {
+    if (!Decode(decompressor, jpeg, palette_colours, &picture, &palette_row)) {
+      return std::nullopt;
+    }
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  }
+  return picture;
+}
+
+}  // namespace photopages

@@ -1,0 +1,50 @@
+// The backend on an X display, through FLTK: a real error box, the system
+// beep and the main window.
+#ifndef PHOTOPAGES_WINDOW_FLTK_BACKEND_H_
+#define PHOTOPAGES_WINDOW_FLTK_BACKEND_H_
+
+#include <memory>
+
+#include "window/backend.h"
+#include "window/form1_window.h"
+#include "window/form_layout.h"
+
+namespace photopages {
+
+class FltkBackend : public WindowBackend {
+ public:
+  // Connects FLTK to the X display that DISPLAY names; nothing when no
+  // display can be reached. FLTK keeps one connection for the whole process,
+  // so every backend shares it.
+  static std::unique_ptr<FltkBackend> Connect();
+
+  // Text is converted from code page 932 to UTF-8 here.
+  void ShowErrorBox(const AnsiString& caption, const AnsiString& text) override;
+  void Beep() override;
+  void ShowMainWindowUntilClosed(const AnsiString& title,
+                                 const MainWindowContents& contents) override;
+
+  // The main window for `contents`, laid out for this display's text height
+  // and centred on the primary screen, not yet shown.
+  std::unique_ptr<Form1Window> BuildMainWindow(
+      const AnsiString& title, const MainWindowContents& contents) const;
+
+  // The text height of the window's font on this display.
+  int TextHeight() const { return text_height_; }
+  // The primary screen's full area.
+  Rect PrimaryScreen() const;
+
+ private:
+  FltkBackend();
+
+  int text_height_;
+  int palette_colours_;
+};
+
+// The FLTK backend when an X display can be reached, the headless one
+// otherwise.
+std::unique_ptr<WindowBackend> OpenWindowBackend();
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_WINDOW_FLTK_BACKEND_H_

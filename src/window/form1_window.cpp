@@ -1,0 +1,115 @@
+#include "window/form1_window.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Hold_Browser.H>
+#include <FL/Fl_Multiline_Input.H>
+#include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Widget.H>
+#include <FL/fl_draw.H>
+#include <FL/x.H>
+
+#include <memory>
+#include <optional>
+
+#include "common/codepage.h"
+#include "picture/jpeg_decode.h"
+#include "window/window_font.h"
+
+namespace photopages {
+namespace {
+
+constexpr char kCaption[] = "Form1";
+
+// The picture view (Image1): draws its photo at full size at its top-left
+// corner, decoded when it is first drawn. A photo the decoder cannot read
+// leaves the view empty.
+class PictureBox : public Fl_Widget {
+ public:
+  PictureBox(const Rect& at, std::string_view jpeg, int palette_colours)
+      : Fl_Widget(at.left, at.top, at.width, at.height),
+        jpeg_(jpeg),
+        palette_colours_(palette_colours) {}
+
+  void draw() override {
+    fl_push_clip(x(), y(), w(), h());
+    fl_rectf(x(), y(), w(), h(), window()->color());
+    if (!decoded_) {
+      decoded_ = true;
+      picture_ = DecodeJpegForDisplay(jpeg_, palette_colours_);
+      if (picture_) {
+        image_ = std::make_unique<Fl_RGB_Image>(
+            picture_->rgb.data(), picture_->width, picture_->height, 3);
+      }
+    }
+    if (image_) image_->draw(x(), y());
+    fl_pop_clip();
+  }
+
+ private:
+  std::string_view jpeg_;
+  int palette_colours_;
+  bool decoded_ = false;
+  std::optional<DisplayPicture> picture_;
+  std::unique_ptr<Fl_RGB_Image> image_;
+};
+
+// `ansi` as UTF-8 with CR LF line ends turned into LF.
+std::string DisplayText(const AnsiString& ansi) {
+  std::string text = Utf8FromAnsi(ansi);
+  std::erase(text, '\r');
+  return text;
+}
+
+// The window manager's close request ends the window; Escape, which FLTK
+// would treat the same way, does not.
+void CloseUnlessEscape(Fl_Widget* window, void*) {
+  if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+  window->hide();
+}
+
+}  // namespace
+
+Form1Window::Form1Window(const std::string& title,
+                         const MainWindowContents& contents,
+                         const Form1Layout& layout, Point position,
+                         int palette_colours)
+    : Fl_Double_Window(position.left, position.top, layout.client.width,
+                       layout.client.height),
+      title_(title) {
+  border(0);
+  label(title_.c_str(), title_.c_str());
+  xclass(title_.c_str());
+  color(FL_BACKGROUND_COLOR);
+  callback(CloseUnlessEscape);
+
+  new PictureBox(layout.image1, contents.image1_jpeg, palette_colours);
+
+  const Rect& list = layout.list_box1;
+  auto* list_box1 =
+      new Fl_Hold_Browser(list.left, list.top, list.width, list.height);
+  list_box1->format_char(0);
+  list_box1->textfont(kWindowFont);
+  list_box1->textsize(kWindowFontPixels);
+  for (const AnsiString& entry : contents.list_box1) {
+    list_box1->add(Utf8FromAnsi(entry).c_str());
+  }
+
+  const Rect& memo = layout.memo1b;
+  auto* memo1b =
+      new Fl_Multiline_Input(memo.left, memo.top, memo.width, memo.height);
+  memo1b->textfont(kWindowFont);
+  memo1b->textsize(kWindowFontPixels);
+  memo1b->value(DisplayText(contents.memo1b).c_str());
+  end();
+}
+
+void Form1Window::Show() {
+  show();
+  const Atom role = XInternAtom(fl_display, "WM_WINDOW_ROLE", False);
+  XChangeProperty(fl_display, fl_xid(this), role, XA_STRING, 8, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(kCaption),
+                  sizeof(kCaption) - 1);
+  XSync(fl_display, False);
+}
+
+}  // namespace photopages

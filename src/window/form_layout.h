@@ -1,0 +1,67 @@
+// Where the main window's visible children sit and where the window goes on
+// the screen. Plain arithmetic, so that it holds for any backend.
+#ifndef PHOTOPAGES_WINDOW_FORM_LAYOUT_H_
+#define PHOTOPAGES_WINDOW_FORM_LAYOUT_H_
+
+#include <optional>
+
+namespace photopages {
+
+// The text height, in pixels, of the window's font that the design
+// positions and sizes assume.
+inline constexpr int kDesignTextHeight = 12;
+
+// The picture view's own design size, kept until it sizes itself to a
+// picture.
+inline constexpr int kImage1DesignWidth = 537;
+inline constexpr int kImage1DesignHeight = 489;
+
+struct Size {
+  int width = 0;
+  int height = 0;
+  bool operator==(const Size&) const = default;
+};
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int Right() const { return left + width; }
+  int Bottom() const { return top + height; }
+  bool operator==(const Rect&) const = default;
+};
+
+struct Point {
+  int left = 0;
+  int top = 0;
+  bool operator==(const Point&) const = default;
+};
+
+// The visible children of TForm1, relative to its client area, and the
+// client size, which is their bounding box.
+struct Form1Layout {
+  Rect image1;
+  Rect list_box1;
+  Rect memo1b;
+  Size client;
+  bool operator==(const Form1Layout&) const = default;
+};
+
+// A design value scaled by `text_height` / 12, rounded to the nearest pixel
+// with halves away from zero.
+int ScaleToTextHeight(int design_value, int text_height);
+
+// Lays out TForm1 for a font of `text_height` pixels. `picture_size` is the
+// size the picture view took from its picture; without one the view keeps its
+// design size, scaled like everything else.
+Form1Layout LayOutForm1(int text_height, std::optional<Size> picture_size);
+
+// The top-left corner that centres `window` on `screen`: each half of the
+// difference cut toward zero, a negative result replaced by 0, so that a
+// window larger than the screen starts at its top-left corner.
+Point CentredPosition(Size screen, Size window);
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_WINDOW_FORM_LAYOUT_H_

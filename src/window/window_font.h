@@ -1,0 +1,28 @@
+// The window's font: "ＭＳ Ｐゴシック" at 12 pixels, which fontconfig resolves
+// to IPA P Gothic where the system has no font of that name.
+#ifndef PHOTOPAGES_WINDOW_WINDOW_FONT_H_
+#define PHOTOPAGES_WINDOW_WINDOW_FONT_H_
+
+#include <FL/Enumerations.H>
+
+namespace photopages {
+
+// The pixel size the window's texts are drawn at.
+inline constexpr int kWindowFontPixels = 12;
+
+// The FLTK font slot that holds the window's font.
+inline constexpr Fl_Font kWindowFont = FL_FREE_FONT;
+
+// Teaches fontconfig that the window's font family may be served by IPA P
+// Gothic (a real font of that name, where installed, still comes first) and
+// puts the family in kWindowFont. Requires an open FLTK display.
+void RegisterWindowFont();
+
+// The text height, in pixels, of the window's font as the display draws it:
+// the line height its face declares at kWindowFontPixels. Requires
+// RegisterWindowFont().
+int WindowFontTextHeight();
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_WINDOW_WINDOW_FONT_H_
