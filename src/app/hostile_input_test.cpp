@@ -6,7 +6,6 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -29,9 +28,9 @@ constexpr time_t kJanuary2005 = 1104635045;
 // The timestamp name, in UTF-8, of a photo last written `second` seconds
 // (under 55) after kJanuary2005.
 std::string Name(int second) {
-  char seconds[3];
-  std::snprintf(seconds, sizeof seconds, "%02d", 5 + second);
-  return std::string("2005年01月02日03時04分") + seconds + "秒01秒";
+  const int seconds = 5 + second;
+  return std::string("2005年01月02日03時04分") + (seconds < 10 ? "0" : "") +
+         std::to_string(seconds) + "秒01秒";
 }
 
 // A photo of `width` x 8 pixels; each width gives other bytes.

@@ -149,11 +149,15 @@ CleanRun PrepareCleanRun() {
   const std::vector<AnsiString> targets = Committed(bare);
   EXPECT_EQ(targets.size(), 2 * Photos().size());
 
+  // Photo i's copy and page are the run's files 2i and 2i + 1.
+  const AnsiString& copy_b = targets[2 * 2];
+  const AnsiString& page_c = targets[2 * 3 + 1];
+  const AnsiString& copy_d = targets[2 * 4];
   CleanRun clean;
-  clean.earlier[targets[4]] = {EncodeJpeg({.width = 8, .height = 8}), 0600,
-                               kJanuary2005 - kSecond};
-  clean.earlier[targets[7]] = {"an earlier page", 0644, 0};
-  clean.earlier[targets[8]] = bare.files().at(targets[8]);
+  clean.earlier[copy_b] = {EncodeJpeg({.width = 8, .height = 8}), 0600,
+                           kJanuary2005 - kSecond};
+  clean.earlier[page_c] = {"an earlier page", 0644, 0};
+  clean.earlier[copy_d] = bare.files().at(copy_d);
 
   FakePlatform fake;
   SetUpAlbum(fake, clean.earlier);
