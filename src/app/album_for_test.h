@@ -4,14 +4,20 @@
 #define PHOTOPAGES_APP_ALBUM_FOR_TEST_H_
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/temp_dir_for_test.h"
@@ -23,15 +29,28 @@ namespace photopages {
 struct RunResult {
   int exit_status = -1;
   std::string standard_error;  // UTF-8
+  bool timed_out = false;
 };
 
 class TestAlbum {
  public:
-  TestAlbum() { std::filesystem::copy_file(PHOTOPAGES_BINARY, program()); }
+  // An album in a fresh temporary folder, removed with everything in it when
+  // the album goes.
+  TestAlbum() : own_folder_(std::in_place), path_(own_folder_->path()) {
+    AddProgram();
+  }
+  // An album in `folder`, created when missing and left in place when the
+  // album goes.
+  explicit TestAlbum(std::string folder) : path_(std::move(folder)) {
+    std::filesystem::create_directories(path_);
+    AddProgram();
+  }
 
-  const std::string& path() const { return dir_.path(); }
-  std::string Path(std::string_view name) const { return dir_.Path(name); }
-  std::string program() const { return dir_.Path("photopages"); }
+  const std::string& path() const { return path_; }
+  std::string Path(std::string_view name) const {
+    return path_ + "/" + std::string(name);
+  }
+  std::string program() const { return Path("photopages"); }
 
   // Writes `bytes` to `name` in the album, last written at `seconds` since
   // the epoch plus `nanoseconds`.
@@ -63,11 +82,11 @@ class TestAlbum {
 
   // Runs the album's program with `arguments` from `working_directory` (the
   // album when empty), in time zone UTC, with no display, in the locale
-  // `lc_all`.
+  // `lc_all`. A program still running after two minutes is killed.
   RunResult Run(const std::vector<std::string>& arguments,
                 const std::string& working_directory = "",
                 const std::string& lc_all = "C.UTF-8") const {
-    std::string error_file = dir_.path() + "/../" +
+    std::string error_file = path() + "/../" +
                              std::filesystem::path(path()).filename().string() +
                              ".stderr";
     std::vector<std::string> env_strings = {"TZ=UTC", "LC_ALL=" + lc_all,
@@ -94,9 +113,19 @@ class TestAlbum {
         posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) throw std::runtime_error("cannot start " + program());
-    int status = 0;
-    waitpid(pid, &status, 0);
     RunResult result;
+    int status = 0;
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+      if (std::chrono::steady_clock::now() > deadline) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        result.timed_out = true;
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
     result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.standard_error = ReadTestFile(error_file);
     std::filesystem::remove(error_file);
@@ -104,7 +133,12 @@ class TestAlbum {
   }
 
  private:
-  ScopedTempDir dir_;
+  void AddProgram() const {
+    std::filesystem::copy_file(PHOTOPAGES_BINARY, program());
+  }
+
+  std::optional<ScopedTempDir> own_folder_;
+  std::string path_;
 };
 
 }  // namespace photopages

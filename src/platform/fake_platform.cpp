@@ -133,6 +133,7 @@ std::vector<AnsiString> FakePlatform::ListOrdinaryFiles(
 }
 
 std::unique_ptr<InputFile> FakePlatform::OpenInput(const AnsiString& path) {
+  opened_.push_back(path);
   auto it = files_.find(Resolve(path));
   if (Fails(FaultKind::kOpen) || it == files_.end()) throw EFOpenError(path);
   return std::make_unique<FakeInputFile>(*this, it->second);

@@ -65,6 +65,8 @@ class FakePlatform : public Platform {
   const std::map<AnsiString, FakeFile>& files() const { return files_; }
   // Every path a file was created at or renamed to, in order.
   const std::vector<AnsiString>& written_paths() const { return written_; }
+  // Every path given to OpenInput, as given, in order (failed opens too).
+  const std::vector<AnsiString>& opened_paths() const { return opened_; }
 
   // Platform.
   AnsiString ExecutablePath() override { return executable_path_; }
@@ -90,6 +92,7 @@ class FakePlatform : public Platform {
   std::map<AnsiString, FakeFile> files_;
   std::set<AnsiString> folders_{"/"};
   std::vector<AnsiString> written_;
+  std::vector<AnsiString> opened_;
   std::map<FaultKind, int> fail_at_;
   std::map<FaultKind, int> counts_;
   uint64_t capacity_ = std::numeric_limits<uint64_t>::max();

@@ -153,6 +153,7 @@ AnsiString PosixPlatform::RawCommandLine() {
   for (const std::string& argument : arguments_) {
     AnsiString converted = AnsiFromUtf8(argument);
     std::erase(converted, '"');
+    NoteInexact(argument, converted);
     if (!line.empty()) line += ' ';
     line += '"' + converted + '"';
   }
@@ -197,11 +198,13 @@ std::vector<AnsiString> PosixPlatform::ListOrdinaryFiles(
   names.reserve(listed.size());
   for (const ListedName& name : listed) {
     names.push_back(AnsiFromUtf8(name.utf8_name));
+    NoteInexact(name.utf8_name, names.back());
   }
   return names;
 }
 
 std::unique_ptr<InputFile> PosixPlatform::OpenInput(const AnsiString& path) {
+  if (inexact_texts_.count(path) != 0) throw EFOpenError(path);
   return OpenPosixInput(Utf8FromAnsi(path), path);
 }
 
@@ -221,6 +224,10 @@ PathInfo PosixPlatform::Inspect(const AnsiString& path) {
   info.identity = {static_cast<uint64_t>(status.st_dev),
                    static_cast<uint64_t>(status.st_ino)};
   return info;
+}
+
+void PosixPlatform::NoteInexact(std::string_view utf8, const AnsiString& ansi) {
+  if (Utf8FromAnsi(ansi) != utf8) inexact_texts_.insert(ansi);
 }
 
 LocalDateTime PosixPlatform::ToLocalTime(int64_t nanoseconds) {

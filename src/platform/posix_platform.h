@@ -9,6 +9,7 @@
 #include <unicode/ucol.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,11 @@ class PosixPlatform : public Platform {
   // the order is total. Throws EInOutError when the folder cannot be read.
   std::vector<AnsiString> ListOrdinaryFiles(const AnsiString& folder) override;
 
+  // An argument or listed name whose code page 932 text does not convert
+  // back to it (a character that code page 932 cannot hold, a byte that is
+  // not UTF-8, a double quote dropped from an argument) names no file: its
+  // text is refused even when a file of that text exists, so that "a?.jpg"
+  // never stands in for "a😀.jpg", nor "ab.jpg" for "a\"b.jpg".
   std::unique_ptr<InputFile> OpenInput(const AnsiString& path) override;
   // The file is written as a hidden ".photopages-XXXXXX" in the target's
   // folder.
@@ -68,7 +74,12 @@ class PosixPlatform : public Platform {
     void operator()(UCollator* collator) const { ucol_close(collator); }
   };
 
+  // `utf8` in code page 932, `ansi`; remembers `ansi` as a text that names
+  // no file when it does not convert back to `utf8`.
+  void NoteInexact(std::string_view utf8, const AnsiString& ansi);
+
   std::vector<std::string> arguments_;  // UTF-8, as the system gave them.
+  std::set<AnsiString> inexact_texts_;
   mode_t default_permissions_;
   std::unique_ptr<UCollator, CollatorCloser> collator_;
 };

@@ -216,6 +216,37 @@ TEST_F(PosixFolderTest, ListingConvertsNamesToCodePage932) {
   EXPECT_EQ(platform.ListOrdinaryFiles(".").size(), 3u);
 }
 
+// A text that stands for another name never opens a file of its own text.
+TEST_F(PosixFolderTest, TextsThatStandForOtherNamesOpenNothing) {
+  for (const char* name : {"a?.jpg", "b?.jpg", "xy.jpg", "z.jpg"}) {
+    WriteTestFile(dir_.Path(name), "x");
+  }
+  WriteTestFile(dir_.Path("a\xff.jpg"), "x");
+  WriteTestFile(dir_.Path("b😀.jpg"), "x");
+  const char* const argv[] = {"/p", "x\"y.jpg", "z.jpg"};
+  PosixPlatform platform(3, argv);
+  platform.RawCommandLine();
+  platform.SetCurrentDirectory(dir_.path());
+  platform.ListOrdinaryFiles(".");
+  const struct {
+    const char* text;
+    bool opens;
+  } cases[] = {
+      {"a?.jpg", false},
+      {"b?.jpg", false},
+      {"xy.jpg", false},
+      {"z.jpg", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    if (c.opens) {
+      EXPECT_EQ(platform.OpenInput(c.text)->Size(), 1u);
+    } else {
+      EXPECT_THROW(platform.OpenInput(c.text), EFOpenError);
+    }
+  }
+}
+
 TEST_F(PosixFolderTest, ListingAMissingFolderFails) {
   PosixPlatform platform(1, kArgv);
   try {
