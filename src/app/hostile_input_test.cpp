@@ -189,6 +189,8 @@ TEST(HostileInputTest, InputsThatCannotBeOpenedStopTheRunAndCreateNothing) {
       {{"say \"cheese\".jpg"}, "say cheese.jpg"},
   };
   for (const std::string& name : special) cases.push_back({{name}, name});
+  // A control character in a name never reaches the terminal.
+  cases.push_back({{"gone\n\x1b[2J.jpg"}, "gone??[2J.jpg"});
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.empty() ? "listed" : c.arguments[0]);
     RunResult result = album.Run(c.arguments);

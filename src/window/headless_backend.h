@@ -9,7 +9,8 @@ namespace photopages {
 
 class HeadlessBackend : public WindowBackend {
  public:
-  // Writes "<caption>: <text>" in UTF-8 and a line end to standard error.
+  // Writes "<caption>: <text>" in UTF-8 and a line end to standard error,
+  // each control character in it as "?".
   void ShowErrorBox(const AnsiString& caption, const AnsiString& text) override;
   // Writes BEL to standard error when it is a terminal.
   void Beep() override;
