@@ -1,11 +1,24 @@
 #include "platform/file_ops.h"
 
+#include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "common/errors.h"
 
 namespace photopages {
 namespace {
+
+// Fills `buffer` with the next `size` bytes of `input`. Throws EReadError
+// when the file ends first.
+void ReadExactly(InputFile& input, char* buffer, size_t size) {
+  size_t done = 0;
+  while (done < size) {
+    size_t n = input.Read(buffer + done, size - done);
+    if (n == 0) throw EReadError();
+    done += n;
+  }
+}
 
 std::string ReadAll(InputFile& input) {
   std::string content;
@@ -16,13 +29,25 @@ std::string ReadAll(InputFile& input) {
   } catch (const std::length_error&) {
     throw EOutOfMemory();
   }
-  size_t done = 0;
-  while (done < content.size()) {
-    size_t n = input.Read(content.data() + done, content.size() - done);
-    if (n == 0) throw EReadError();
-    done += n;
-  }
+  ReadExactly(input, content.data(), content.size());
   return content;
+}
+
+// True when both files hold the same bytes; reads them a piece at a time, so
+// a large photo is never held twice.
+bool SameContent(InputFile& a, InputFile& b) {
+  if (a.Size() != b.Size()) return false;
+  constexpr size_t kPiece = 1 << 16;
+  std::string piece_a(kPiece, '\0');
+  std::string piece_b(kPiece, '\0');
+  for (uint64_t left = a.Size(); left > 0;) {
+    const size_t n = static_cast<size_t>(std::min<uint64_t>(left, kPiece));
+    ReadExactly(a, piece_a.data(), n);
+    ReadExactly(b, piece_b.data(), n);
+    if (std::memcmp(piece_a.data(), piece_b.data(), n) != 0) return false;
+    left -= n;
+  }
+  return true;
 }
 
 // Throws EFCreateError(target) unless the target may be replaced. Returns
@@ -35,10 +60,7 @@ bool MayReplace(Platform& platform, const AnsiString& target,
   if (!info.read_only) return true;
   if (expected != nullptr && info.is_regular) {
     auto existing = platform.OpenInput(target);
-    if (existing->Size() == expected->Size() &&
-        ReadAll(*existing) == ReadAll(*expected)) {
-      return false;
-    }
+    if (SameContent(*existing, *expected)) return false;
   }
   throw EFCreateError(target);
 }

@@ -62,6 +62,25 @@ TEST_F(FileOpsTest, ReadOnlyTargetWithTheSameBytesStands) {
   EXPECT_EQ(fake_.Count(FaultKind::kCreate), 0);
 }
 
+// The bytes are compared a piece at a time: a difference anywhere, even past
+// the first piece, makes a read-only target one that cannot be created.
+TEST_F(FileOpsTest, ReadOnlyTargetWithOtherBytesCannotBeReplaced) {
+  std::string large(200'000, 'p');
+  fake_.AddFile("/album/large.jpg", large);
+  for (size_t at : {size_t{0}, size_t{70'000}, large.size() - 1}) {
+    std::string other = large;
+    other[at] = 'q';
+    fake_.AddFile("/album/R.JPEG", other, 0444);
+    EXPECT_THROW(CopyFileReplacing(fake_, "/album/large.jpg", "/album/R.JPEG"),
+                 EFCreateError)
+        << at;
+    EXPECT_EQ(File("/album/R.JPEG").bytes, other);
+  }
+  fake_.AddFile("/album/R.JPEG", large, 0444);
+  CopyFileReplacing(fake_, "/album/large.jpg", "/album/R.JPEG");
+  EXPECT_EQ(File("/album/R.JPEG").bytes, large);
+}
+
 TEST_F(FileOpsTest, PageReplacesTheEarlierOne) {
   WriteFileReplacing(fake_, "/album/T.HTML", "new page");
   EXPECT_EQ(File("/album/T.HTML").bytes, "new page");
