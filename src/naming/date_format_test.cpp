@@ -5,15 +5,10 @@
 #include "common/codepage.h"
 #include "common/errors.h"
 #include "common/messages.h"
+#include "naming/date_time_for_test.h"
 
 namespace photopages {
 namespace {
-
-TDateTime At(int year, int month, int day, int hour, int minute, int second,
-             int millisecond) {
-  return ComposeDateTime(EncodeDate(year, month, day),
-                         EncodeTime(hour, minute, second, millisecond));
-}
 
 struct FormatCase {
   const char* format;

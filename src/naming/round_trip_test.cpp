@@ -9,16 +9,11 @@
 #include "common/messages.h"
 #include "naming/date_format.h"
 #include "naming/date_reader.h"
+#include "naming/date_time_for_test.h"
 #include "platform/locale_settings.h"
 
 namespace photopages {
 namespace {
-
-TDateTime At(int year, int month, int day, int hour, int minute, int second,
-             int millisecond) {
-  return ComposeDateTime(EncodeDate(year, month, day),
-                         EncodeTime(hour, minute, second, millisecond));
-}
 
 std::string Show(TDateTime value) {
   return FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", value, FormatSettings{});

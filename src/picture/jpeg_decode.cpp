@@ -3,46 +3,10 @@
 #include <csetjmp>
 #include <new>
 
-#include "picture/libjpeg.h"
+#include "picture/libjpeg_decompressor.h"
 
 namespace photopages {
 namespace {
-
-// libjpeg's error manager, whose fatal-error exit jumps back to the decode
-// instead of ending the process; warnings and traces are dropped.
-struct JumpingErrorManager {
-  jpeg_error_mgr pub;
-  std::jmp_buf jump;
-};
-
-void JumpOnError(j_common_ptr cinfo) {
-  std::longjmp(reinterpret_cast<JumpingErrorManager*>(cinfo->err)->jump, 1);
-}
-
-void IgnoreMessage(j_common_ptr, int) {}
-void IgnoreOutput(j_common_ptr) {}
-
-// Owns a decompressor, so it is destroyed on every path.
-class Decompressor {
- public:
-  Decompressor() {
-    cinfo_.err = jpeg_std_error(&errors_.pub);
-    errors_.pub.error_exit = JumpOnError;
-    errors_.pub.emit_message = IgnoreMessage;
-    errors_.pub.output_message = IgnoreOutput;
-    jpeg_create_decompress(&cinfo_);
-  }
-  Decompressor(const Decompressor&) = delete;
-  Decompressor& operator=(const Decompressor&) = delete;
-  ~Decompressor() { jpeg_destroy_decompress(&cinfo_); }
-
-  jpeg_decompress_struct* cinfo() { return &cinfo_; }
-  std::jmp_buf& jump() { return errors_.jump; }
-
- private:
-  JumpingErrorManager errors_;
-  jpeg_decompress_struct cinfo_;
-};
 
 void ExpandPaletteRow(const jpeg_decompress_struct& cinfo,
                       const JSAMPLE* indices, unsigned char* rgb) {
@@ -54,11 +18,12 @@ void ExpandPaletteRow(const jpeg_decompress_struct& cinfo,
 // Runs the decode. Only plain values live in this frame, so the fatal-error
 // jump back to it skips no destructor; `picture` and `palette_row` belong to
 // the caller. Returns false when the decoder stopped at an error.
-bool Decode(Decompressor& decompressor, std::string_view jpeg,
+bool Decode(LibjpegDecompressor& decompressor, std::string_view jpeg,
             int palette_colours, DisplayPicture* picture,
             std::vector<JSAMPLE>* palette_row) {
   jpeg_decompress_struct* cinfo = decompressor.cinfo();
-  if (setjmp(decompressor.jump())) return false;
+  if (setjmp(decompressor.exit_point()) != 0) return false;
+  decompressor.Create();
   jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(jpeg.data()),
                static_cast<unsigned long>(jpeg.size()));
   jpeg_read_header(cinfo, TRUE);
@@ -93,7 +58,7 @@ bool Decode(Decompressor& decompressor, std::string_view jpeg,
 std::optional<DisplayPicture> DecodeJpegForDisplay(std::string_view jpeg,
                                                    int palette_colours) {
   if (jpeg.empty()) return std::nullopt;
-  Decompressor decompressor;
+  LibjpegDecompressor decompressor;
   DisplayPicture picture;
   std::vector<JSAMPLE> palette_row;
   try {

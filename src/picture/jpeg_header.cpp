@@ -7,7 +7,7 @@
 #include "picture/exif_orientation.h"
 #include "picture/jpeg_marker_walk.h"
 #include "picture/jpeg_message_numbers.h"
-#include "picture/libjpeg.h"
+#include "picture/libjpeg_decompressor.h"
 
 namespace photopages {
 namespace {
@@ -18,60 +18,37 @@ constexpr int kMaxSamplingFactor = 4;
   throw EJPEG(SixANumberOf(code));
 }
 
-// libjpeg's error manager extended by the point to return to when the
-// decoder gives up. libjpeg sees only `pub`, which comes first.
-struct ErrorManager {
-  jpeg_error_mgr pub;
-  std::jmp_buf exit_point;
-};
-
-// A fatal error leaves libjpeg by longjmp, so that no C++ exception ever
-// crosses its C frames; the caller raises EJPEG afterwards.
-[[noreturn]] void LeaveDecoder(j_common_ptr cinfo) {
-  std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->exit_point, 1);
-}
-
-void IgnoreMessage(j_common_ptr, int) {}
-void IgnoreOutput(j_common_ptr) {}
-
-// A libjpeg decompressor, destroyed with all it allocated on every path.
-class Decompressor {
+// Reads a header through libjpeg and judges what stopped it.
+class HeaderReader {
  public:
-  Decompressor() {
-    cinfo_.err = jpeg_std_error(&errors_.pub);
-    errors_.pub.error_exit = LeaveDecoder;
-    errors_.pub.emit_message = IgnoreMessage;
-    errors_.pub.output_message = IgnoreOutput;
-  }
-  ~Decompressor() { jpeg_destroy_decompress(&cinfo_); }
-  Decompressor(const Decompressor&) = delete;
-  Decompressor& operator=(const Decompressor&) = delete;
+  HeaderReader() = default;
+  HeaderReader(const HeaderReader&) = delete;
+  HeaderReader& operator=(const HeaderReader&) = delete;
 
   // Reads the header of `data`, keeping the Exif segments. Returns false
   // when a fatal decoder error stopped it (its code is ErrorCode()).
   bool ReadHeader(std::string_view data) {
     // Nothing with a destructor lives in this frame, so the jump back to it
-    // skips no clean-up; the destructor releases what libjpeg allocated.
-    if (setjmp(errors_.exit_point) != 0) return false;
-    jpeg_create_decompress(&cinfo_);
-    jpeg_save_markers(&cinfo_, JPEG_APP0 + 1, 0xFFFF);
-    jpeg_mem_src(&cinfo_, reinterpret_cast<const unsigned char*>(data.data()),
+    // skips no clean-up; `decompressor_` releases what libjpeg allocated.
+    if (setjmp(decompressor_.exit_point()) != 0) return false;
+    decompressor_.Create();
+    jpeg_save_markers(decompressor_.cinfo(), JPEG_APP0 + 1, 0xFFFF);
+    jpeg_mem_src(decompressor_.cinfo(),
+                 reinterpret_cast<const unsigned char*>(data.data()),
                  data.size());
-    jpeg_read_header(&cinfo_, TRUE);
-    multiple_scans_ = jpeg_has_multiple_scans(&cinfo_);
+    jpeg_read_header(decompressor_.cinfo(), TRUE);
+    multiple_scans_ = jpeg_has_multiple_scans(decompressor_.cinfo());
     return true;
   }
 
-  J_MESSAGE_CODE ErrorCode() const {
-    return static_cast<J_MESSAGE_CODE>(errors_.pub.msg_code);
-  }
+  J_MESSAGE_CODE ErrorCode() const { return decompressor_.ErrorCode(); }
   // The marker whose segment the reader was in when it stopped.
-  int Marker() const { return cinfo_.unread_marker; }
+  int Marker() const { return cinfo().unread_marker; }
 
   // The header after a successful ReadHeader().
   JpegHeader Header() const {
     JpegHeader header = FrameFacts();
-    header.grayscale = cinfo_.jpeg_color_space == JCS_GRAYSCALE;
+    header.grayscale = cinfo().jpeg_color_space == JCS_GRAYSCALE;
     header.multiple_scans = multiple_scans_;
     return header;
   }
@@ -84,24 +61,26 @@ class Decompressor {
     int count = input.At(scan + 2);
     // A count the reader disagrees with means the walk went astray: keep
     // the reader's verdict.
-    if (count != cinfo_.comps_in_scan) ThrowDecoderError(JERR_BAD_COMPONENT_ID);
+    if (count != cinfo().comps_in_scan) {
+      ThrowDecoderError(JERR_BAD_COMPONENT_ID);
+    }
     for (int i = 0; i < count; ++i) {
       if (!IsFrameComponent(input.At(scan + 3 + 2 * i))) {
         ThrowDecoderError(JERR_BAD_COMPONENT_ID);
       }
     }
-    if (cinfo_.image_width > JPEG_MAX_DIMENSION ||
-        cinfo_.image_height > JPEG_MAX_DIMENSION) {
+    if (cinfo().image_width > JPEG_MAX_DIMENSION ||
+        cinfo().image_height > JPEG_MAX_DIMENSION) {
       ThrowDecoderError(JERR_IMAGE_TOO_BIG);
     }
-    if (cinfo_.data_precision != BITS_IN_JSAMPLE) {
+    if (cinfo().data_precision != BITS_IN_JSAMPLE) {
       ThrowDecoderError(JERR_BAD_PRECISION);
     }
-    if (cinfo_.num_components > MAX_COMPONENTS) {
+    if (cinfo().num_components > MAX_COMPONENTS) {
       ThrowDecoderError(JERR_COMPONENT_COUNT);
     }
-    for (int i = 0; i < cinfo_.num_components; ++i) {
-      const jpeg_component_info& component = cinfo_.comp_info[i];
+    for (int i = 0; i < cinfo().num_components; ++i) {
+      const jpeg_component_info& component = cinfo().comp_info[i];
       if (component.h_samp_factor < 1 ||
           component.h_samp_factor > kMaxSamplingFactor ||
           component.v_samp_factor < 1 ||
@@ -110,25 +89,27 @@ class Decompressor {
       }
     }
     JpegHeader header = FrameFacts();
-    header.grayscale = cinfo_.num_components == 1;
+    header.grayscale = cinfo().num_components == 1;
     header.multiple_scans =
-        count < cinfo_.num_components || cinfo_.progressive_mode;
+        count < cinfo().num_components || cinfo().progressive_mode;
     return header;
   }
 
  private:
+  const jpeg_decompress_struct& cinfo() const { return *decompressor_.cinfo(); }
+
   bool IsFrameComponent(int id) const {
-    for (int i = 0; i < cinfo_.num_components; ++i) {
-      if (cinfo_.comp_info[i].component_id == id) return true;
+    for (int i = 0; i < cinfo().num_components; ++i) {
+      if (cinfo().comp_info[i].component_id == id) return true;
     }
     return false;
   }
 
   JpegHeader FrameFacts() const {
     JpegHeader header;
-    header.width = static_cast<int>(cinfo_.image_width);
-    header.height = static_cast<int>(cinfo_.image_height);
-    for (jpeg_saved_marker_ptr m = cinfo_.marker_list; m != nullptr;
+    header.width = static_cast<int>(cinfo().image_width);
+    header.height = static_cast<int>(cinfo().image_height);
+    for (jpeg_saved_marker_ptr m = cinfo().marker_list; m != nullptr;
          m = m->next) {
       std::string_view app1(reinterpret_cast<const char*>(m->data),
                             m->data_length);
@@ -140,8 +121,7 @@ class Decompressor {
     return header;
   }
 
-  jpeg_decompress_struct cinfo_{};
-  ErrorManager errors_{};
+  LibjpegDecompressor decompressor_;
   bool multiple_scans_ = false;
 };
 
@@ -170,17 +150,17 @@ JpegHeader ReadJpegHeader(std::string_view bytes) {
     steered = WithEmptyComments(bytes, walk.lengthless_tables);
     data = steered;
   }
-  Decompressor decompressor;
-  if (decompressor.ReadHeader(data)) return decompressor.Header();
-  J_MESSAGE_CODE code = decompressor.ErrorCode();
+  HeaderReader reader;
+  if (reader.ReadHeader(data)) return reader.Header();
+  J_MESSAGE_CODE code = reader.ErrorCode();
   // Lengthless Huffman segments never get here, so this one has 1 to 16
   // bytes left after its tables. Release 6a reads another table from them
   // and past the segment, and its counts can never fit what is left.
-  if (code == JERR_BAD_LENGTH && decompressor.Marker() == kMarkerDht) {
+  if (code == JERR_BAD_LENGTH && reader.Marker() == kMarkerDht) {
     ThrowDecoderError(JERR_BAD_HUFF_TABLE);
   }
   if (code == JERR_BAD_COMPONENT_ID && walk.first_scan.has_value()) {
-    return decompressor.FirstScanAsSixA(input, *walk.first_scan);
+    return reader.FirstScanAsSixA(input, *walk.first_scan);
   }
   ThrowDecoderError(code);
 }

@@ -172,13 +172,7 @@ LocalDateTime FakePlatform::ToLocalTime(int64_t nanoseconds) {
   if (rest < 0) rest += kPerSecond;
   tm fields{};
   gmtime_r(&seconds, &fields);
-  return {fields.tm_year + 1900,
-          fields.tm_mon + 1,
-          fields.tm_mday,
-          fields.tm_hour,
-          fields.tm_min,
-          fields.tm_sec,
-          static_cast<int>(rest / 1'000'000)};
+  return LocalDateTimeFromTm(fields, static_cast<int>(rest / 1'000'000));
 }
 
 AnsiString FakePlatform::Resolve(const AnsiString& path) const {

@@ -6,6 +6,8 @@
 #ifndef PHOTOPAGES_PLATFORM_PLATFORM_H_
 #define PHOTOPAGES_PLATFORM_PLATFORM_H_
 
+#include <time.h>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -26,6 +28,14 @@ struct LocalDateTime {
   int millisecond = 0;
   bool operator==(const LocalDateTime&) const = default;
 };
+
+// The calendar fields that gmtime_r or localtime_r gave in `fields`, with
+// `millisecond` added.
+inline LocalDateTime LocalDateTimeFromTm(const tm& fields, int millisecond) {
+  return {
+      fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
+      fields.tm_min,         fields.tm_sec,     millisecond};
+}
 
 // What identifies a file across paths: two paths name the same file when
 // their identities are equal.

@@ -234,13 +234,8 @@ LocalDateTime PosixPlatform::ToLocalTime(int64_t nanoseconds) {
   timespec moment = TimespecFromNanoseconds(nanoseconds);
   tm fields{};
   localtime_r(&moment.tv_sec, &fields);
-  return {fields.tm_year + 1900,
-          fields.tm_mon + 1,
-          fields.tm_mday,
-          fields.tm_hour,
-          fields.tm_min,
-          fields.tm_sec,
-          static_cast<int>(moment.tv_nsec / 1'000'000)};
+  return LocalDateTimeFromTm(fields,
+                             static_cast<int>(moment.tv_nsec / 1'000'000));
 }
 
 LocalDateTime PosixPlatform::Now() {
