@@ -3,13 +3,17 @@
 
 Each album is a folder of JPEG files with real headers and a random
 entropy-coded payload, every photo with a last-write time in a second of its
-own. photopages (copied into the album folder, where its copies land) and
-`cp -p` of the same files into a fresh folder run in alternating rounds; the
-table gives the median wall time of each, their ratio, photos per second and
-photopages' peak resident memory.
+own. photopages (copied into a fresh folder of its own, where its copies and
+pages land, and given the photos' paths) and `cp -p` of the same files into a
+fresh folder run in alternating rounds, each after a sync so that neither
+pays for the other's writes; the table gives the median wall time of each,
+their ratio, photos per second and photopages' peak resident memory.
 
 usage: bench.py BINARY [COUNTxSIZE ...]   (sizes like 4M, 20K; default
        500x4M 1000x20K 10000x20K)
+environment: BENCH_ROUNDS (default 3); BENCH_DIR, the folder to work in
+       (default the system's temporary folder; /dev/shm takes the disk's
+       own noise out of the figures)
 """
 import os
 import shutil
@@ -54,6 +58,7 @@ def make_album(folder, count, size):
 
 
 def run(argv, cwd):
+    os.sync()
     start = time.perf_counter()
     proc = subprocess.Popen(argv, cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
     _, _, usage = os.wait4(proc.pid, 0)
@@ -64,26 +69,24 @@ def run(argv, cwd):
 
 
 def bench_album(binary, count, size, rounds):
-    root = tempfile.mkdtemp(prefix="photopages-bench-")
+    root = tempfile.mkdtemp(prefix="photopages-bench-", dir=os.environ.get("BENCH_DIR"))
     try:
         album = os.path.join(root, "album")
         os.mkdir(album)
-        names = make_album(album, count, size)
-        program = os.path.join(album, "photopages")
-        shutil.copy2(binary, program)
-        args_file = os.path.join(root, "args")
+        names = [os.path.join(album, n) for n in make_album(album, count, size)]
         ours, floor, peak = [], [], 0
         for _ in range(rounds):
-            for f in os.listdir(album):
-                if f.endswith((".JPEG", ".HTML")):
-                    os.unlink(os.path.join(album, f))
-            elapsed, rss, err = run([program] + names, album)
+            pages = os.path.join(root, "pages")
+            os.mkdir(pages)
+            program = os.path.join(pages, "photopages")
+            shutil.copy2(binary, program)
+            elapsed, rss, err = run([program] + names, pages)
             if err:
                 sys.exit(f"photopages failed: {err}")
             ours.append(elapsed)
             peak = max(peak, rss)
+            shutil.rmtree(pages)
             dest = os.path.join(root, "cp")
-            shutil.rmtree(dest, ignore_errors=True)
             os.mkdir(dest)
             elapsed, _, err = run(["cp", "-p", "-t", dest] + names, album)
             if err:
@@ -106,7 +109,8 @@ def main():
     binary = os.path.abspath(sys.argv[1])
     albums = sys.argv[2:] or ["500x4M", "1000x20K", "10000x20K"]
     rounds = int(os.environ.get("BENCH_ROUNDS", "3"))
-    print(f"cores: {os.cpu_count()}, rounds: {rounds}")
+    print(f"cores: {os.cpu_count()}, rounds: {rounds}, "
+          f"folder: {os.environ.get('BENCH_DIR') or tempfile.gettempdir()}")
     print(f"{'photos':>8} {'bytes':>12} {'photopages s':>13} {'cp -p s':>9} "
           f"{'ratio':>6} {'photos/s':>9} {'peak MB':>8} {'peak - photo MB':>16}")
     for spec in albums:
