@@ -1,93 +1,31 @@
 #include "picture/picture_view.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
+#include <string>
 
 #include "common/codepage.h"
 #include "common/errors.h"
 #include "picture/jpeg_samples_for_test.h"
+#include "platform/posix_platform.h"
+#include "platform/temp_dir_for_test.h"
 
 namespace photopages {
 namespace {
 
-// An ordinary file on the real disk, read through stdio.
-class DiskInput : public InputFile {
- public:
-  DiskInput(std::FILE* file, uint64_t size) : file_(file), size_(size) {}
-  ~DiskInput() override { std::fclose(file_); }
-  uint64_t Size() const override { return size_; }
-  FileIdentity Identity() const override { return {}; }
-  unsigned Permissions() const override { return 0644; }
-  int64_t LastWriteNanoseconds() const override { return 0; }
-  size_t Read(char* buffer, size_t size) override {
-    return std::fread(buffer, 1, size, file_);
-  }
-
- private:
-  std::FILE* file_;
-  uint64_t size_;
-};
-
-// Only opening files for reading is real; the view needs nothing else.
-class DiskReadingPlatform : public Platform {
- public:
-  std::unique_ptr<InputFile> OpenInput(const AnsiString& path) override {
-    struct stat info;
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-      throw EFOpenError(path);
-    }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) throw EFOpenError(path);
-    return std::make_unique<DiskInput>(file, info.st_size);
-  }
-  AnsiString ExecutablePath() override { throw std::logic_error("unused"); }
-  AnsiString RawCommandLine() override { throw std::logic_error("unused"); }
-  AnsiString CurrentDirectory() override { throw std::logic_error("unused"); }
-  void SetCurrentDirectory(const AnsiString&) override {
-    throw std::logic_error("unused");
-  }
-  std::vector<AnsiString> ListOrdinaryFiles(const AnsiString&) override {
-    throw std::logic_error("unused");
-  }
-  std::unique_ptr<OutputFile> CreateOutput(const AnsiString&) override {
-    throw std::logic_error("unused");
-  }
-  PathInfo Inspect(const AnsiString&) override {
-    throw std::logic_error("unused");
-  }
-  LocalDateTime ToLocalTime(int64_t) override {
-    throw std::logic_error("unused");
-  }
-  LocalDateTime Now() override { throw std::logic_error("unused"); }
-};
+const char* const kArgv[] = {"photopages"};
 
 class PictureViewTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "picture_view_XXXXXX")
-            .string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
   // Writes `content` to `name` in the test's folder and returns its path.
   AnsiString Put(const std::string& name, const std::string& content) {
-    std::string path = (folder_ / name).string();
-    std::ofstream(path, std::ios::binary) << content;
+    const std::string path = folder_.Path(name);
+    WriteTestFile(path, content);
     return path;
   }
 
-  std::filesystem::path folder_;
-  DiskReadingPlatform platform_;
+  ScopedTempDir folder_;
+  PosixPlatform platform_{1, kArgv};
   PictureFormats formats_;
   PictureView view_{platform_, formats_};
 };
@@ -146,9 +84,8 @@ TEST_F(PictureViewTest, FailedLoadKeepsPictureAndSize) {
     EXPECT_EQ(view_.Width(), 40);
     EXPECT_EQ(view_.Height(), 20);
   }
-  AnsiString missing = (folder_ / "missing.JPEG").string();
-  EXPECT_THROW(view_.LoadPicture(missing), EFOpenError);
-  EXPECT_THROW(view_.LoadPicture(folder_.string() + "/.JPEG"), EFOpenError);
+  EXPECT_THROW(view_.LoadPicture(folder_.Path("missing.JPEG")), EFOpenError);
+  EXPECT_THROW(view_.LoadPicture(folder_.Path(".JPEG")), EFOpenError);
   EXPECT_EQ(view_.Picture(), before);
 }
 

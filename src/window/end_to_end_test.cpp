@@ -5,22 +5,21 @@
 // X11's headers come after gtest: their macros (None, Bool) would clash with
 // it.
 #include <X11/keysym.h>
-#include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <set>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "app/album_for_test.h"
 #include "picture/coloured_jpeg_for_test.h"
 #include "window/form_layout.h"
 #include "window/x_test_client.h"
@@ -61,58 +60,27 @@ bool Screenshot(unsigned long window, const std::string& name) {
   return std::system(command.c_str()) == 0 && fs::file_size(file) > 0;
 }
 
-void WriteFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
+// 2005-01-02 03:04 UTC, the last-write time the photos count from.
+constexpr time_t kPhotoTime = 1104635040;
+
+// How many names in `album` end in `extension`.
+size_t CountWithExtension(const TestAlbum& album,
+                          const std::string& extension) {
+  size_t count = 0;
+  for (const std::string& name : album.Names()) {
+    if (fs::path(name).extension() == extension) ++count;
+  }
+  return count;
 }
 
-// An album folder holding a copy of the program, removed with everything in
-// it at the end of the test.
-class Album {
- public:
-  Album() {
-    std::string pattern = (fs::temp_directory_path() / "album-XXXXXX");
-    folder_ = mkdtemp(pattern.data());
-    fs::copy_file(PHOTOPAGES_BINARY, Program());
-  }
-  ~Album() { fs::remove_all(folder_); }
-  Album(const Album&) = delete;
-  Album& operator=(const Album&) = delete;
-
-  fs::path Program() const { return folder_ / "photopages"; }
-  const fs::path& Folder() const { return folder_; }
-
-  // Adds a photo file with its own last-write time, `second` seconds into
-  // 2005-01-02 03:04 UTC.
-  fs::path Add(const std::string& name, const std::string& bytes, int second) {
-    const fs::path path = folder_ / name;
-    WriteFile(path, bytes);
-    const timespec times[2] = {{1104635040 + second, 0},
-                               {1104635040 + second, 0}};
-    utimensat(AT_FDCWD, path.c_str(), times, 0);
-    return path;
-  }
-
-  // The names in the folder that end in `extension`.
-  std::set<std::string> Names(const std::string& extension) const {
-    std::set<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder_)) {
-      if (entry.path().extension() == extension) {
-        names.insert(entry.path().filename());
-      }
-    }
-    return names;
-  }
-
- private:
-  fs::path folder_;
-};
-
-// The program running on its own, given `arguments`.
+// The program running on its own, given `arguments`, with this test's
+// environment, so that it finds the X server.
 class Program {
  public:
-  Program(const fs::path& program, const std::vector<fs::path>& arguments) {
+  Program(const std::string& program,
+          const std::vector<std::string>& arguments) {
     std::vector<std::string> texts{program};
-    for (const fs::path& argument : arguments) texts.push_back(argument);
+    texts.insert(texts.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& text : texts) argv.push_back(text.data());
     argv.push_back(nullptr);
@@ -156,17 +124,18 @@ class X11EndToEndTest : public testing::Test {
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
   }
   XClient x_;
-  Album album_;
+  TestAlbum album_;
 };
 
 TEST_F(X11EndToEndTest, BadPhotoShowsBoxThenWindowUntilClosed) {
   const TestColour green{30, 200, 40}, yellow{240, 220, 20};
-  const fs::path good =
-      album_.Add("夏の写真.jpg", MakeTestJpeg(160, 120, green, yellow), 1);
-  const fs::path bad = album_.Add("b.jpg", "\x89PNG\r\n\x1a\n not a photo", 2);
-  const fs::path after =
-      album_.Add("c.jpg", MakeTestJpeg(20, 20, green, green), 3);
-  Program program(album_.Program(), {good, bad, after});
+  const std::string good = album_.AddFile(
+      "夏の写真.jpg", MakeTestJpeg(160, 120, green, yellow), kPhotoTime + 1);
+  const std::string bad =
+      album_.AddFile("b.jpg", "\x89PNG\r\n\x1a\n not a photo", kPhotoTime + 2);
+  const std::string after = album_.AddFile(
+      "c.jpg", MakeTestJpeg(20, 20, green, green), kPhotoTime + 3);
+  Program program(album_.program(), {good, bad, after});
   ASSERT_TRUE(program.Started());
 
   // First the error box, alone on the screen.
@@ -214,23 +183,25 @@ TEST_F(X11EndToEndTest, BadPhotoShowsBoxThenWindowUntilClosed) {
 
   // The good photo has its copy and page; the bad one its copy only; the one
   // after it was never reached.
-  EXPECT_EQ(album_.Names(".JPEG").size(), 2u);
-  EXPECT_EQ(album_.Names(".HTML").size(), 1u);
+  EXPECT_EQ(CountWithExtension(album_, ".JPEG"), 2u);
+  EXPECT_EQ(CountWithExtension(album_, ".HTML"), 1u);
 }
 
 TEST_F(X11EndToEndTest, CompleteRunEndsByItselfWithoutWindow) {
   const TestColour grey{128, 128, 128};
-  Program program(album_.Program(),
-                  {album_.Add("a.jpg", MakeTestJpeg(30, 20, grey, grey), 1),
-                   album_.Add("b.jpg", MakeTestJpeg(20, 30, grey, grey), 2)});
+  Program program(album_.program(),
+                  {album_.AddFile("a.jpg", MakeTestJpeg(30, 20, grey, grey),
+                                  kPhotoTime + 1),
+                   album_.AddFile("b.jpg", MakeTestJpeg(20, 30, grey, grey),
+                                  kPhotoTime + 2)});
   ASSERT_TRUE(program.Started());
   ASSERT_TRUE(PollFor([&] {
     EXPECT_TRUE(x_.ViewableWindowsOfClass("photopages").empty());
     return program.Ended();
   }));
   EXPECT_EQ(program.ExitStatus(), 0);
-  EXPECT_EQ(album_.Names(".JPEG").size(), 2u);
-  EXPECT_EQ(album_.Names(".HTML").size(), 2u);
+  EXPECT_EQ(CountWithExtension(album_, ".JPEG"), 2u);
+  EXPECT_EQ(CountWithExtension(album_, ".HTML"), 2u);
 }
 
 }  // namespace
