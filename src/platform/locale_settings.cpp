@@ -3,10 +3,10 @@
 #include <langinfo.h>
 #include <locale.h>
 
-#include <cstdlib>
 #include <string_view>
 
 #include "common/codepage.h"
+#include "platform/locale_name.h"
 
 namespace photopages {
 namespace {
@@ -44,11 +44,6 @@ constexpr RegionalDefaults kRegions[] = {
     {"ko_KR", "yyyy-MM-dd", "-", "yyyy'년' M'월' d'일' dddd", ":", false, false,
      true, "오전", "오후", "."},
 };
-
-// "ja_JP" of "ja_JP.UTF-8@modifier".
-std::string_view LanguageAndTerritory(std::string_view name) {
-  return name.substr(0, name.find_first_of(".@"));
-}
 
 AnsiString Flag(bool on) { return on ? "1" : "0"; }
 
@@ -126,13 +121,7 @@ LocaleSettings LocaleSettingsFor(const std::string& locale_name) {
   return settings;
 }
 
-std::string UserLocaleName() {
-  for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
-    const char* value = std::getenv(variable);
-    if (value != nullptr && *value != '\0') return value;
-  }
-  return "";
-}
+std::string UserLocaleName() { return LocaleFromEnvironment("LC_TIME"); }
 
 LocaleSettings UserLocaleSettings() {
   return LocaleSettingsFor(UserLocaleName());

@@ -15,6 +15,7 @@
 
 #include "common/codepage.h"
 #include "common/errors.h"
+#include "platform/locale_name.h"
 #include "platform/posix_files.h"
 
 namespace photopages {
@@ -98,18 +99,13 @@ int WindowsErrorCode(int errno_value) {
 }
 
 std::string IcuLocaleFromPosix(std::string_view posix_locale) {
-  std::string_view name =
-      posix_locale.substr(0, posix_locale.find_first_of(".@"));
+  std::string_view name = LanguageAndTerritory(posix_locale);
   if (name == "C" || name == "POSIX") return std::string();
   return std::string(name);
 }
 
 std::string CollationLocaleFromEnvironment() {
-  for (const char* variable : {"LC_ALL", "LC_COLLATE", "LANG"}) {
-    const char* value = getenv(variable);
-    if (value != nullptr && *value != '\0') return value;
-  }
-  return std::string();
+  return LocaleFromEnvironment("LC_COLLATE");
 }
 
 PosixPlatform::PosixPlatform(int argc, const char* const* argv)
