@@ -97,7 +97,8 @@ class Platform {
   virtual ~Platform() = default;
 
   // Process facts.
-  // The running executable's full path.
+  // The running executable's full path, as the program was started by: a
+  // link to the program stays the link.
   virtual AnsiString ExecutablePath() = 0;
   // The command line as one text: each argument in double quotes, separated
   // by single spaces, the executable first.

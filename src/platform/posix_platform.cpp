@@ -15,14 +15,60 @@
 
 #include "common/codepage.h"
 #include "common/errors.h"
+#include "common/paths.h"
 #include "platform/locale_name.h"
 #include "platform/posix_files.h"
+#include "platform/program_path.h"
 
 namespace photopages {
 namespace {
 
 [[noreturn]] void ThrowInOutError(int errno_value) {
   throw EInOutError(WindowsErrorCode(errno_value));
+}
+
+// The current directory as the system names it; empty, with errno set, when
+// it cannot be had.
+std::string WorkingFolder() {
+  std::string path(256, '\0');
+  while (getcwd(path.data(), path.size()) == nullptr) {
+    if (errno != ERANGE) return std::string();
+    path.resize(path.size() * 2);
+  }
+  path.resize(std::strlen(path.c_str()));
+  return path;
+}
+
+// True when `path` names an existing file, not a folder, that may be run.
+bool IsRunnable(const std::string& path) {
+  struct stat status;
+  return stat(path.c_str(), &status) == 0 && !S_ISDIR(status.st_mode) &&
+         access(path.c_str(), X_OK) == 0;
+}
+
+// The path the program was started by, found from `argv0`, the current
+// directory and PATH; empty when none of them names a program.
+std::string StartedProgramPath(std::string_view argv0) {
+  for (const std::string& candidate :
+       ProgramPathCandidates(argv0, WorkingFolder(), getenv("PATH"))) {
+    if (IsRunnable(candidate)) return candidate;
+  }
+  return std::string();
+}
+
+// The program file the kernel runs, every link resolved. Throws EInOutError
+// when /proc/self/exe cannot be read.
+std::string RunningProgramFile() {
+  std::string path(256, '\0');
+  while (true) {
+    ssize_t n = readlink("/proc/self/exe", path.data(), path.size());
+    if (n < 0) ThrowInOutError(errno);
+    if (static_cast<size_t>(n) < path.size()) {
+      path.resize(static_cast<size_t>(n));
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
 }
 
 struct DirectoryCloser {
@@ -109,7 +155,8 @@ std::string CollationLocaleFromEnvironment() {
 }
 
 PosixPlatform::PosixPlatform(int argc, const char* const* argv)
-    : arguments_(argv, argv + argc) {
+    : arguments_(argv, argv + argc),
+      started_path_(StartedProgramPath(argc > 0 ? argv[0] : "")) {
   mode_t mask = umask(0);
   umask(mask);
   default_permissions_ = 0666 & ~mask;
@@ -132,16 +179,13 @@ PosixPlatform::PosixPlatform(int argc, const char* const* argv)
 PosixPlatform::~PosixPlatform() = default;
 
 AnsiString PosixPlatform::ExecutablePath() {
-  std::string path(256, '\0');
-  while (true) {
-    ssize_t n = readlink("/proc/self/exe", path.data(), path.size());
-    if (n < 0) ThrowInOutError(errno);
-    if (static_cast<size_t>(n) < path.size()) {
-      path.resize(static_cast<size_t>(n));
-      return AnsiFromUtf8(path);
-    }
-    path.resize(path.size() * 2);
-  }
+  const std::string path =
+      started_path_.empty() ? RunningProgramFile() : started_path_;
+  AnsiString executable = AnsiFromUtf8(path);
+  NoteInexact(path, executable);
+  NoteInexact(path.substr(0, std::max<size_t>(path.rfind('/'), 1)),
+              ExtractFileDir(executable));
+  return executable;
 }
 
 AnsiString PosixPlatform::RawCommandLine() {
@@ -157,16 +201,14 @@ AnsiString PosixPlatform::RawCommandLine() {
 }
 
 AnsiString PosixPlatform::CurrentDirectory() {
-  std::string path(256, '\0');
-  while (getcwd(path.data(), path.size()) == nullptr) {
-    if (errno != ERANGE) ThrowInOutError(errno);
-    path.resize(path.size() * 2);
-  }
-  path.resize(std::strlen(path.c_str()));
+  std::string path = WorkingFolder();
+  if (path.empty()) ThrowInOutError(errno);
   return AnsiFromUtf8(path);
 }
 
 void PosixPlatform::SetCurrentDirectory(const AnsiString& folder) {
+  // A text that stands for another folder's name is a path not found.
+  if (inexact_texts_.count(folder) != 0) throw EInOutError(3);
   if (chdir(Utf8FromAnsi(folder).c_str()) != 0) ThrowInOutError(errno);
 }
 

@@ -33,15 +33,21 @@ std::string CollationLocaleFromEnvironment();
 
 class PosixPlatform : public Platform {
  public:
-  // Keeps `argv`'s texts, reads the umask and the time-zone rules, and builds
-  // the collator of the user's collation locale, all once for the life of
-  // the program.
+  // Keeps `argv`'s texts, finds the path the program was started by, reads
+  // the umask and the time-zone rules, and builds the collator of the user's
+  // collation locale, all once for the life of the program.
   PosixPlatform(int argc, const char* const* argv);
   PosixPlatform(const PosixPlatform&) = delete;
   PosixPlatform& operator=(const PosixPlatform&) = delete;
   ~PosixPlatform() override;
 
-  // Throws EInOutError when /proc/self/exe cannot be read.
+  // The path the program was started by, links left as they are: argv[0]
+  // when it holds a "/", else the first runnable match on PATH, made
+  // absolute against the start-up folder and tidied; /proc/self/exe when
+  // neither names an existing program (argv[0] empty or made up). A path, or
+  // its folder, whose code page 932 text does not convert back to it names
+  // nothing (see OpenInput and SetCurrentDirectory). Throws EInOutError when
+  // /proc/self/exe is needed and cannot be read.
   AnsiString ExecutablePath() override;
   // A double quote inside an argument is dropped: in the rebuilt line it
   // would end the quoted stretch and merge arguments.
@@ -49,6 +55,9 @@ class PosixPlatform : public Platform {
 
   // Throws EInOutError when the current directory cannot be had.
   AnsiString CurrentDirectory() override;
+  // A program folder whose text does not convert back to its name is
+  // refused with code 3 (path not found), even when a folder of that text
+  // exists.
   void SetCurrentDirectory(const AnsiString& folder) override;
   // Entries that cannot be followed to a file (dangling links, link loops)
   // are left out. Ties of the collation are ordered by the names' bytes, so
@@ -79,6 +88,7 @@ class PosixPlatform : public Platform {
   void NoteInexact(std::string_view utf8, const AnsiString& ansi);
 
   std::vector<std::string> arguments_;  // UTF-8, as the system gave them.
+  std::string started_path_;  // UTF-8; empty when argv and PATH name nothing.
   std::set<AnsiString> inexact_texts_;
   mode_t default_permissions_;
   std::unique_ptr<UCollator, CollatorCloser> collator_;

@@ -14,6 +14,7 @@
 
 #include "common/codepage.h"
 #include "common/errors.h"
+#include "common/paths.h"
 #include "platform/environment_for_test.h"
 #include "platform/temp_dir_for_test.h"
 
@@ -43,11 +44,17 @@ TEST(PosixPlatformTest, RawCommandLineQuotesEachArgument) {
   }
 }
 
-TEST(PosixPlatformTest, ExecutablePathIsTheRunningProgram) {
-  PosixPlatform platform(1, kArgv);
-  AnsiString path = platform.ExecutablePath();
-  EXPECT_EQ(path.front(), '/');
-  EXPECT_TRUE(path.ends_with("/photopages_tests")) << path;
+// An argv[0] that names no program (none at all, empty, made up) leaves the
+// file the kernel runs.
+TEST(PosixPlatformTest, ExecutablePathWithoutAProgramInArgv0) {
+  const std::vector<const char*> argvs[] = {
+      {}, {""}, {"/no/such/photopages_tests"}, {"./"}};
+  for (const auto& argv : argvs) {
+    PosixPlatform platform(static_cast<int>(argv.size()), argv.data());
+    AnsiString path = platform.ExecutablePath();
+    EXPECT_EQ(path.front(), '/');
+    EXPECT_TRUE(path.ends_with("/photopages_tests")) << path;
+  }
 }
 
 TEST(PosixPlatformTest, WindowsErrorCodes) {
@@ -122,7 +129,17 @@ TEST_F(PosixFolderTest, SetCurrentDirectoryMovesTheProcess) {
 }
 
 TEST_F(PosixFolderTest, SetCurrentDirectoryFailuresCarryWindowsCodes) {
-  PosixPlatform platform(1, kArgv);
+  // A program in a folder whose name code page 932 cannot hold, beside a
+  // folder named by the converted text.
+  std::filesystem::create_directory(dir_.Path("写真😀"));
+  std::filesystem::create_directory(dir_.Path("写真?"));
+  const std::string program = dir_.Path("写真😀/photopages");
+  WriteTestFile(program, "");
+  chmod(program.c_str(), 0755);
+  const char* const argv[] = {program.c_str()};
+  PosixPlatform platform(1, argv);
+  const AnsiString executable = platform.ExecutablePath();
+  ASSERT_EQ(executable, AnsiFromUtf8(program));
   WriteTestFile(dir_.Path("file"), "x");
   std::filesystem::create_symlink("loop", dir_.Path("loop"));
   std::filesystem::create_directories(dir_.Path("locked/inner"));
@@ -138,6 +155,7 @@ TEST_F(PosixFolderTest, SetCurrentDirectoryFailuresCarryWindowsCodes) {
       {"a name too long", dir_.Path(std::string(300, 'n')), 3},
       {"a link loop", dir_.Path("loop"), ELOOP},
       {"no permission", dir_.Path("locked/inner"), 5},
+      {"a program folder of another name", ExtractFileDir(executable), 3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
