@@ -32,6 +32,59 @@ struct RunResult {
   bool timed_out = false;
 };
 
+// How a program is started.
+struct Launch {
+  std::string file;               // The file the system runs.
+  std::vector<std::string> argv;  // What the program gets, argv[0] included.
+  std::string working_directory;
+  std::string search_path = "/usr/bin:/bin";  // PATH
+  std::string lc_all = "C.UTF-8";
+};
+
+// Runs `launch` in time zone UTC, with no display, and waits for it. A
+// program still running after two minutes is killed.
+inline RunResult RunProgram(const Launch& launch) {
+  ScopedTempDir scratch;
+  const std::string error_file = scratch.Path("stderr");
+  std::vector<std::string> env_strings = {"TZ=UTC", "LC_ALL=" + launch.lc_all,
+                                          "PATH=" + launch.search_path};
+  std::vector<char*> envp;
+  for (auto& s : env_strings) envp.push_back(s.data());
+  envp.push_back(nullptr);
+  std::vector<std::string> args = launch.argv;
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, error_file.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addchdir_np(&actions,
+                                       launch.working_directory.c_str());
+  pid_t pid = 0;
+  int rc = posix_spawn(&pid, launch.file.c_str(), &actions, nullptr,
+                       argv.data(), envp.data());
+  posix_spawn_file_actions_destroy(&actions);
+  if (rc != 0) throw std::runtime_error("cannot start " + launch.file);
+  RunResult result;
+  int status = 0;
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::minutes(2);
+  while (waitpid(pid, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      result.timed_out = true;
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.standard_error = ReadTestFile(error_file);
+  return result;
+}
+
 class TestAlbum {
  public:
   // An album in a fresh temporary folder, removed with everything in it when
@@ -80,56 +133,20 @@ class TestAlbum {
     return names;
   }
 
-  // Runs the album's program with `arguments` from `working_directory` (the
-  // album when empty), in time zone UTC, with no display, in the locale
-  // `lc_all`. A program still running after two minutes is killed.
+  // Runs the album's program by its full path with `arguments` from
+  // `working_directory` (the album when empty), in the locale `lc_all`, as
+  // RunProgram does.
   RunResult Run(const std::vector<std::string>& arguments,
                 const std::string& working_directory = "",
                 const std::string& lc_all = "C.UTF-8") const {
-    std::string error_file = path() + "/../" +
-                             std::filesystem::path(path()).filename().string() +
-                             ".stderr";
-    std::vector<std::string> env_strings = {"TZ=UTC", "LC_ALL=" + lc_all,
-                                            "PATH=/usr/bin:/bin"};
-    std::vector<char*> envp;
-    for (auto& s : env_strings) envp.push_back(s.data());
-    envp.push_back(nullptr);
-    std::vector<std::string> args = {program()};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO,
-                                     error_file.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addchdir_np(
-        &actions,
-        (working_directory.empty() ? path() : working_directory).c_str());
-    pid_t pid = 0;
-    int rc =
-        posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) throw std::runtime_error("cannot start " + program());
-    RunResult result;
-    int status = 0;
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::minutes(2);
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-      if (std::chrono::steady_clock::now() > deadline) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-        result.timed_out = true;
-        break;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.standard_error = ReadTestFile(error_file);
-    std::filesystem::remove(error_file);
-    return result;
+    Launch launch;
+    launch.file = program();
+    launch.argv = {program()};
+    launch.argv.insert(launch.argv.end(), arguments.begin(), arguments.end());
+    launch.working_directory =
+        working_directory.empty() ? path() : working_directory;
+    launch.lc_all = lc_all;
+    return RunProgram(launch);
   }
 
  private:

@@ -224,6 +224,68 @@ TEST(AlbumRunTest, WithoutArgumentsTheProgramFolderIsTheAlbum) {
       album.Path("2005年01月02日03時04分07秒01秒.JPEG")));
 }
 
+// The program folder is the folder of the path the program was started by,
+// links left as they are: one program in "bin", linked into "album".
+TEST(AlbumRunTest, TheProgramFolderIsWhereTheProgramWasStartedFrom) {
+  ScopedTempDir root;
+  const TestAlbum bin(root.Path("bin"));
+  TestAlbum::SetTime(bin.program(), kNewYearsEve2005);
+  const std::string album = root.Path("album");
+  std::filesystem::create_directory(album);
+  const std::string link = album + "/photopages";
+  std::filesystem::create_symlink("../bin/photopages", link);
+  for (const std::string& folder : {bin.path(), album}) {
+    WriteTestFile(folder + "/a.jpg", SamplePhoto());
+    TestAlbum::SetTime(folder + "/a.jpg", kJanuary2005);
+  }
+  // On PATH before the album: a folder and a file that cannot be run.
+  std::filesystem::create_directories(root.Path("folder/photopages"));
+  std::filesystem::create_directory(root.Path("text"));
+  WriteTestFile(root.Path("text/photopages"), "");
+  chmod(root.Path("text/photopages").c_str(), 0644);
+  const std::string search_path = ":" + root.Path("folder") + ":" +
+                                  root.Path("text") + ":" + album + ":" +
+                                  bin.path();
+
+  const struct {
+    const char* how;
+    std::string file;
+    std::string argv0;
+    std::string working_directory;
+    const std::string& program_folder;
+    const std::string& other_folder;
+  } cases[] = {
+      {"a link in the album", link, "./photopages", album, album, bin.path()},
+      {"a relative path", bin.program(), "../bin/photopages", album, bin.path(),
+       album},
+      {"by name through PATH", link, "photopages", root.path(), album,
+       bin.path()},
+      {"a made-up argv[0]", link, "made-up", album, bin.path(), album},
+  };
+  const std::string name = "2005年01月02日03時04分05秒01秒";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    Launch launch{c.file, {c.argv0}, c.working_directory, search_path};
+    // The folder's photo is done, then the program itself stops the run.
+    RunResult result = RunProgram(launch);
+    EXPECT_EQ(result.exit_status, 1);
+    EXPECT_EQ(result.standard_error, "photopages: JPEG エラー #52.\n");
+    for (const char* extension : {".JPEG", ".HTML"}) {
+      EXPECT_TRUE(
+          std::filesystem::exists(c.program_folder + "/" + name + extension));
+      EXPECT_FALSE(
+          std::filesystem::exists(c.other_folder + "/" + name + extension));
+    }
+    for (const std::string& folder : {bin.path(), album}) {
+      for (const char* copy : {"2005年01月02日03時04分05秒01秒",
+                               "2005年12月31日23時59分59秒12秒"}) {
+        std::filesystem::remove(folder + "/" + copy + ".JPEG");
+        std::filesystem::remove(folder + "/" + copy + ".HTML");
+      }
+    }
+  }
+}
+
 TEST(AlbumRunTest, JapaneseNamesReachTheDiskAsUtf8) {
   TestAlbum album;
   album.AddFile("日本語の写真.jpg", SamplePhoto(), kJanuary2005);
