@@ -7,6 +7,7 @@
 #include <string>
 
 #include "picture/coloured_jpeg_for_test.h"
+#include "picture/jpeg_image.h"
 
 namespace photopages {
 namespace {
@@ -95,6 +96,27 @@ TEST(JpegDecodeTest, CutShortDecodesWhileBrokenOrEmptyDoesNot) {
   damaged[frame + 5] = 0;  // Height high byte
   damaged[frame + 6] = 0;  // and low byte: a frame of height 0.
   EXPECT_FALSE(DecodeJpegForDisplay(damaged, 0));
+}
+
+// Table segments that release 6a reads and the installed library alone
+// refuses: the picture keeps the bytes that steer the library through them,
+// and the display decode reads those.
+TEST(JpegDecodeTest, DecodesThePicturesSteeredBytes) {
+  const std::string photo = MakeTestJpeg(64, 64, kRed, kBlue);
+  std::string damaged = photo;
+  const size_t dqt = damaged.find("\xFF\xDB");
+  ASSERT_NE(dqt, std::string::npos);
+  damaged[dqt + 3] = static_cast<char>(damaged[dqt + 3] - 1);  // A byte short.
+  damaged.insert(2, "\xFF\xC4\x00\x00", 4);  // A lengthless Huffman segment.
+  ASSERT_FALSE(DecodeJpegForDisplay(damaged, 0));
+
+  TJPEGImage picture;
+  picture.LoadFromBytes(damaged);
+  const std::optional<DisplayPicture> steered =
+      DecodeJpegForDisplay(picture.DecoderBytes(), 0);
+  const std::optional<DisplayPicture> intact = DecodeJpegForDisplay(photo, 0);
+  ASSERT_TRUE(steered && intact);
+  EXPECT_EQ(steered->rgb, intact->rgb);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "picture/jpeg_header.h"
 
 #include <csetjmp>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "common/errors.h"
 #include "picture/exif_orientation.h"
@@ -125,33 +127,11 @@ class HeaderReader {
   bool multiple_scans_ = false;
 };
 
-// `bytes` with each table segment whose length field is below 2 turned into
-// an empty comment segment, which both libraries step over as release 6a
-// steps over such a table segment.
-std::string WithEmptyComments(std::string_view bytes,
-                              const std::vector<size_t>& lengthless_tables) {
-  std::string steered(bytes);
-  for (size_t at : lengthless_tables) {
-    steered[at] = static_cast<char>(kMarkerCom);
-    steered[at + 1] = 0;
-    steered[at + 2] = 2;
-  }
-  return steered;
-}
-
-}  // namespace
-
-JpegHeader ReadJpegHeader(std::string_view bytes) {
-  DecoderInput input(bytes);
-  MarkerWalk walk = WalkMarkers(input);
-  std::string steered;
-  std::string_view data = bytes;
-  if (!walk.lengthless_tables.empty()) {
-    steered = WithEmptyComments(bytes, walk.lengthless_tables);
-    data = steered;
-  }
-  HeaderReader reader;
-  if (reader.ReadHeader(data)) return reader.Header();
+// The header as release 6a reads it, after the installed library stopped
+// reading it with `reader`: release 6a's number for the error, or the
+// header where release 6a accepts what stopped the library.
+JpegHeader SixAVerdict(const HeaderReader& reader, const DecoderInput& input,
+                       std::optional<size_t> first_scan) {
   J_MESSAGE_CODE code = reader.ErrorCode();
   // Lengthless Huffman segments never get here, so this one has 1 to 16
   // bytes left after its tables. Release 6a reads another table from them
@@ -159,10 +139,29 @@ JpegHeader ReadJpegHeader(std::string_view bytes) {
   if (code == JERR_BAD_LENGTH && reader.Marker() == kMarkerDht) {
     ThrowDecoderError(JERR_BAD_HUFF_TABLE);
   }
-  if (code == JERR_BAD_COMPONENT_ID && walk.first_scan.has_value()) {
-    return reader.FirstScanAsSixA(input, *walk.first_scan);
+  if (code == JERR_BAD_COMPONENT_ID && first_scan.has_value()) {
+    return reader.FirstScanAsSixA(input, *first_scan);
   }
   ThrowDecoderError(code);
+}
+
+}  // namespace
+
+JpegHeader ReadJpegHeader(std::string_view bytes, std::string* steered) {
+  DecoderInput input(bytes);
+  MarkerWalk walk = WalkMarkers(input);
+  std::string steered_copy;
+  std::string_view data = bytes;
+  if (!walk.lengthless_tables.empty() || !walk.read_ons.empty()) {
+    steered_copy = SteeredCopy(bytes, walk);
+    data = steered_copy;
+  }
+  HeaderReader reader;
+  JpegHeader header = reader.ReadHeader(data)
+                          ? reader.Header()
+                          : SixAVerdict(reader, input, walk.first_scan);
+  if (steered != nullptr) *steered = std::move(steered_copy);
+  return header;
 }
 
 }  // namespace photopages

@@ -3,6 +3,7 @@
 #ifndef PHOTOPAGES_PICTURE_JPEG_HEADER_H_
 #define PHOTOPAGES_PICTURE_JPEG_HEADER_H_
 
+#include <string>
 #include <string_view>
 
 namespace photopages {
@@ -20,12 +21,15 @@ struct JpegHeader {
 // first byte up to the first scan header. When the data ends early the
 // decoder sees an end-of-image marker. The orientation comes from the first
 // Exif application segment (APP1) before the scan.
-// Throws EJPEG with release 6a's number for the first fatal decoder error.
 // Where the installed library and release 6a judge a header differently,
-// the number (or the success) is release 6a's, except that a quantisation or
-// arithmetic table segment whose tables do not fill its length fails with
-// the bad length number 9 instead of reading on past it.
-JpegHeader ReadJpegHeader(std::string_view bytes);
+// the number (or the success) is release 6a's. To that end the library may
+// read a copy of `bytes` whose table segments are rewritten (SteeredCopy in
+// jpeg_marker_walk.h). When `steered` is given it receives that copy, which
+// the display decode must read as well, or is left empty when the library
+// read `bytes` themselves.
+// Throws EJPEG with release 6a's number for the first fatal decoder error.
+JpegHeader ReadJpegHeader(std::string_view bytes,
+                          std::string* steered = nullptr);
 
 }  // namespace photopages
 

@@ -174,17 +174,67 @@ TEST(JpegHeaderTest, HuffmanTablesFailAsSixADoes) {
   ExpectNumbers(cases);
 }
 
-TEST(JpegHeaderTest, ShortQuantisationAndArithmeticTablesAreBadLength) {
+// Release 6a reads quantisation tables and arithmetic pairs while any of the
+// declared length is left, the last one perhaps past the segment's end, and
+// goes on after it; the installed library alone would stop with a bad length.
+TEST(JpegHeaderTest, TablesRunningPastTheirSegmentAreReadOn) {
+  auto table_segment = [](int marker, int length, const std::string& payload) {
+    return Bytes({0xFF, marker}) + test::BigEndian16(length) + payload;
+  };
+  auto repeated = [](const std::string& bytes, int times) {
+    std::string all;
+    for (int i = 0; i < times; ++i) all += bytes;
+    return all;
+  };
+  const std::string table = Bytes({0x00}) + std::string(64, 1);
+  const std::string table_less_one = table.substr(0, 64);
+  const std::string dac_pair = Bytes({0, 0x10});
+  const std::string dac_odd = table_segment(0xCC, 3, Bytes({0}));
+  auto photo = [](const std::string& tables) {
+    return kSoi + tables + kFrame + kScan;
+  };
+  ExpectHeaders({
+      {"DQT one byte long",
+       photo(table_segment(0xDB, 2 + 66, table + Bytes({1})) +
+             std::string(64, 1)),
+       16, 8, false, false, 1},
+      {"second table past the segment",
+       photo(table_segment(0xDB, 2 + 65 + 10, table + table.substr(0, 10)) +
+             std::string(55, 1)),
+       16, 8, false, false, 1},
+      {"16-bit table",
+       photo(table_segment(0xDB, 2 + 65, Bytes({0x10}) + table) +
+             std::string(64, 1)),
+       16, 8, false, false, 1},
+      {"DQT read on to 65587 bytes",
+       photo(table_segment(0xDB, 0xFFFF,
+                           repeated(table, 1008) + table.substr(0, 13)) +
+             std::string(52, 1)),
+       16, 8, false, false, 1},
+      {"DAC odd",
+       photo(table_segment(0xCC, 5, dac_pair + Bytes({1})) + Bytes({0x11})), 16,
+       8, false, false, 1},
+      {"DAC read on to 65536 bytes",
+       photo(
+           table_segment(0xCC, 0xFFFF, repeated(dac_pair, 32766) + Bytes({1})) +
+           Bytes({0x11})),
+       16, 8, false, false, 1},
+  });
   ExpectNumbers({
-      {"DQT short",
-       kSoi + Segment(0xDB, Bytes({0}) + std::string(10, 1)) + kFrame + kScan,
-       9},
-      {"DQT 16-bit short",
-       kSoi + Segment(0xDB, Bytes({0x10}) + std::string(64, 1)) + kFrame +
-           kScan,
-       9},
-      {"DAC odd", kSoi + Segment(0xCC, Bytes({0, 0x10, 1})) + kFrame + kScan,
-       9},
+      {"DQT one byte short, reading the frame's FF",
+       photo(table_segment(0xDB, 2 + 64, table_less_one)), 61},
+      {"DQT 64 bytes long, reading the frame's FF",
+       photo(table_segment(0xDB, 2 + 65 + 64, table + table_less_one)), 61},
+      {"table 4 reached through the read-on",
+       photo(table_segment(0xDB, 2 + 64, table_less_one) +
+             Segment(0xFE, Segment(0xDB, Bytes({4}) + std::string(64, 1)))),
+       30},
+      {"read on off the end",
+       kSoi + table_segment(0xDB, 2 + 10, table.substr(0, 10)), 50},
+      {"read on off the end after the frame",
+       kSoi + kFrame + table_segment(0xDB, 2 + 10, table.substr(0, 10)), 58},
+      {"DAC odd at the end of the header", kSoi + kFrame + dac_odd + kScan, 58},
+      {"DAC odd before the frame", photo(dac_odd), 61},
   });
 }
 

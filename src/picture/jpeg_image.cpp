@@ -6,8 +6,9 @@ namespace photopages {
 
 void TJPEGImage::LoadFromBytes(std::string bytes) {
   JpegHeader header;
-  if (!bytes.empty()) header = ReadJpegHeader(bytes);
-  bytes_ = std::move(bytes);
+  std::string steered;
+  if (!bytes.empty()) header = ReadJpegHeader(bytes, &steered);
+  bytes_ = steered.empty() ? std::move(bytes) : std::move(steered);
   header_ = header;
 }
 

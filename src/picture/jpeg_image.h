@@ -1,4 +1,5 @@
-// The JPEG picture: a JPEG file's bytes, held whole, and what its header says.
+// The JPEG picture: a JPEG file's bytes, held whole as the decoder reads
+// them, and what its header says.
 #ifndef PHOTOPAGES_PICTURE_JPEG_IMAGE_H_
 #define PHOTOPAGES_PICTURE_JPEG_IMAGE_H_
 
@@ -11,9 +12,9 @@ namespace photopages {
 
 class TJPEGImage : public TGraphic {
  public:
-  // Parses the header of `bytes` (a whole JPEG file) and keeps the bytes.
-  // Empty bytes are not parsed: 0 x 0, no error. On failure the picture is
-  // unchanged. Throws EJPEG.
+  // Parses the header of `bytes` (a whole JPEG file) and keeps the bytes
+  // that the decoder reads. Empty bytes are not parsed: 0 x 0, no error. On
+  // failure the picture is unchanged. Throws EJPEG.
   void LoadFromBytes(std::string bytes) override;
   // The stored frame size, never turned by the Exif orientation.
   int Width() const override { return header_.width; }
@@ -22,7 +23,10 @@ class TJPEGImage : public TGraphic {
   bool MultipleScans() const { return header_.multiple_scans; }
   // 1 to 8 from the Exif APP1 segment; 1 when absent or invalid.
   int ExifOrientation() const { return header_.exif_orientation; }
-  const std::string& Bytes() const { return bytes_; }
+  // The bytes the decoder reads: the file's own, or the copy of them that
+  // steers the installed library through table segments as release 6a reads
+  // them (see ReadJpegHeader). The display decode reads these.
+  const std::string& DecoderBytes() const { return bytes_; }
 
  private:
   std::string bytes_;

@@ -62,10 +62,9 @@ TEST(MarkerWalkTest, FindsTheFirstScanAsTheReaderDoes) {
            scan,
        std::nullopt,
        {}},
-      {"quantisation table short",
-       kSoi + Segment(0xDB, std::string(10, '\0')) + Bytes({0xFF, 0xC4, 0, 0}) +
-           scan,
-       std::nullopt,
+      {"quantisation table read on past the segment",
+       kSoi + Segment(0xDB, std::string(64, '\0')) + scan + scan,
+       2 + 68 + 4,
        {}},
       {"whole tables",
        kSoi + Segment(0xDB, std::string(65, '\0')) +

@@ -48,7 +48,7 @@ TEST_F(PictureViewTest, TakesThePictureSizeAnyExtensionCase) {
     std::string jpeg = test::EncodeJpeg({.width = c.width, .height = c.height});
     view_.LoadPicture(Put(c.name, jpeg));
     ASSERT_NE(view_.Picture(), nullptr);
-    EXPECT_EQ(view_.Picture()->Bytes(), jpeg);
+    EXPECT_EQ(view_.Picture()->DecoderBytes(), jpeg);
     EXPECT_EQ(view_.Width(), c.width);
     EXPECT_EQ(view_.Height(), c.height);
   }
