@@ -26,7 +26,7 @@ void Check(const std::string& path, const photopages::PathSyntax& syntax) {
   if (ChangeFileExt(path, ext, syntax) != path) std::abort();
   // The folder part must end on a character boundary.
   for (size_t i = 0; i < folder.size(); ++i) {
-    if (IsLeadByte(static_cast<unsigned char>(folder[i]))) {
+    if (IsLeadByte(folder[i])) {
       if (++i >= folder.size()) std::abort();
     }
   }

@@ -1,11 +1,18 @@
 #include "common/ansi.h"
 
 namespace photopages {
+namespace {
+
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
 
 size_t LastDelimiter(std::string_view delimiters, std::string_view text) {
   size_t last = std::string_view::npos;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (IsLeadByte(static_cast<unsigned char>(text[i]))) {
+    if (IsLeadByte(text[i])) {
       ++i;  // The trail byte is never a delimiter.
     } else if (delimiters.find(text[i]) != std::string_view::npos) {
       last = i;
@@ -17,14 +24,23 @@ size_t LastDelimiter(std::string_view delimiters, std::string_view text) {
 AnsiString AnsiLowerCase(std::string_view text) {
   AnsiString lowered(text);
   for (size_t i = 0; i < lowered.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(lowered[i]);
-    if (IsLeadByte(c)) {
+    if (IsLeadByte(lowered[i])) {
       ++i;
-    } else if (c >= 'A' && c <= 'Z') {
-      lowered[i] = static_cast<char>(c - 'A' + 'a');
+    } else {
+      lowered[i] = LowerAscii(lowered[i]);
     }
   }
   return lowered;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    const bool lead = IsLeadByte(text[i]);
+    if (LowerAscii(text[i]) != LowerAscii(prefix[i])) return false;
+    if (lead && ++i < prefix.size() && text[i] != prefix[i]) return false;
+  }
+  return true;
 }
 
 }  // namespace photopages

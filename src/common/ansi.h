@@ -13,8 +13,9 @@ namespace photopages {
 using AnsiString = std::string;
 
 // True for the first byte of a double-byte character: 0x81-0x9F, 0xE0-0xFC.
-constexpr bool IsLeadByte(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+constexpr bool IsLeadByte(char c) {
+  const unsigned char byte = static_cast<unsigned char>(c);
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
 // Index of the last byte of `text` that is one of `delimiters` and is not the
@@ -24,6 +25,11 @@ size_t LastDelimiter(std::string_view delimiters, std::string_view text);
 // `text` with the ASCII letters A-Z lowered; double-byte characters are copied
 // unchanged, so a trail byte in the letter range is never altered.
 AnsiString AnsiLowerCase(std::string_view text);
+
+// True when `text` starts with `prefix`, the ASCII letters of both matched
+// without regard to case and double-byte characters matched exactly (a trail
+// byte in the letter range is never folded).
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 
 }  // namespace photopages
 

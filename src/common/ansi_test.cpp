@@ -57,11 +57,18 @@ TEST(AnsiTest, AnsiLowerCaseLeavesTrailBytes) {
        "A",
        "\xB1"
        "a"},  // A half-width katakana is a single byte.
+      {"AM/PM", "am/pm"},
       {"", ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(AnsiLowerCase(c.text), c.expected) << c.text;
+    // Each starts with the other, letters folded on both sides.
+    EXPECT_TRUE(StartsWithNoCase(c.text + "x", c.expected)) << c.text;
+    EXPECT_TRUE(StartsWithNoCase(c.expected, c.text)) << c.text;
   }
+  // A trail byte that reads as a letter is not folded: ア is not ヂ.
+  EXPECT_FALSE(StartsWithNoCase(kA, "\x83\x61"));
+  EXPECT_FALSE(StartsWithNoCase("AM", "am/pm"));
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ size_t Utf8CharLength(std::string_view rest) {
 // takes the next byte along only when that byte can be a trail byte, so an
 // ASCII byte after a stray lead byte is kept.
 size_t AnsiCharLength(std::string_view rest) {
-  if (rest.size() < 2 || !IsLeadByte(static_cast<unsigned char>(rest[0]))) {
+  if (rest.size() < 2 || !IsLeadByte(rest[0])) {
     return 1;
   }
   unsigned char trail = static_cast<unsigned char>(rest[1]);

@@ -13,16 +13,6 @@ char UpperAscii(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i) {
-    if (UpperAscii(text[i]) != UpperAscii(prefix[i])) return false;
-  }
-  return true;
-}
-
-bool IsLead(char c) { return IsLeadByte(static_cast<unsigned char>(c)); }
-
 // True when an hour field followed by `rest` is on the 12-hour clock: the
 // first "a" outside quotes before the next "h" starts a morning or afternoon
 // field.
@@ -30,7 +20,7 @@ bool HourLooksAheadToDesignator(std::string_view rest) {
   char quote = 0;
   for (size_t p = 0; p < rest.size(); ++p) {
     char c = rest[p];
-    if (IsLead(c)) {
+    if (IsLeadByte(c)) {
       ++p;
     } else if (c == 'h' || c == 'H') {
       return false;
@@ -99,7 +89,7 @@ void Formatter::AppendEraName(int count) {
   if (era == nullptr) return;
   std::string_view name = era->name;
   if (count == 1 && settings_.short_era_is_first_character && !name.empty()) {
-    name = name.substr(0, IsLead(name[0]) ? 2 : 1);
+    name = name.substr(0, IsLeadByte(name[0]) ? 2 : 1);
   }
   Append(name);
 }
@@ -159,7 +149,7 @@ void Formatter::AppendFormat(std::string_view format) {
   size_t i = 0;
   while (i < format.size()) {
     const char starter = format[i];
-    if (IsLead(starter)) {
+    if (IsLeadByte(starter)) {
       i += 2;
       last_letter = 0;
       continue;
@@ -264,7 +254,7 @@ void Formatter::AppendFormat(std::string_view format) {
       case '\'': {
         size_t end = ++i;
         while (end < format.size() && format[end] != starter) {
-          end += IsLead(format[end]) ? 2 : 1;
+          end += IsLeadByte(format[end]) ? 2 : 1;
         }
         end = std::min(end, format.size());
         Append(format.substr(i, end - i));

@@ -13,12 +13,11 @@ constexpr size_t kMaxEraNames = 7;
 
 enum class DateOrder { kMonthDayYear, kDayMonthYear, kYearMonthDay };
 
-bool IsLead(char c) { return IsLeadByte(static_cast<unsigned char>(c)); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 DateOrder DateOrderOf(std::string_view format) {
   for (size_t i = 0; i < format.size(); ++i) {
-    if (IsLead(format[i])) {
+    if (IsLeadByte(format[i])) {
       ++i;
       continue;
     }
@@ -42,7 +41,7 @@ DateOrder DateOrderOf(std::string_view format) {
 // True when `part` occurs in `whole` starting on a character boundary.
 bool ContainsText(std::string_view whole, std::string_view part) {
   for (size_t i = 0; i + part.size() <= whole.size();
-       i += IsLead(whole[i]) ? 2 : 1) {
+       i += IsLeadByte(whole[i]) ? 2 : 1) {
     if (whole.substr(i, part.size()) == part) return true;
   }
   return false;
@@ -69,7 +68,7 @@ class Scanner {
 
   void SkipToDigit() {
     while (!AtEnd() && !IsDigit(text_[pos_]))
-      pos_ += IsLead(text_[pos_]) ? 2 : 1;
+      pos_ += IsLeadByte(text_[pos_]) ? 2 : 1;
     pos_ = std::min(pos_, text_.size());
   }
 
@@ -101,9 +100,7 @@ class Scanner {
   // True when the text here starts with `symbol`, ASCII letters matched
   // without regard to case; an empty symbol never matches.
   bool LooksAt(std::string_view symbol) const {
-    if (symbol.empty() || text_.size() - pos_ < symbol.size()) return false;
-    return AnsiLowerCase(text_.substr(pos_, symbol.size())) ==
-           AnsiLowerCase(symbol);
+    return !symbol.empty() && StartsWithNoCase(text_.substr(pos_), symbol);
   }
 
   bool Symbol(std::string_view symbol) {

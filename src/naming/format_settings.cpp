@@ -26,16 +26,6 @@ void TakeNames(const std::array<std::optional<AnsiString>, N>& given,
   }
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i) {
-    char c = text[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != prefix[i]) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 AnsiString EraDateFormat(std::string_view format) {
@@ -43,7 +33,7 @@ AnsiString EraDateFormat(std::string_view format) {
   size_t i = 0;
   while (i < format.size()) {
     std::string_view rest = format.substr(i);
-    if (IsLeadByte(static_cast<unsigned char>(rest[0])) && rest.size() > 1) {
+    if (IsLeadByte(rest[0]) && rest.size() > 1) {
       result.append(rest.substr(0, 2));
       i += 2;
     } else if (StartsWithNoCase(rest, "gg")) {
@@ -67,7 +57,7 @@ AnsiString WithoutEraFields(std::string_view format) {
   AnsiString result;
   for (size_t i = 0; i < format.size(); ++i) {
     char c = format[i];
-    if (IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < format.size()) {
+    if (IsLeadByte(c) && i + 1 < format.size()) {
       result.append(format.substr(i++, 2));
     } else if (c != 'g' && c != 'G') {
       result += c;

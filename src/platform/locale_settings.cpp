@@ -91,11 +91,7 @@ LocaleSettings LocaleSettingsFor(const std::string& locale_name) {
   LocaleSettings settings;
   std::string_view region = LanguageAndTerritory(locale_name);
   if (region.empty() || region == "C" || region == "POSIX") return settings;
-  std::string language(region.substr(0, region.find('_')));
-  for (char& c : language) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  settings.language = language;
+  settings.language = AnsiLowerCase(region.substr(0, region.find('_')));
   for (const RegionalDefaults& r : kRegions) {
     if (r.locale != region) continue;
     settings.calendar_type = "1";
