@@ -37,31 +37,44 @@ bool HourLooksAheadToDesignator(std::string_view rest) {
   return false;
 }
 
+// Writes a time value field by field, up to kFormattedTextLimit bytes.
 class Formatter {
  public:
   Formatter(TDateTime value, const FormatSettings& settings)
       : value_(value), settings_(settings) {}
 
-  void Append(std::string_view text) {
-    size_t room = kFormattedTextLimit - text_.size();
-    text_.append(text.substr(0, std::min(room, text.size())));
-  }
-
+  // Appends `value` written with `format`, one nesting level deeper.
   void AppendFormat(std::string_view format);
+
+  // Appends the date text: the short date format, then, unless the time is
+  // 00:00:00, a space and the long time format. The "c" field prints this.
+  void AppendDateText();
+
+  AnsiString Take() { return std::move(text_); }
+
+ private:
+  // Where a format is being read: what the fields before have settled.
+  struct FormatState {
+    char last_letter = 0;      // Of the last field, upper case; 0 for none.
+    bool twelve_hour = false;  // Hours are on the 12-hour clock.
+  };
+
+  const DateFields& Date() {
+    if (!date_) date_ = DecodeDate(value_);
+    return *date_;
+  }
 
   const TimeFields& Time() {
     if (!time_) time_ = DecodeTime(value_);
     return *time_;
   }
 
-  AnsiString Take() { return std::move(text_); }
-
- private:
-  const DateFields& Date() {
-    if (!date_) date_ = DecodeDate(value_);
-    return *date_;
+  void Append(std::string_view text) {
+    size_t room = kFormattedTextLimit - text_.size();
+    text_.append(text.substr(0, std::min(room, text.size())));
   }
 
+  // `number` in decimal, padded with zeros to `digits`.
   void AppendNumber(int number, int digits) {
     std::string digits_text = std::to_string(number);
     if (static_cast<int>(digits_text.size()) < digits) {
@@ -70,10 +83,37 @@ class Formatter {
     Append(digits_text);
   }
 
+  // Appends the field that starts `rest`; returns the bytes it used.
+  size_t AppendField(std::string_view rest, FormatState& state);
+  // Appends the field that a run of `count` copies of the letter `token`
+  // stands for; false when no field is such a run. `after` follows the run.
+  bool AppendRunField(char token, int count, std::string_view after,
+                      FormatState& state);
+  // Appends what `rest` starts with when it is no run field: a morning or
+  // afternoon field, a weekday name, a separator, quoted text or the byte
+  // itself. Returns the bytes used.
+  size_t AppendSymbol(std::string_view rest, FormatState& state);
+
+  // y, yy: the last two digits of the year; yyy and longer: the year.
+  void AppendYear(int count);
+  // m, mm: the month's number; mmm: its short, mmmm: its long name.
+  void AppendMonth(int count);
+  // d, dd: the day's number; ddd, dddd: the short and long weekday name;
+  // ddddd, dddddd: the short and long date format.
+  void AppendDayWeekdayOrDate(int count);
+  // g: the era name (its first character when the settings say so); gg and
+  // longer: the whole name.
   void AppendEraName(int count);
+  // e: the era year's last two digits without, ee with a leading zero; eee
+  // and longer: four digits. Without eras the era year is the year.
   void AppendEraYear(int count);
-  // Handles an "a" at the start of `rest`; returns the bytes it used.
+  // h, hh: the hour, on the 12-hour clock when `twelve_hour`.
+  void AppendHour(int count, bool twelve_hour);
+  // am/pm, a/p, ampm: the morning or afternoon mark; aaa, aaaa: the short and
+  // long weekday name; any other "a" itself. Returns the bytes used.
   size_t AppendDesignatorOrWeekday(std::string_view rest, bool& twelve_hour);
+  // Text in quotes, copied as it is; returns the bytes used, quotes included.
+  size_t AppendQuoted(std::string_view rest);
 
   TDateTime value_;
   const FormatSettings& settings_;
@@ -82,6 +122,138 @@ class Formatter {
   AnsiString text_;
   int level_ = 0;
 };
+
+void Formatter::AppendFormat(std::string_view format) {
+  if (level_ >= kMaxNesting) return;
+  ++level_;
+  FormatState state;
+  size_t i = 0;
+  while (i < format.size()) i += AppendField(format.substr(i), state);
+  --level_;
+}
+
+void Formatter::AppendDateText() {
+  AppendFormat(settings_.short_date_format);
+  const TimeFields& t = Time();
+  if (t.hour != 0 || t.minute != 0 || t.second != 0) {
+    Append(" ");
+    AppendFormat(settings_.long_time_format);
+  }
+}
+
+size_t Formatter::AppendField(std::string_view rest, FormatState& state) {
+  const char starter = rest[0];
+  if (IsLeadByte(starter)) {  // An unquoted double-byte character.
+    state.last_letter = 0;
+    return 2;
+  }
+  char token = UpperAscii(starter);
+  if (token >= 'A' && token <= 'Z') {
+    if (token == 'M' && state.last_letter == 'H') token = 'N';
+    state.last_letter = token;
+  }
+  size_t run = rest.find_first_not_of(starter);
+  if (run == std::string_view::npos) run = rest.size();
+  if (AppendRunField(token, static_cast<int>(run), rest.substr(run), state)) {
+    return run;
+  }
+  return AppendSymbol(rest, state);
+}
+
+bool Formatter::AppendRunField(char token, int count, std::string_view after,
+                               FormatState& state) {
+  switch (token) {
+    case 'Y':
+      AppendYear(count);
+      return true;
+    case 'G':
+      AppendEraName(count);
+      return true;
+    case 'E':
+      AppendEraYear(count);
+      return true;
+    case 'M':
+      AppendMonth(count);
+      return true;
+    case 'D':
+      AppendDayWeekdayOrDate(count);
+      return true;
+    case 'H':
+      state.twelve_hour =
+          state.twelve_hour || HourLooksAheadToDesignator(after);
+      AppendHour(count, state.twelve_hour);
+      return true;
+    case 'N':
+      AppendNumber(Time().minute, std::min(count, 2));
+      return true;
+    case 'S':
+      AppendNumber(Time().second, std::min(count, 2));
+      return true;
+    case 'Z':
+      AppendNumber(Time().millisecond, std::min(count, 3));
+      return true;
+    case 'T':
+      AppendFormat(count == 1 ? settings_.short_time_format
+                              : settings_.long_time_format);
+      return true;
+    case 'C':
+      AppendDateText();
+      return true;
+    default:
+      return false;
+  }
+}
+
+size_t Formatter::AppendSymbol(std::string_view rest, FormatState& state) {
+  switch (rest[0]) {
+    case 'a':
+    case 'A':
+      return AppendDesignatorOrWeekday(rest, state.twelve_hour);
+    case '/':
+      Append(std::string_view(&settings_.date_separator, 1));
+      return 1;
+    case ':':
+      Append(std::string_view(&settings_.time_separator, 1));
+      return 1;
+    case '"':
+    case '\'':
+      return AppendQuoted(rest);
+    default:
+      Append(rest.substr(0, 1));
+      return 1;
+  }
+}
+
+void Formatter::AppendYear(int count) {
+  if (count <= 2) {
+    AppendNumber(Date().year % 100, 2);
+  } else {
+    AppendNumber(Date().year, 4);
+  }
+}
+
+void Formatter::AppendMonth(int count) {
+  if (count <= 2) {
+    AppendNumber(Date().month, count);
+  } else {
+    const auto& names =
+        count == 3 ? settings_.short_month_names : settings_.long_month_names;
+    Append(names[Date().month - 1]);
+  }
+}
+
+void Formatter::AppendDayWeekdayOrDate(int count) {
+  if (count <= 2) {
+    AppendNumber(Date().day, count);
+  } else if (count == 3) {
+    Append(settings_.short_day_names[Date().day_of_week]);
+  } else if (count == 4) {
+    Append(settings_.long_day_names[Date().day_of_week]);
+  } else {
+    AppendFormat(count == 5 ? settings_.short_date_format
+                            : settings_.long_date_format);
+  }
+}
 
 void Formatter::AppendEraName(int count) {
   const DateFields& d = Date();
@@ -109,6 +281,13 @@ void Formatter::AppendEraYear(int count) {
   } else {
     AppendNumber(year % 100, 1);
   }
+}
+
+void Formatter::AppendHour(int count, bool twelve_hour) {
+  int hour = Time().hour;
+  if (twelve_hour && hour == 0) hour = 12;
+  if (twelve_hour && hour > 12) hour -= 12;
+  AppendNumber(hour, std::min(count, 2));
 }
 
 size_t Formatter::AppendDesignatorOrWeekday(std::string_view rest,
@@ -141,133 +320,15 @@ size_t Formatter::AppendDesignatorOrWeekday(std::string_view rest,
   return 1;
 }
 
-void Formatter::AppendFormat(std::string_view format) {
-  if (level_ >= kMaxNesting) return;
-  ++level_;
-  char last_letter = 0;
-  bool twelve_hour = false;
-  size_t i = 0;
-  while (i < format.size()) {
-    const char starter = format[i];
-    if (IsLeadByte(starter)) {
-      i += 2;
-      last_letter = 0;
-      continue;
-    }
-    char token = UpperAscii(starter);
-    if (token >= 'A' && token <= 'Z') {
-      if (token == 'M' && last_letter == 'H') token = 'N';
-      last_letter = token;
-    }
-    size_t run_end = format.find_first_not_of(starter, i);
-    if (run_end == std::string_view::npos) run_end = format.size();
-    const int count = static_cast<int>(run_end - i);
-    bool takes_run = true;
-    switch (token) {
-      case 'Y':
-        if (count <= 2) {
-          AppendNumber(Date().year % 100, 2);
-        } else {
-          AppendNumber(Date().year, 4);
-        }
-        break;
-      case 'G':
-        AppendEraName(count);
-        break;
-      case 'E':
-        AppendEraYear(count);
-        break;
-      case 'M':
-        if (count <= 2) {
-          AppendNumber(Date().month, count);
-        } else {
-          const auto& names = count == 3 ? settings_.short_month_names
-                                         : settings_.long_month_names;
-          Append(names[Date().month - 1]);
-        }
-        break;
-      case 'D':
-        if (count <= 2) {
-          AppendNumber(Date().day, count);
-        } else if (count == 3) {
-          Append(settings_.short_day_names[Date().day_of_week]);
-        } else if (count == 4) {
-          Append(settings_.long_day_names[Date().day_of_week]);
-        } else {
-          AppendFormat(count == 5 ? settings_.short_date_format
-                                  : settings_.long_date_format);
-        }
-        break;
-      case 'H': {
-        twelve_hour =
-            twelve_hour || HourLooksAheadToDesignator(format.substr(run_end));
-        int hour = Time().hour;
-        if (twelve_hour && hour == 0) hour = 12;
-        if (twelve_hour && hour > 12) hour -= 12;
-        AppendNumber(hour, std::min(count, 2));
-        break;
-      }
-      case 'N':
-        AppendNumber(Time().minute, std::min(count, 2));
-        break;
-      case 'S':
-        AppendNumber(Time().second, std::min(count, 2));
-        break;
-      case 'Z':
-        AppendNumber(Time().millisecond, std::min(count, 3));
-        break;
-      case 'T':
-        AppendFormat(count == 1 ? settings_.short_time_format
-                                : settings_.long_time_format);
-        break;
-      case 'C': {
-        AppendFormat(settings_.short_date_format);
-        const TimeFields& t = Time();
-        if (t.hour != 0 || t.minute != 0 || t.second != 0) {
-          Append(" ");
-          AppendFormat(settings_.long_time_format);
-        }
-        break;
-      }
-      default:
-        takes_run = false;
-        break;
-    }
-    if (takes_run) {
-      i = run_end;
-      continue;
-    }
-    switch (starter) {
-      case 'a':
-      case 'A':
-        i += AppendDesignatorOrWeekday(format.substr(i), twelve_hour);
-        break;
-      case '/':
-        Append(std::string_view(&settings_.date_separator, 1));
-        ++i;
-        break;
-      case ':':
-        Append(std::string_view(&settings_.time_separator, 1));
-        ++i;
-        break;
-      case '"':
-      case '\'': {
-        size_t end = ++i;
-        while (end < format.size() && format[end] != starter) {
-          end += IsLeadByte(format[end]) ? 2 : 1;
-        }
-        end = std::min(end, format.size());
-        Append(format.substr(i, end - i));
-        i = end < format.size() ? end + 1 : end;
-        break;
-      }
-      default:
-        Append(format.substr(i, 1));
-        ++i;
-        break;
-    }
+size_t Formatter::AppendQuoted(std::string_view rest) {
+  const char quote = rest[0];
+  size_t end = 1;
+  while (end < rest.size() && rest[end] != quote) {
+    end += IsLeadByte(rest[end]) ? 2 : 1;
   }
-  --level_;
+  end = std::min(end, rest.size());
+  Append(rest.substr(1, end - 1));
+  return end < rest.size() ? end + 1 : end;
 }
 
 }  // namespace
@@ -281,12 +342,7 @@ AnsiString FormatDateTime(std::string_view format, TDateTime value,
 
 AnsiString DateText(TDateTime value, const FormatSettings& settings) {
   Formatter formatter(value, settings);
-  formatter.AppendFormat(settings.short_date_format);
-  const TimeFields& t = formatter.Time();
-  if (t.hour != 0 || t.minute != 0 || t.second != 0) {
-    formatter.Append(" ");
-    formatter.AppendFormat(settings.long_time_format);
-  }
+  formatter.AppendDateText();
   return formatter.Take();
 }
 
