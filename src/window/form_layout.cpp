@@ -2,7 +2,27 @@
 
 #include <algorithm>
 
+#include "picture/picture_view.h"
+
 namespace photopages {
+namespace {
+
+// Where TForm1's visible children stand as designed, for a text height of
+// kDesignTextHeight, relative to its client area. The picture view keeps its
+// design rectangle until it sizes itself to a picture.
+struct Form1Design {
+  Rect image1;
+  Rect list_box1;
+  Rect memo1b;
+};
+
+constexpr Form1Design kForm1Design = {
+    .image1 = {0, 0, PictureView::kDesignWidth, PictureView::kDesignHeight},
+    .list_box1 = {264, 0, 273, 129},
+    .memo1b = {16, 256, 161, 89},
+};
+
+}  // namespace
 
 int ScaleToTextHeight(int design_value, int text_height) {
   const long long product = static_cast<long long>(design_value) * text_height;
@@ -12,20 +32,20 @@ int ScaleToTextHeight(int design_value, int text_height) {
 }
 
 Form1Layout LayOutForm1(int text_height, std::optional<Size> picture_size) {
-  auto scaled = [text_height](int left, int top, int width, int height) {
-    return Rect{ScaleToTextHeight(left, text_height),
-                ScaleToTextHeight(top, text_height),
-                ScaleToTextHeight(width, text_height),
-                ScaleToTextHeight(height, text_height)};
+  auto scaled = [text_height](const Rect& design) {
+    return Rect{ScaleToTextHeight(design.left, text_height),
+                ScaleToTextHeight(design.top, text_height),
+                ScaleToTextHeight(design.width, text_height),
+                ScaleToTextHeight(design.height, text_height)};
   };
   Form1Layout layout;
-  layout.image1 = scaled(0, 0, kImage1DesignWidth, kImage1DesignHeight);
+  layout.image1 = scaled(kForm1Design.image1);
   if (picture_size) {
     layout.image1.width = picture_size->width;
     layout.image1.height = picture_size->height;
   }
-  layout.list_box1 = scaled(264, 0, 273, 129);
-  layout.memo1b = scaled(16, 256, 161, 89);
+  layout.list_box1 = scaled(kForm1Design.list_box1);
+  layout.memo1b = scaled(kForm1Design.memo1b);
   for (const Rect& child : {layout.image1, layout.list_box1, layout.memo1b}) {
     layout.client.width = std::max(layout.client.width, child.Right());
     layout.client.height = std::max(layout.client.height, child.Bottom());

@@ -11,11 +11,6 @@ namespace photopages {
 // positions and sizes assume.
 inline constexpr int kDesignTextHeight = 12;
 
-// The picture view's own design size, kept until it sizes itself to a
-// picture.
-inline constexpr int kImage1DesignWidth = 537;
-inline constexpr int kImage1DesignHeight = 489;
-
 struct Size {
   int width = 0;
   int height = 0;
