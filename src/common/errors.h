@@ -1,6 +1,6 @@
-// The errors that stop a run. Each carries its message in code page 932;
-// what() returns it. Nothing in the run catches them: the window (or the
-// headless backend) reports the first one.
+// The errors that stop a run. Each carries its message in code page 932, a
+// text of the catalogue (common/messages.h); what() returns it. Nothing in the
+// run catches them: the window (or the headless backend) reports the first one.
 #ifndef PHOTOPAGES_COMMON_ERRORS_H_
 #define PHOTOPAGES_COMMON_ERRORS_H_
 
@@ -27,7 +27,8 @@ class EConvertError : public Exception {
   using Exception::Exception;
 };
 
-// A decoder error while reading a JPEG header: "JPEG エラー #n".
+// A decoder error while reading a JPEG header: Message::kJpegError with its
+// number.
 class EJPEG : public Exception {
  public:
   explicit EJPEG(int message_number);
@@ -43,7 +44,7 @@ class EInvalidGraphic : public Exception {
 };
 
 // A failed operating-system call, by its Windows error code: 2, 3, 4 and 5
-// have their own texts, any other code n is "I/O エラー (n)".
+// have their own texts, any other code is Message::kInOutError with it.
 class EInOutError : public Exception {
  public:
   explicit EInOutError(int error_code);
@@ -53,31 +54,31 @@ class EInOutError : public Exception {
   int error_code_;
 };
 
-// "ファイル <path> は開けません".
+// Message::kFileOpenError with the path.
 class EFOpenError : public Exception {
  public:
   explicit EFOpenError(std::string_view path);
 };
 
-// "ファイル <path> を作成できません".
+// Message::kFileCreateError with the path.
 class EFCreateError : public Exception {
  public:
   explicit EFCreateError(std::string_view path);
 };
 
-// "ストリームからの読み込みエラー".
+// Message::kStreamReadError.
 class EReadError : public Exception {
  public:
   EReadError();
 };
 
-// "ストリームへの書き込みエラー".
+// Message::kStreamWriteError.
 class EWriteError : public Exception {
  public:
   EWriteError();
 };
 
-// "メモリストリームの拡大中にメモリが足りなくなりました".
+// Message::kMemoryStreamError.
 class EOutOfMemory : public Exception {
  public:
   EOutOfMemory();

@@ -8,32 +8,48 @@
 namespace photopages {
 namespace {
 
-constexpr std::array<std::string_view, 22> kUtf8Texts = {
-    "JPEG エラー #%d",
-    "ファイル %s は開けません",
-    "ファイル %s を作成できません",
-    "ストリームからの読み込みエラー",
-    "ストリームへの書き込みエラー",
-    "メモリストリームの拡大中にメモリが足りなくなりました",
-    "拡張子 .%s の画像形式は処理できません",
-    "日付に変換できない値が渡されました",
-    "時刻に変換できない値が渡されました",
-    "'%s' は日付または時刻ではありません",
-    "ファイルが見つかりません",
-    "不正なファイル名です",
-    "オープンしたファイルが多すぎます",
-    "ファイルへのアクセスが拒否されました",
-    "I/O エラー (%d)",
-    "メタファイル",
-    "エンハンス メタファイル",
-    "アイコン",
-    "ビットマップ",
-    "JPEG イメージファイル",
-    "yyyy\"年\"mm\"月\"dd\"日\"hh\"時\"mm\"分\"ss\"秒\"mm\"秒",
-    "ＭＳ Ｐゴシック",
+struct CatalogueEntry {
+  Message message;
+  std::string_view utf8;
 };
-static_assert(kUtf8Texts.size() ==
-              static_cast<size_t>(Message::kForm1FontName) + 1);
+
+// The catalogue: every text, in the order of Message.
+constexpr CatalogueEntry kCatalogue[] = {
+    {Message::kJpegError, "JPEG エラー #%d"},
+    {Message::kFileOpenError, "ファイル %s は開けません"},
+    {Message::kFileCreateError, "ファイル %s を作成できません"},
+    {Message::kStreamReadError, "ストリームからの読み込みエラー"},
+    {Message::kStreamWriteError, "ストリームへの書き込みエラー"},
+    {Message::kMemoryStreamError,
+     "メモリストリームの拡大中にメモリが足りなくなりました"},
+    {Message::kUnknownExtension, "拡張子 .%s の画像形式は処理できません"},
+    {Message::kInvalidDate, "日付に変換できない値が渡されました"},
+    {Message::kInvalidTime, "時刻に変換できない値が渡されました"},
+    {Message::kInvalidDateTime, "'%s' は日付または時刻ではありません"},
+    {Message::kFileNotFound, "ファイルが見つかりません"},
+    {Message::kInvalidFileName, "不正なファイル名です"},
+    {Message::kTooManyOpenFiles, "オープンしたファイルが多すぎます"},
+    {Message::kAccessDenied, "ファイルへのアクセスが拒否されました"},
+    {Message::kInOutError, "I/O エラー (%d)"},
+    {Message::kMetafileDescription, "メタファイル"},
+    {Message::kEnhancedMetafileDescription, "エンハンス メタファイル"},
+    {Message::kIconDescription, "アイコン"},
+    {Message::kBitmapDescription, "ビットマップ"},
+    {Message::kJpegDescription, "JPEG イメージファイル"},
+    {Message::kTimestampNamePattern,
+     "yyyy\"年\"mm\"月\"dd\"日\"hh\"時\"mm\"分\"ss\"秒\"mm\"秒"},
+    {Message::kForm1FontName, "ＭＳ Ｐゴシック"},
+};
+
+constexpr size_t kMessageCount = std::size(kCatalogue);
+
+constexpr bool EveryMessageInItsPlace() {
+  for (size_t i = 0; i < kMessageCount; ++i) {
+    if (kCatalogue[i].message != static_cast<Message>(i)) return false;
+  }
+  return kMessageCount == static_cast<size_t>(Message::kForm1FontName) + 1;
+}
+static_assert(EveryMessageInItsPlace());
 
 AnsiString Substitute(Message message, std::string_view placeholder,
                       std::string_view value) {
@@ -49,10 +65,10 @@ AnsiString Substitute(Message message, std::string_view placeholder,
 }  // namespace
 
 const AnsiString& MessageText(Message message) {
-  static const std::array<AnsiString, kUtf8Texts.size()> texts = [] {
-    std::array<AnsiString, kUtf8Texts.size()> converted;
-    for (size_t i = 0; i < kUtf8Texts.size(); ++i) {
-      converted[i] = AnsiFromUtf8(kUtf8Texts[i]);
+  static const std::array<AnsiString, kMessageCount> texts = [] {
+    std::array<AnsiString, kMessageCount> converted;
+    for (size_t i = 0; i < kMessageCount; ++i) {
+      converted[i] = AnsiFromUtf8(kCatalogue[i].utf8);
     }
     return converted;
   }();

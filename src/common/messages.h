@@ -1,5 +1,6 @@
-// Every Japanese text that photopages shows, held once. The texts are kept as
-// UTF-8 in the source and converted to code page 932 on first use.
+// Every Japanese text that photopages shows, held once: the catalogue in
+// messages.cpp is the one place a text is written, kept as UTF-8 and converted
+// to code page 932 on first use. Elsewhere a text is named by its Message.
 #ifndef PHOTOPAGES_COMMON_MESSAGES_H_
 #define PHOTOPAGES_COMMON_MESSAGES_H_
 
@@ -10,28 +11,28 @@
 namespace photopages {
 
 enum class Message {
-  kJpegError,          // "JPEG エラー #%d"
-  kFileOpenError,      // "ファイル %s は開けません"
-  kFileCreateError,    // "ファイル %s を作成できません"
-  kStreamReadError,    // "ストリームからの読み込みエラー"
-  kStreamWriteError,   // "ストリームへの書き込みエラー"
-  kMemoryStreamError,  // "メモリストリームの拡大中にメモリが足りなくなりました"
-  kUnknownExtension,  // "拡張子 .%s の画像形式は処理できません"
-  kInvalidDate,       // "日付に変換できない値が渡されました"
-  kInvalidTime,       // "時刻に変換できない値が渡されました"
-  kInvalidDateTime,   // "'%s' は日付または時刻ではありません"
-  kFileNotFound,      // "ファイルが見つかりません"
-  kInvalidFileName,   // "不正なファイル名です"
-  kTooManyOpenFiles,  // "オープンしたファイルが多すぎます"
-  kAccessDenied,  // "ファイルへのアクセスが拒否されました"
-  kInOutError,    // "I/O エラー (%d)"
-  kMetafileDescription,          // "メタファイル"
-  kEnhancedMetafileDescription,  // "エンハンス メタファイル"
-  kIconDescription,              // "アイコン"
-  kBitmapDescription,            // "ビットマップ"
-  kJpegDescription,              // "JPEG イメージファイル"
-  kTimestampNamePattern,  // yyyy"年"mm"月"dd"日"hh"時"mm"分"ss"秒"mm"秒
-  kForm1FontName,                // "ＭＳ Ｐゴシック"
+  kJpegError,            // A decoder error, with its number for "%d".
+  kFileOpenError,        // A file that cannot be opened, its path for "%s".
+  kFileCreateError,      // A file that cannot be created, its path for "%s".
+  kStreamReadError,      // A failed read.
+  kStreamWriteError,     // A failed write.
+  kMemoryStreamError,    // No memory for a whole file.
+  kUnknownExtension,     // No picture class, the extension for "%s".
+  kInvalidDate,          // A date outside years 1 to 9999.
+  kInvalidTime,          // A time of day out of range.
+  kInvalidDateTime,      // A date text that cannot be read, itself for "%s".
+  kFileNotFound,         // Windows error code 2.
+  kInvalidFileName,      // Windows error code 3.
+  kTooManyOpenFiles,     // Windows error code 4.
+  kAccessDenied,         // Windows error code 5.
+  kInOutError,           // Any other error code, for "%d".
+  kMetafileDescription,  // The picture formats' descriptions.
+  kEnhancedMetafileDescription,
+  kIconDescription,
+  kBitmapDescription,
+  kJpegDescription,
+  kTimestampNamePattern,  // The format of a timestamp name.
+  kForm1FontName,         // The family of the window's font.
 };
 
 // The text of `message` in code page 932.

@@ -34,8 +34,8 @@ std::optional<TDateTime> TryReadDateText(std::string_view text,
                                          const FormatSettings& settings,
                                          int current_year);
 
-// As TryReadDateText; throws EConvertError "'<text>' は日付または時刻では
-// ありません" when the text names no time value.
+// As TryReadDateText; throws EConvertError (Message::kInvalidDateTime with
+// `text`) when the text names no time value.
 TDateTime ReadDateText(std::string_view text, const FormatSettings& settings,
                        int current_year);
 

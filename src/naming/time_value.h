@@ -29,8 +29,8 @@ std::optional<TDateTime> TryEncodeDate(int year, int month, int day);
 std::optional<TDateTime> TryEncodeTime(int hour, int minute, int second,
                                        int millisecond);
 
-// As the Try forms; throw EConvertError "日付に変換できない値が渡されました"
-// and "時刻に変換できない値が渡されました".
+// As the Try forms; throw EConvertError, Message::kInvalidDate and
+// Message::kInvalidTime.
 TDateTime EncodeDate(int year, int month, int day);
 TDateTime EncodeTime(int hour, int minute, int second, int millisecond);
 
@@ -55,8 +55,8 @@ struct TimeFields {
 
 // Both split `value` after rounding value × 86 400 000 to the nearest whole
 // millisecond, ties to even; the fields are whole parts, never rounded up.
-// DecodeDate throws EConvertError "日付に変換できない値が渡されました" for a
-// value that is not a number or lies outside years 1 to 9999; DecodeTime
+// DecodeDate throws EConvertError (Message::kInvalidDate) for a value that
+// is not a number or lies outside years 1 to 9999; DecodeTime
 // gives midnight for a value that is not a number or that large.
 DateFields DecodeDate(TDateTime value);
 TimeFields DecodeTime(TDateTime value);

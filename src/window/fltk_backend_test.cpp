@@ -55,7 +55,7 @@ class X11Test : public testing::Test {
 using X11MainWindowTest = X11Test;
 
 TEST_F(X11MainWindowTest, PlacedCentredAndSizedToVisibleChildren) {
-  // "ＭＳ Ｐゴシック" resolves to IPA P Gothic, whose 12-pixel face is 12 high,
+  // The window font resolves to IPA P Gothic, whose 12-pixel face is 12 high,
   // so the design values stand unscaled.
   ASSERT_EQ(backend_->TextHeight(), 12);
   ASSERT_EQ(backend_->PrimaryScreen(), (Rect{0, 0, 1024, 768}));

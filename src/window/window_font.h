@@ -1,5 +1,6 @@
-// The window's font: "ＭＳ Ｐゴシック" at 12 pixels, which fontconfig resolves
-// to IPA P Gothic where the system has no font of that name.
+// The window's font: the family Message::kForm1FontName at 12 pixels, which
+// fontconfig resolves to IPA P Gothic where the system has no font of that
+// name.
 #ifndef PHOTOPAGES_WINDOW_WINDOW_FONT_H_
 #define PHOTOPAGES_WINDOW_WINDOW_FONT_H_
 
