@@ -35,7 +35,7 @@ void TForm1::FormShow() {
 
 MainWindowContents TForm1::Contents() const {
   MainWindowContents contents;
-  if (const TJPEGImage* picture = image1_.Picture()) {
+  if (const TGraphic* picture = image1_.Picture()) {
     contents.image1_jpeg = picture->DecoderBytes();
     if (picture->Width() > 0 && picture->Height() > 0) {
       contents.image1_size = Size{image1_.Width(), image1_.Height()};

@@ -5,12 +5,11 @@
 
 #include "common/paths.h"
 #include "page/photo_page.h"
-#include "picture/jpeg_image.h"
 
 namespace photopages {
 
 PixelSize StatedSize(const PictureView& image1) {
-  const TJPEGImage& picture = *image1.Picture();
+  const TGraphic& picture = *image1.Picture();
   if (picture.Width() == 0 || picture.Height() == 0) {
     return {picture.Width(), picture.Height()};
   }

@@ -21,12 +21,12 @@ class TJPEGImage : public TGraphic {
   int Height() const override { return header_.height; }
   bool Grayscale() const { return header_.grayscale; }
   bool MultipleScans() const { return header_.multiple_scans; }
-  // 1 to 8 from the Exif APP1 segment; 1 when absent or invalid.
-  int ExifOrientation() const { return header_.exif_orientation; }
-  // The bytes the decoder reads: the file's own, or the copy of them that
-  // steers the installed library through table segments as release 6a reads
-  // them (see ReadJpegHeader). The display decode reads these.
-  const std::string& DecoderBytes() const { return bytes_; }
+  // From the Exif APP1 segment; 1 when absent or invalid.
+  int ExifOrientation() const override { return header_.exif_orientation; }
+  // The file's own bytes, or the copy of them that steers the installed
+  // library through table segments as release 6a reads them (see
+  // ReadJpegHeader).
+  const std::string& DecoderBytes() const override { return bytes_; }
 
  private:
   std::string bytes_;

@@ -30,10 +30,6 @@ void PictureView::SetAutoSize(bool auto_size) {
   if (auto_size_) FitToPicture();
 }
 
-const TJPEGImage* PictureView::Picture() const {
-  return dynamic_cast<const TJPEGImage*>(picture_.get());
-}
-
 void PictureView::FitToPicture() {
   if (picture_ == nullptr || picture_->Width() <= 0 ||
       picture_->Height() <= 0) {

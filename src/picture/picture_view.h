@@ -8,7 +8,6 @@
 
 #include "common/ansi.h"
 #include "picture/graphic.h"
-#include "picture/jpeg_image.h"
 #include "picture/picture_formats.h"
 #include "platform/platform.h"
 
@@ -41,8 +40,8 @@ class PictureView {
   // sides are above 0.
   void SetAutoSize(bool auto_size);
 
-  // The current JPEG picture; nullptr before the first successful load.
-  const TJPEGImage* Picture() const;
+  // The current picture; nullptr before the first successful load.
+  const TGraphic* Picture() const { return picture_.get(); }
 
  private:
   void FitToPicture();

@@ -57,7 +57,7 @@ TEST_F(PictureViewTest, TakesThePictureSizeAnyExtensionCase) {
 TEST_F(PictureViewTest, FailedLoadKeepsPictureAndSize) {
   view_.LoadPicture(
       Put("good.JPEG", test::EncodeJpeg({.width = 40, .height = 20})));
-  const TJPEGImage* before = view_.Picture();
+  const TGraphic* before = view_.Picture();
   struct {
     const char* name;
     std::string content;
