@@ -1,18 +1,7 @@
 #include "naming/format_settings.h"
 
-#include <charconv>
-
 namespace photopages {
 namespace {
-
-// A numeric locale item as a decimal integer; 0 when unreadable.
-int NumericItem(const std::optional<AnsiString>& item, int missing) {
-  if (!item) return missing;
-  int value = 0;
-  const char* end = item->data() + item->size();
-  auto [ptr, error] = std::from_chars(item->data(), end, value);
-  return error == std::errc() && ptr == end ? value : 0;
-}
 
 char Separator(const std::optional<AnsiString>& item, char missing) {
   return item && item->size() == 1 ? (*item)[0] : missing;
@@ -78,23 +67,22 @@ FormatSettings ComposeFormatSettings(const LocaleSettings& locale) {
   settings.am_designator = locale.am_designator.value_or("am");
   settings.pm_designator = locale.pm_designator.value_or("pm");
 
-  int calendar_type = NumericItem(locale.calendar_type, 1);
   bool cjk = locale.language == "ja" || locale.language == "zh" ||
              locale.language == "ko";
-  if (IsEraCalendar(calendar_type)) {
+  if (IsEraCalendar(locale.calendar_type)) {
     settings.short_date_format = EraDateFormat(settings.short_date_format);
     settings.long_date_format = EraDateFormat(settings.long_date_format);
-    settings.eras = ErasOfCalendar(calendar_type);
+    settings.eras = ErasOfCalendar(locale.calendar_type);
   } else if (cjk) {
     settings.short_date_format = WithoutEraFields(settings.short_date_format);
     settings.long_date_format = WithoutEraFields(settings.long_date_format);
   }
   settings.short_era_is_first_character = locale.language == "ja";
 
-  AnsiString hour = NumericItem(locale.hour_leading_zero, 0) != 0 ? "hh" : "h";
+  AnsiString hour = locale.hour_leading_zero ? "hh" : "h";
   AnsiString prefix, suffix;
-  if (NumericItem(locale.twenty_four_hour, 0) == 0) {
-    if (NumericItem(locale.designator_before, 0) != 0) {
+  if (!locale.twenty_four_hour) {
+    if (locale.designator_before) {
       prefix = "AMPM ";
     } else {
       suffix = " AMPM";

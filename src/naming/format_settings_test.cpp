@@ -24,19 +24,18 @@ TEST(FormatSettingsTest, NothingGivenYieldsTheDefaults) {
 
 TEST(FormatSettingsTest, TimeFormatsAreComposedFromTheClockItems) {
   struct Case {
-    const char* twenty_four_hour;
-    const char* leading_zero;
-    const char* before;
+    bool twenty_four_hour;
+    bool leading_zero;
+    bool before;
     const char* short_time;
     const char* long_time;
   };
   const Case cases[] = {
-      {"1", "0", "0", "h:mm", "h:mm:ss"},
-      {"1", "1", "1", "hh:mm", "hh:mm:ss"},
-      {"0", "0", "0", "h:mm AMPM", "h:mm:ss AMPM"},
-      {"0", "1", "1", "AMPM hh:mm", "AMPM hh:mm:ss"},
-      {"2", "x", "", "h:mm", "h:mm:ss"},  // Unreadable items count as 0.
-      {"yes", " 1", "1", "AMPM h:mm", "AMPM h:mm:ss"},
+      {true, false, false, "h:mm", "h:mm:ss"},
+      {true, true, true, "hh:mm", "hh:mm:ss"},
+      {false, false, false, "h:mm AMPM", "h:mm:ss AMPM"},
+      {false, true, true, "AMPM hh:mm", "AMPM hh:mm:ss"},
+      {false, false, true, "AMPM h:mm", "AMPM h:mm:ss"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.short_time);
@@ -95,7 +94,7 @@ TEST(FormatSettingsTest, EraCalendarsWriteEraYears) {
     SCOPED_TRACE(c.format);
     EXPECT_EQ(EraDateFormat(c.format), c.expected);
   }
-  for (const char* calendar : {"3", "4", "5"}) {
+  for (int calendar : {3, 4, 5}) {
     SCOPED_TRACE(calendar);
     LocaleSettings locale;
     locale.calendar_type = calendar;

@@ -143,7 +143,7 @@ TEST(RoundTripTest, WeekdayInTheShortDateLosesOrStopsTheTime) {
 
 TEST(RoundTripTest, JapaneseEraCalendar) {
   LocaleSettings locale = LocaleSettingsFor("ja_JP");
-  locale.calendar_type = "3";
+  locale.calendar_type = 3;
   locale.short_date_format = "gg yy/MM/dd";
   FormatSettings settings = ComposeFormatSettings(locale);
   EXPECT_EQ(DateText(At(2005, 1, 2, 15, 4, 5, 0), settings),
@@ -160,6 +160,10 @@ TEST(RoundTripTest, RandomSettingsAndTextsNeverCrash) {
     std::uniform_int_distribution<size_t> d(0, choices.size() - 1);
     return AnsiString(*(choices.begin() + d(random)));
   };
+  auto pick_number = [&](std::initializer_list<int> choices) {
+    std::uniform_int_distribution<size_t> d(0, choices.size() - 1);
+    return *(choices.begin() + d(random));
+  };
   auto number = [&](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(random);
   };
@@ -174,7 +178,7 @@ TEST(RoundTripTest, RandomSettingsAndTextsNeverCrash) {
   for (int i = 0; i < 4000; ++i) {
     LocaleSettings locale;
     locale.language = pick({"ja", "en", "ko"});
-    locale.calendar_type = pick({"1", "3", "4", "5", "x"});
+    locale.calendar_type = pick_number({1, 3, 4, 5, 0});
     locale.date_separator = pick({"/", ".", "-", " ", ":", ". ", ""});
     locale.time_separator = pick({":", ".", "/", " "});
     locale.decimal_separator = pick({".", ",", ":"});
@@ -185,9 +189,9 @@ TEST(RoundTripTest, RandomSettingsAndTextsNeverCrash) {
     locale.long_date_format = pick({"dddddd", "mmmm d, yyyy", "c", "gg"});
     locale.am_designator = pick({"am", "", "AM", "\x8c\xdf\x91\x4f", "1"});
     locale.pm_designator = pick({"pm", "", "PM", "\x8c\xdf\x8c\xe3", "am"});
-    locale.twenty_four_hour = pick({"0", "1"});
-    locale.hour_leading_zero = pick({"0", "1"});
-    locale.designator_before = pick({"0", "1"});
+    locale.twenty_four_hour = pick_number({0, 1}) != 0;
+    locale.hour_leading_zero = pick_number({0, 1}) != 0;
+    locale.designator_before = pick_number({0, 1}) != 0;
     FormatSettings settings = ComposeFormatSettings(locale);
     TDateTime value =
         At(number(1, 9999), number(1, 12), number(1, 28), number(0, 23),

@@ -45,8 +45,6 @@ constexpr RegionalDefaults kRegions[] = {
      true, "오전", "오후", "."},
 };
 
-AnsiString Flag(bool on) { return on ? "1" : "0"; }
-
 // The locale `name` for LC_TIME when it is installed and speaks UTF-8;
 // freed on destruction.
 class InstalledLocale {
@@ -94,7 +92,6 @@ LocaleSettings LocaleSettingsFor(const std::string& locale_name) {
   settings.language = AnsiLowerCase(region.substr(0, region.find('_')));
   for (const RegionalDefaults& r : kRegions) {
     if (r.locale != region) continue;
-    settings.calendar_type = "1";
     settings.date_separator = AnsiFromUtf8(r.date_separator);
     settings.short_date_format = AnsiFromUtf8(r.short_date);
     settings.long_date_format = AnsiFromUtf8(r.long_date);
@@ -102,9 +99,9 @@ LocaleSettings LocaleSettingsFor(const std::string& locale_name) {
     settings.decimal_separator = AnsiFromUtf8(r.decimal_separator);
     settings.am_designator = AnsiFromUtf8(r.am);
     settings.pm_designator = AnsiFromUtf8(r.pm);
-    settings.twenty_four_hour = Flag(r.twenty_four_hour);
-    settings.hour_leading_zero = Flag(r.hour_leading_zero);
-    settings.designator_before = Flag(r.designator_before);
+    settings.twenty_four_hour = r.twenty_four_hour;
+    settings.hour_leading_zero = r.hour_leading_zero;
+    settings.designator_before = r.designator_before;
     for (const std::string& candidate :
          {locale_name, std::string(region) + ".UTF-8"}) {
       if (InstalledLocale installed(candidate); installed) {

@@ -11,13 +11,15 @@
 
 namespace photopages {
 
-// Every item is code page 932 text; an item the locale does not give is
-// empty (std::nullopt), which is not the same as an empty text. Numeric items
-// are decimal text.
+// The text items are byte strings in an ANSI code page, as the system's
+// locale service hands them over; a text item the locale does not give is
+// empty (std::nullopt), which is not the same as an empty text. The calendar
+// and clock items have their types from where the locale is read; a locale
+// that gives nothing leaves them as initialised here.
 struct LocaleSettings {
   // The primary language, lower case, such as "ja"; empty when unknown.
   std::string language;
-  std::optional<AnsiString> calendar_type;  // 1 Gregorian; 3, 4, 5 eras.
+  int calendar_type = 1;  // 1 Gregorian; 3, 4, 5 eras.
   std::optional<AnsiString> date_separator;
   std::optional<AnsiString> short_date_format;
   std::optional<AnsiString> long_date_format;
@@ -25,9 +27,9 @@ struct LocaleSettings {
   std::optional<AnsiString> decimal_separator;
   std::optional<AnsiString> am_designator;
   std::optional<AnsiString> pm_designator;
-  std::optional<AnsiString> twenty_four_hour;   // "1" for a 24-hour clock.
-  std::optional<AnsiString> hour_leading_zero;  // "1" for "hh".
-  std::optional<AnsiString> designator_before;  // "1" before the time.
+  bool twenty_four_hour = false;   // Else the 12-hour clock.
+  bool hour_leading_zero = false;  // "hh", else "h".
+  bool designator_before = false;  // The designator before the time.
   std::array<std::optional<AnsiString>, 12> short_month_names;
   std::array<std::optional<AnsiString>, 12> long_month_names;
   // Sunday first.

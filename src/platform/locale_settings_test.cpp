@@ -65,13 +65,15 @@ TEST(LocaleSettingsTest, RegionalSettingsOfTheTable) {
     SCOPED_TRACE(c.name);
     LocaleSettings s = LocaleSettingsFor(c.name);
     EXPECT_EQ(s.language, c.language);
-    EXPECT_EQ(s.calendar_type, "1");
+    EXPECT_EQ(s.calendar_type, 1);
     EXPECT_EQ(s.short_date_format, c.short_date);
     EXPECT_EQ(s.date_separator, c.date_separator);
     EXPECT_EQ(s.long_date_format, AnsiFromUtf8(c.long_date));
     EXPECT_EQ(s.time_separator, ":");
-    EXPECT_EQ(*s.twenty_four_hour + *s.hour_leading_zero + *s.designator_before,
-              c.clock);
+    const std::string clock = {char('0' + s.twenty_four_hour),
+                               char('0' + s.hour_leading_zero),
+                               char('0' + s.designator_before)};
+    EXPECT_EQ(clock, c.clock);
     EXPECT_EQ(s.am_designator, AnsiFromUtf8(c.am));
     EXPECT_EQ(s.pm_designator, AnsiFromUtf8(c.pm));
     EXPECT_EQ(s.decimal_separator, c.decimal);
