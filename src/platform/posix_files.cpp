@@ -77,11 +77,12 @@ class PosixInputFile : public InputFile {
 class PosixOutputFile : public OutputFile {
  public:
   // Throws EFCreateError(target) when the temporary file cannot be created.
-  PosixOutputFile(const std::string& utf8_target, AnsiString target,
+  PosixOutputFile(const PosixName& system_target, AnsiString target,
                   mode_t default_permissions)
-      : temporary_(utf8_target.substr(0, utf8_target.rfind('/') + 1) +
+      : temporary_(system_target.units().substr(
+                       0, system_target.units().rfind('/') + 1) +
                    ".photopages-XXXXXX"),
-        utf8_target_(utf8_target),
+        system_target_(system_target),
         target_(std::move(target)),
         default_permissions_(default_permissions),
         fd_(mkostemp(temporary_.data(), O_CLOEXEC)) {
@@ -131,7 +132,7 @@ class PosixOutputFile : public OutputFile {
 
   void Commit() override {
     if (!fd_.Close()) throw EWriteError();
-    if (rename(temporary_.c_str(), utf8_target_.c_str()) != 0) {
+    if (rename(temporary_.c_str(), system_target_.c_str()) != 0) {
       throw EFCreateError(target_);
     }
     committed_ = true;
@@ -153,8 +154,8 @@ class PosixOutputFile : public OutputFile {
     }
   }
 
-  std::string temporary_;
-  std::string utf8_target_;
+  std::string temporary_;  // As the system names it; mkostemp fills it in.
+  PosixName system_target_;
   AnsiString target_;
   mode_t default_permissions_;
   FileDescriptor fd_;
@@ -185,10 +186,10 @@ timespec TimespecFromNanoseconds(int64_t nanoseconds) {
   return {static_cast<time_t>(seconds), static_cast<long>(rest)};
 }
 
-std::unique_ptr<InputFile> OpenPosixInput(const std::string& utf8_path,
+std::unique_ptr<InputFile> OpenPosixInput(const PosixName& system_path,
                                           const AnsiString& path) {
   FileDescriptor fd(
-      open(utf8_path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+      open(system_path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   struct stat status;
   if (!fd.valid() || fstat(fd.get(), &status) != 0 ||
       !S_ISREG(status.st_mode)) {
@@ -197,10 +198,10 @@ std::unique_ptr<InputFile> OpenPosixInput(const std::string& utf8_path,
   return std::make_unique<PosixInputFile>(std::move(fd), status);
 }
 
-std::unique_ptr<OutputFile> CreatePosixOutput(const std::string& utf8_target,
+std::unique_ptr<OutputFile> CreatePosixOutput(const PosixName& system_target,
                                               const AnsiString& target,
                                               mode_t default_permissions) {
-  return std::make_unique<PosixOutputFile>(utf8_target, target,
+  return std::make_unique<PosixOutputFile>(system_target, target,
                                            default_permissions);
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/system_name.h"
 
 namespace photopages {
 
@@ -22,17 +23,18 @@ int64_t NanosecondsFromTimespec(const timespec& time);
 // 1970) and the nanoseconds past them.
 timespec TimespecFromNanoseconds(int64_t nanoseconds);
 
-// Opens the ordinary file at `utf8_path` without blocking (a FIFO or a
+// Opens the ordinary file at `system_path` without blocking (a FIFO or a
 // device is refused, never waited on). Throws EFOpenError(path) when it is
 // missing, unreadable or not an ordinary file; `path` is the same path as the
 // program gave it.
-std::unique_ptr<InputFile> OpenPosixInput(const std::string& utf8_path,
+std::unique_ptr<InputFile> OpenPosixInput(const PosixName& system_path,
                                           const AnsiString& path);
 
-// Creates a hidden temporary file in the folder of `utf8_target` that will
+// Creates a hidden temporary file in the folder of `system_target` that will
 // replace it. `default_permissions` are those of a new file under the
-// process's umask. Throws EFCreateError(target) when it cannot be created.
-std::unique_ptr<OutputFile> CreatePosixOutput(const std::string& utf8_target,
+// process's umask. Throws EFCreateError(target) when it cannot be created;
+// `target` is the same path as the program gave it.
+std::unique_ptr<OutputFile> CreatePosixOutput(const PosixName& system_target,
                                               const AnsiString& target,
                                               mode_t default_permissions);
 

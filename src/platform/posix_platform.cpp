@@ -12,6 +12,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <stdexcept>
+#include <utility>
 
 #include "common/codepage.h"
 #include "common/errors.h"
@@ -48,24 +49,24 @@ bool IsRunnable(const std::string& path) {
 
 // The path the program was started by, found from `argv0`, the current
 // directory and PATH; empty when none of them names a program.
-std::string StartedProgramPath(std::string_view argv0) {
-  for (const std::string& candidate :
+PosixName StartedProgramPath(std::string_view argv0) {
+  for (std::string& candidate :
        ProgramPathCandidates(argv0, WorkingFolder(), getenv("PATH"))) {
-    if (IsRunnable(candidate)) return candidate;
+    if (IsRunnable(candidate)) return PosixName(std::move(candidate));
   }
-  return std::string();
+  return PosixName();
 }
 
 // The program file the kernel runs, every link resolved. Throws EInOutError
 // when /proc/self/exe cannot be read.
-std::string RunningProgramFile() {
+PosixName RunningProgramFile() {
   std::string path(256, '\0');
   while (true) {
     ssize_t n = readlink("/proc/self/exe", path.data(), path.size());
     if (n < 0) ThrowInOutError(errno);
     if (static_cast<size_t>(n) < path.size()) {
       path.resize(static_cast<size_t>(n));
-      return path;
+      return PosixName(std::move(path));
     }
     path.resize(path.size() * 2);
   }
@@ -91,20 +92,29 @@ bool IsOrdinaryFile(int directory_fd, const dirent& entry) {
   }
 }
 
+// `text` as the system names it.
+PosixName SystemNameOf(const AnsiString& text) {
+  return PosixName(Utf8FromAnsi(text));
+}
+
+// `name` as the program's text.
+AnsiString TextOf(const PosixName& name) { return AnsiFromUtf8(name.units()); }
+
 // A listed name with its place in the collation order.
 struct ListedName {
   std::string sort_key;
-  std::string utf8_name;
+  PosixName name;
   bool operator<(const ListedName& other) const {
     return sort_key != other.sort_key ? sort_key < other.sort_key
-                                      : utf8_name < other.utf8_name;
+                                      : name < other.name;
   }
 };
 
-// The collation sort key of `utf8` (a byte that is not UTF-8 counts as
+// The collation sort key of `name` (a byte that is not UTF-8 counts as
 // U+FFFD). `utf16` is scratch space kept across calls.
-std::string SortKey(const UCollator* collator, std::string_view utf8,
+std::string SortKey(const UCollator* collator, const PosixName& name,
                     std::vector<UChar>& utf16) {
+  const std::string& utf8 = name.units();
   utf16.resize(utf8.size() + 1);  // UTF-16 never needs more units than bytes.
   int32_t length = 0;
   UErrorCode status = U_ZERO_ERROR;
@@ -179,19 +189,20 @@ PosixPlatform::PosixPlatform(int argc, const char* const* argv)
 PosixPlatform::~PosixPlatform() = default;
 
 AnsiString PosixPlatform::ExecutablePath() {
-  const std::string path =
-      started_path_.empty() ? RunningProgramFile() : started_path_;
-  AnsiString executable = AnsiFromUtf8(path);
+  const PosixName path =
+      started_path_.units().empty() ? RunningProgramFile() : started_path_;
+  const std::string& units = path.units();
+  AnsiString executable = TextOf(path);
   NoteInexact(path, executable);
-  NoteInexact(path.substr(0, std::max<size_t>(path.rfind('/'), 1)),
+  NoteInexact(PosixName(units.substr(0, std::max<size_t>(units.rfind('/'), 1))),
               ExtractFileDir(executable));
   return executable;
 }
 
 AnsiString PosixPlatform::RawCommandLine() {
   AnsiString line;
-  for (const std::string& argument : arguments_) {
-    AnsiString converted = AnsiFromUtf8(argument);
+  for (const PosixName& argument : arguments_) {
+    AnsiString converted = TextOf(argument);
     std::erase(converted, '"');
     NoteInexact(argument, converted);
     if (!line.empty()) line += ' ';
@@ -203,19 +214,19 @@ AnsiString PosixPlatform::RawCommandLine() {
 AnsiString PosixPlatform::CurrentDirectory() {
   std::string path = WorkingFolder();
   if (path.empty()) ThrowInOutError(errno);
-  return AnsiFromUtf8(path);
+  return TextOf(PosixName(std::move(path)));
 }
 
 void PosixPlatform::SetCurrentDirectory(const AnsiString& folder) {
   // A text that stands for another folder's name is a path not found.
   if (inexact_texts_.count(folder) != 0) throw EInOutError(3);
-  if (chdir(Utf8FromAnsi(folder).c_str()) != 0) ThrowInOutError(errno);
+  if (chdir(SystemNameOf(folder).c_str()) != 0) ThrowInOutError(errno);
 }
 
 std::vector<AnsiString> PosixPlatform::ListOrdinaryFiles(
     const AnsiString& folder) {
   std::unique_ptr<DIR, DirectoryCloser> directory(
-      opendir(Utf8FromAnsi(folder).c_str()));
+      opendir(SystemNameOf(folder).c_str()));
   if (directory == nullptr) ThrowInOutError(errno);
   std::vector<ListedName> listed;
   std::vector<UChar> utf16;
@@ -227,33 +238,34 @@ std::vector<AnsiString> PosixPlatform::ListOrdinaryFiles(
         !IsOrdinaryFile(dirfd(directory.get()), *entry)) {
       continue;
     }
-    listed.push_back(
-        {SortKey(collator_.get(), entry->d_name, utf16), entry->d_name});
+    PosixName name(entry->d_name);
+    std::string sort_key = SortKey(collator_.get(), name, utf16);
+    listed.push_back({std::move(sort_key), std::move(name)});
   }
   if (errno != 0) ThrowInOutError(errno);
   std::sort(listed.begin(), listed.end());
   std::vector<AnsiString> names;
   names.reserve(listed.size());
-  for (const ListedName& name : listed) {
-    names.push_back(AnsiFromUtf8(name.utf8_name));
-    NoteInexact(name.utf8_name, names.back());
+  for (const ListedName& entry : listed) {
+    names.push_back(TextOf(entry.name));
+    NoteInexact(entry.name, names.back());
   }
   return names;
 }
 
 std::unique_ptr<InputFile> PosixPlatform::OpenInput(const AnsiString& path) {
   if (inexact_texts_.count(path) != 0) throw EFOpenError(path);
-  return OpenPosixInput(Utf8FromAnsi(path), path);
+  return OpenPosixInput(SystemNameOf(path), path);
 }
 
 std::unique_ptr<OutputFile> PosixPlatform::CreateOutput(
     const AnsiString& target) {
-  return CreatePosixOutput(Utf8FromAnsi(target), target, default_permissions_);
+  return CreatePosixOutput(SystemNameOf(target), target, default_permissions_);
 }
 
 PathInfo PosixPlatform::Inspect(const AnsiString& path) {
   struct stat status;
-  if (lstat(Utf8FromAnsi(path).c_str(), &status) != 0) return PathInfo();
+  if (lstat(SystemNameOf(path).c_str(), &status) != 0) return PathInfo();
   PathInfo info;
   info.exists = true;
   info.is_directory = S_ISDIR(status.st_mode);
@@ -264,8 +276,8 @@ PathInfo PosixPlatform::Inspect(const AnsiString& path) {
   return info;
 }
 
-void PosixPlatform::NoteInexact(std::string_view utf8, const AnsiString& ansi) {
-  if (Utf8FromAnsi(ansi) != utf8) inexact_texts_.insert(ansi);
+void PosixPlatform::NoteInexact(const PosixName& name, const AnsiString& text) {
+  if (SystemNameOf(text) != name) inexact_texts_.insert(text);
 }
 
 LocalDateTime PosixPlatform::ToLocalTime(int64_t nanoseconds) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/system_name.h"
 
 namespace photopages {
 
@@ -83,12 +84,12 @@ class PosixPlatform : public Platform {
     void operator()(UCollator* collator) const { ucol_close(collator); }
   };
 
-  // `utf8` in code page 932, `ansi`; remembers `ansi` as a text that names
-  // no file when it does not convert back to `utf8`.
-  void NoteInexact(std::string_view utf8, const AnsiString& ansi);
+  // `name` in code page 932, `text`; remembers `text` as one that names no
+  // file when it does not convert back to `name`.
+  void NoteInexact(const PosixName& name, const AnsiString& text);
 
-  std::vector<std::string> arguments_;  // UTF-8, as the system gave them.
-  std::string started_path_;  // UTF-8; empty when argv and PATH name nothing.
+  std::vector<PosixName> arguments_;
+  PosixName started_path_;  // Empty when argv and PATH name nothing.
   std::set<AnsiString> inexact_texts_;
   mode_t default_permissions_;
   std::unique_ptr<UCollator, CollatorCloser> collator_;
