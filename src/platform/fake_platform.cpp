@@ -7,6 +7,7 @@
 
 #include "common/errors.h"
 #include "common/paths.h"
+#include "platform/nanoseconds.h"
 
 namespace photopages {
 
@@ -166,13 +167,12 @@ PathInfo FakePlatform::Inspect(const AnsiString& path) {
 }
 
 LocalDateTime FakePlatform::ToLocalTime(int64_t nanoseconds) {
-  constexpr int64_t kPerSecond = 1'000'000'000;
-  int64_t rest = nanoseconds % kPerSecond;
-  time_t seconds = nanoseconds / kPerSecond - (rest < 0 ? 1 : 0) + utc_offset_;
-  if (rest < 0) rest += kPerSecond;
+  timespec moment = TimespecFromNanoseconds(nanoseconds);
+  moment.tv_sec += utc_offset_;
   tm fields{};
-  gmtime_r(&seconds, &fields);
-  return LocalDateTimeFromTm(fields, static_cast<int>(rest / 1'000'000));
+  gmtime_r(&moment.tv_sec, &fields);
+  return LocalDateTimeFromTm(fields,
+                             static_cast<int>(moment.tv_nsec / 1'000'000));
 }
 
 AnsiString FakePlatform::Resolve(const AnsiString& path) const {

@@ -7,15 +7,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <limits>
 #include <utility>
 
 #include "common/errors.h"
+#include "platform/nanoseconds.h"
 
 namespace photopages {
 namespace {
 
-constexpr int64_t kNanosecondsPerSecond = 1'000'000'000;
 constexpr size_t kCopyBufferSize = 128 * 1024;
 constexpr size_t kCopyRangeChunk = size_t{1} << 30;
 
@@ -163,28 +162,6 @@ class PosixOutputFile : public OutputFile {
 };
 
 }  // namespace
-
-int64_t NanosecondsFromTimespec(const timespec& time) {
-  int64_t nanoseconds;
-  if (__builtin_mul_overflow(static_cast<int64_t>(time.tv_sec),
-                             kNanosecondsPerSecond, &nanoseconds) ||
-      __builtin_add_overflow(nanoseconds, static_cast<int64_t>(time.tv_nsec),
-                             &nanoseconds)) {
-    return time.tv_sec < 0 ? std::numeric_limits<int64_t>::min()
-                           : std::numeric_limits<int64_t>::max();
-  }
-  return nanoseconds;
-}
-
-timespec TimespecFromNanoseconds(int64_t nanoseconds) {
-  int64_t seconds = nanoseconds / kNanosecondsPerSecond;
-  int64_t rest = nanoseconds % kNanosecondsPerSecond;
-  if (rest < 0) {
-    rest += kNanosecondsPerSecond;
-    --seconds;
-  }
-  return {static_cast<time_t>(seconds), static_cast<long>(rest)};
-}
 
 std::unique_ptr<InputFile> OpenPosixInput(const PosixName& system_path,
                                           const AnsiString& path) {

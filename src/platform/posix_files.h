@@ -4,9 +4,7 @@
 #define PHOTOPAGES_PLATFORM_POSIX_FILES_H_
 
 #include <sys/types.h>
-#include <time.h>
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -14,14 +12,6 @@
 #include "platform/system_name.h"
 
 namespace photopages {
-
-// `time` in nanoseconds since the epoch, held at the int64 range (the years
-// 1677 to 2262) for a time beyond it.
-int64_t NanosecondsFromTimespec(const timespec& time);
-
-// `nanoseconds` since the epoch as whole seconds (rounded down, also before
-// 1970) and the nanoseconds past them.
-timespec TimespecFromNanoseconds(int64_t nanoseconds);
 
 // Opens the ordinary file at `system_path` without blocking (a FIFO or a
 // device is refused, never waited on). Throws EFOpenError(path) when it is

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <limits>
 #include <string>
 
 #include "common/codepage.h"
@@ -14,6 +13,7 @@
 #include "platform/environment_for_test.h"
 #include "platform/fake_platform.h"
 #include "platform/file_ops.h"
+#include "platform/nanoseconds.h"
 #include "platform/posix_platform.h"
 #include "platform/temp_dir_for_test.h"
 
@@ -360,30 +360,6 @@ TEST_F(PosixFilesTest, InspectTellsWhatIsAtAPath) {
     EXPECT_EQ(info.identity.inode,
               static_cast<uint64_t>(LinkStatus(path).st_ino));
   }
-}
-
-TEST(PosixFilesTimeTest, NanosecondsAndTimespec) {
-  constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
-  constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
-  const struct {
-    timespec time;
-    int64_t nanoseconds;
-  } exact[] = {
-      {{0, 0}, 0},
-      {{1, 5}, 1'000'000'005},
-      {{-1, 999'999'999}, -1},
-      {{-2, 0}, -2'000'000'000},
-      {{1104635045, 123456789}, kPhotoTime},
-  };
-  for (const auto& c : exact) {
-    EXPECT_EQ(NanosecondsFromTimespec(c.time), c.nanoseconds);
-    timespec back = TimespecFromNanoseconds(c.nanoseconds);
-    EXPECT_EQ(back.tv_sec, c.time.tv_sec) << c.nanoseconds;
-    EXPECT_EQ(back.tv_nsec, c.time.tv_nsec) << c.nanoseconds;
-  }
-  EXPECT_EQ(NanosecondsFromTimespec({kMax / 1'000'000'000 + 1, 0}), kMax);
-  EXPECT_EQ(NanosecondsFromTimespec({kMax / 1'000'000'000, 999'999'999}), kMax);
-  EXPECT_EQ(NanosecondsFromTimespec({kMin / 1'000'000'000 - 1, 0}), kMin);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "common/errors.h"
 #include "common/paths.h"
 #include "platform/locale_name.h"
+#include "platform/nanoseconds.h"
 #include "platform/posix_files.h"
 #include "platform/program_path.h"
 
