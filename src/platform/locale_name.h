@@ -19,9 +19,11 @@ inline std::string LocaleFromEnvironment(const char* category) {
   return std::string();
 }
 
-// Language and territory of a locale name: "ja_JP" of "ja_JP.UTF-8@modifier".
+// Language and territory of a locale name: "ja_JP" of "ja_JP.UTF-8@modifier";
+// empty for the C and POSIX locales, which have neither.
 inline std::string_view LanguageAndTerritory(std::string_view name) {
-  return name.substr(0, name.find_first_of(".@"));
+  std::string_view region = name.substr(0, name.find_first_of(".@"));
+  return region == "C" || region == "POSIX" ? std::string_view() : region;
 }
 
 }  // namespace photopages

@@ -88,7 +88,7 @@ void ReadNames(const InstalledLocale& locale, LocaleSettings& settings) {
 LocaleSettings LocaleSettingsFor(const std::string& locale_name) {
   LocaleSettings settings;
   std::string_view region = LanguageAndTerritory(locale_name);
-  if (region.empty() || region == "C" || region == "POSIX") return settings;
+  if (region.empty()) return settings;
   settings.language = AnsiLowerCase(region.substr(0, region.find('_')));
   for (const RegionalDefaults& r : kRegions) {
     if (r.locale != region) continue;

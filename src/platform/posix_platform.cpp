@@ -156,9 +156,7 @@ int WindowsErrorCode(int errno_value) {
 }
 
 std::string IcuLocaleFromPosix(std::string_view posix_locale) {
-  std::string_view name = LanguageAndTerritory(posix_locale);
-  if (name == "C" || name == "POSIX") return std::string();
-  return std::string(name);
+  return std::string(LanguageAndTerritory(posix_locale));
 }
 
 std::string CollationLocaleFromEnvironment() {
