@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "window/fltk_screen.h"
 #include "window/form_layout.h"
 #include "window/window_font.h"
 
@@ -53,11 +54,10 @@ class MessageText : public Fl_Widget {
 }  // namespace
 
 void RunErrorBox(const std::string& caption, const std::string& text) {
-  int screen_x, screen_y, screen_w, screen_h;
-  Fl::screen_xywh(screen_x, screen_y, screen_w, screen_h, 0);
+  const Rect screen = PrimaryScreen();
 
   fl_font(kWindowFont, kWindowFontPixels);
-  int text_w = std::max(screen_w * 5 / 8 - kIconSize - 3 * kMargin, 1);
+  int text_w = std::max(screen.width * 5 / 8 - kIconSize - 3 * kMargin, 1);
   int text_h = 0;
   fl_measure(text.c_str(), text_w, text_h, 0);
   text_h = std::max(text_h, kIconSize);
@@ -65,9 +65,9 @@ void RunErrorBox(const std::string& caption, const std::string& text) {
   const int content_w = kIconSize + kMargin + text_w;
   const int box_w = 2 * kMargin + std::max(content_w, kButtonWidth);
   const int box_h = 3 * kMargin + text_h + kButtonHeight;
-  const Point at = CentredPosition({screen_w, screen_h}, {box_w, box_h});
+  const Point at = CentredOnScreen(screen, {box_w, box_h});
 
-  Fl_Window box(screen_x + at.left, screen_y + at.top, box_w, box_h);
+  Fl_Window box(at.left, at.top, box_w, box_h);
   box.copy_label(caption.c_str());
   box.xclass(caption.c_str());
   StopIcon icon(kMargin, kMargin);

@@ -7,6 +7,7 @@
 #include "common/codepage.h"
 #include "picture/jpeg_decode.h"
 #include "window/error_box.h"
+#include "window/fltk_screen.h"
 #include "window/headless_backend.h"
 #include "window/window_font.h"
 
@@ -37,22 +38,12 @@ void FltkBackend::Beep() {
   XFlush(fl_display);
 }
 
-Rect FltkBackend::PrimaryScreen() const {
-  Rect screen;
-  Fl::screen_xywh(screen.left, screen.top, screen.width, screen.height, 0);
-  return screen;
-}
-
 std::unique_ptr<Form1Window> FltkBackend::BuildMainWindow(
     const AnsiString& title, const MainWindowContents& contents) const {
   const Form1Layout layout = LayOutForm1(text_height_, contents.image1_size);
-  const Rect screen = PrimaryScreen();
-  const Point centred =
-      CentredPosition({screen.width, screen.height}, layout.client);
   return std::make_unique<Form1Window>(
       Utf8FromAnsi(title), contents, layout,
-      Point{screen.left + centred.left, screen.top + centred.top},
-      palette_colours_);
+      CentredOnScreen(PrimaryScreen(), layout.client), palette_colours_);
 }
 
 void FltkBackend::ShowMainWindowUntilClosed(

@@ -31,8 +31,6 @@ class FltkBackend : public WindowBackend {
 
   // The text height of the window's font on this display.
   int TextHeight() const { return text_height_; }
-  // The primary screen's full area.
-  Rect PrimaryScreen() const;
 
  private:
   FltkBackend();

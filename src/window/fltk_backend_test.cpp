@@ -21,6 +21,7 @@
 #include "common/messages.h"
 #include "picture/coloured_jpeg_for_test.h"
 #include "window/application.h"
+#include "window/fltk_screen.h"
 #include "window/x_test_client.h"
 
 namespace photopages {
@@ -58,7 +59,7 @@ TEST_F(X11MainWindowTest, PlacedCentredAndSizedToVisibleChildren) {
   // The window font resolves to IPA P Gothic, whose 12-pixel face is 12 high,
   // so the design values stand unscaled.
   ASSERT_EQ(backend_->TextHeight(), 12);
-  ASSERT_EQ(backend_->PrimaryScreen(), (Rect{0, 0, 1024, 768}));
+  ASSERT_EQ(PrimaryScreen(), (Rect{0, 0, 1024, 768}));
   struct {
     std::optional<Size> picture;
     Rect window;

@@ -58,4 +58,9 @@ Point CentredPosition(Size screen, Size window) {
                std::max(0, (screen.height - window.height) / 2)};
 }
 
+Point CentredOnScreen(const Rect& screen, Size window) {
+  const Point centred = CentredPosition({screen.width, screen.height}, window);
+  return Point{screen.left + centred.left, screen.top + centred.top};
+}
+
 }  // namespace photopages

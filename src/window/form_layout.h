@@ -57,6 +57,10 @@ Form1Layout LayOutForm1(int text_height, std::optional<Size> picture_size);
 // window larger than the screen starts at its top-left corner.
 Point CentredPosition(Size screen, Size window);
 
+// CentredPosition on the area `screen`, in the coordinates of the screen's
+// own top-left corner.
+Point CentredOnScreen(const Rect& screen, Size window);
+
 }  // namespace photopages
 
 #endif  // PHOTOPAGES_WINDOW_FORM_LAYOUT_H_

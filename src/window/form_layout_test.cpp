@@ -82,6 +82,10 @@ TEST(FormLayoutTest, CentredOnScreenCutTowardZeroAndClampedAtZero) {
   for (const auto& c : cases) {
     EXPECT_EQ(CentredPosition(c.screen, c.window), c.position)
         << c.window.width << "x" << c.window.height;
+    // A screen whose corner is not the origin, such as a second monitor.
+    EXPECT_EQ(
+        CentredOnScreen({1280, -40, c.screen.width, c.screen.height}, c.window),
+        (Point{1280 + c.position.left, -40 + c.position.top}));
   }
 }
 
