@@ -5,9 +5,8 @@
 #include <FL/x.H>
 
 #include "common/codepage.h"
-#include "picture/jpeg_decode.h"
 #include "window/error_box.h"
-#include "window/fltk_screen.h"
+#include "window/form1_window.h"
 #include "window/headless_backend.h"
 #include "window/window_font.h"
 
@@ -24,10 +23,6 @@ std::unique_ptr<FltkBackend> FltkBackend::Connect() {
   return std::unique_ptr<FltkBackend>(new FltkBackend());
 }
 
-FltkBackend::FltkBackend()
-    : text_height_(WindowFontTextHeight()),
-      palette_colours_(fl_visual->depth <= 8 ? kPaletteColours : 0) {}
-
 void FltkBackend::ShowErrorBox(const AnsiString& caption,
                                const AnsiString& text) {
   RunErrorBox(Utf8FromAnsi(caption), Utf8FromAnsi(text));
@@ -38,17 +33,9 @@ void FltkBackend::Beep() {
   XFlush(fl_display);
 }
 
-std::unique_ptr<Form1Window> FltkBackend::BuildMainWindow(
-    const AnsiString& title, const MainWindowContents& contents) const {
-  const Form1Layout layout = LayOutForm1(text_height_, contents.image1_size);
-  return std::make_unique<Form1Window>(
-      Utf8FromAnsi(title), contents, layout,
-      CentredOnScreen(PrimaryScreen(), layout.client), palette_colours_);
-}
-
 void FltkBackend::ShowMainWindowUntilClosed(
     const AnsiString& title, const MainWindowContents& contents) {
-  std::unique_ptr<Form1Window> window = BuildMainWindow(title, contents);
+  std::unique_ptr<Form1Window> window = Form1Window::Create(title, contents);
   window->Show();
   while (window->shown()) Fl::wait();
 }

@@ -6,8 +6,6 @@
 #include <memory>
 
 #include "window/backend.h"
-#include "window/form1_window.h"
-#include "window/form_layout.h"
 
 namespace photopages {
 
@@ -24,19 +22,8 @@ class FltkBackend : public WindowBackend {
   void ShowMainWindowUntilClosed(const AnsiString& title,
                                  const MainWindowContents& contents) override;
 
-  // The main window for `contents`, laid out for this display's text height
-  // and centred on the primary screen, not yet shown.
-  std::unique_ptr<Form1Window> BuildMainWindow(
-      const AnsiString& title, const MainWindowContents& contents) const;
-
-  // The text height of the window's font on this display.
-  int TextHeight() const { return text_height_; }
-
  private:
-  FltkBackend();
-
-  int text_height_;
-  int palette_colours_;
+  FltkBackend() = default;
 };
 
 // The FLTK backend when an X display can be reached, the headless one

@@ -22,6 +22,8 @@
 #include "picture/coloured_jpeg_for_test.h"
 #include "window/application.h"
 #include "window/fltk_screen.h"
+#include "window/form1_window.h"
+#include "window/window_font.h"
 #include "window/x_test_client.h"
 
 namespace photopages {
@@ -58,7 +60,7 @@ using X11MainWindowTest = X11Test;
 TEST_F(X11MainWindowTest, PlacedCentredAndSizedToVisibleChildren) {
   // The window font resolves to IPA P Gothic, whose 12-pixel face is 12 high,
   // so the design values stand unscaled.
-  ASSERT_EQ(backend_->TextHeight(), 12);
+  ASSERT_EQ(WindowFontTextHeight(), 12);
   ASSERT_EQ(PrimaryScreen(), (Rect{0, 0, 1024, 768}));
   struct {
     std::optional<Size> picture;
@@ -75,7 +77,7 @@ TEST_F(X11MainWindowTest, PlacedCentredAndSizedToVisibleChildren) {
     contents.image1_size = c.picture;
     contents.list_box1 = {"a.jpg"};
     std::unique_ptr<Form1Window> window =
-        backend_->BuildMainWindow("Photopages", contents);
+        Form1Window::Create("Photopages", contents);
     window->Show();
     const Window xid = fl_xid(window.get());
     ASSERT_TRUE(WaitFor([&] { return x_.Viewable(xid); }));
@@ -88,8 +90,7 @@ TEST_F(X11MainWindowTest, KnownByTheApplicationTitleWithInputListAndBlock) {
   contents.list_box1 = {AnsiFromUtf8("写真/a.jpg"), "@b.jpg", "c d.jpg"};
   contents.memo1b = "</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
   const AnsiString title = AnsiFromUtf8("ソPhoto");
-  std::unique_ptr<Form1Window> window =
-      backend_->BuildMainWindow(title, contents);
+  std::unique_ptr<Form1Window> window = Form1Window::Create(title, contents);
   window->Show();
   const Window xid = fl_xid(window.get());
   ASSERT_TRUE(WaitFor([&] { return x_.Viewable(xid); }));
@@ -118,7 +119,7 @@ TEST_F(X11MainWindowTest, KnownByTheApplicationTitleWithInputListAndBlock) {
 
 TEST_F(X11MainWindowTest, ClosedByCloseRequestButNotByEscape) {
   std::unique_ptr<Form1Window> window =
-      backend_->BuildMainWindow("T", MainWindowContents{});
+      Form1Window::Create("T", MainWindowContents{});
   window->Show();
   const Window xid = fl_xid(window.get());
   ASSERT_TRUE(WaitFor([&] { return x_.Viewable(xid); }));
@@ -143,8 +144,7 @@ TEST_F(X11MainWindowTest, DrawsTheLastPhotoAtFullSizeAtTopLeft) {
     MainWindowContents contents;
     contents.image1_size = Size{200, 150};
     contents.image1_jpeg = c.jpeg;
-    std::unique_ptr<Form1Window> window =
-        backend_->BuildMainWindow("T", contents);
+    std::unique_ptr<Form1Window> window = Form1Window::Create("T", contents);
     window->Show();
     const Window xid = fl_xid(window.get());
     ASSERT_TRUE(WaitFor([&] { return x_.Viewable(xid); }));

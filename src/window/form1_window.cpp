@@ -13,6 +13,7 @@
 
 #include "common/codepage.h"
 #include "picture/jpeg_decode.h"
+#include "window/fltk_screen.h"
 #include "window/window_font.h"
 
 namespace photopages {
@@ -68,6 +69,16 @@ void CloseUnlessEscape(Fl_Widget* window, void*) {
 }
 
 }  // namespace
+
+std::unique_ptr<Form1Window> Form1Window::Create(
+    const AnsiString& title, const MainWindowContents& contents) {
+  const Form1Layout layout =
+      LayOutForm1(WindowFontTextHeight(), contents.image1_size);
+  const int palette_colours = fl_visual->depth <= 8 ? kPaletteColours : 0;
+  return std::unique_ptr<Form1Window>(new Form1Window(
+      Utf8FromAnsi(title), contents, layout,
+      CentredOnScreen(PrimaryScreen(), layout.client), palette_colours));
+}
 
 Form1Window::Form1Window(const std::string& title,
                          const MainWindowContents& contents,

@@ -5,8 +5,10 @@
 
 #include <FL/Fl_Double_Window.H>
 
+#include <memory>
 #include <string>
 
+#include "common/ansi.h"
 #include "window/backend.h"
 #include "window/form_layout.h"
 
@@ -14,13 +16,15 @@ namespace photopages {
 
 class Form1Window : public Fl_Double_Window {
  public:
-  // Builds the window for `contents`, its children at `layout`, its client
-  // area at `position` on the screen. The picture view decodes the photo on
-  // first drawing, reduced to `palette_colours` colours when that is above 0.
-  // `title` (UTF-8) labels the window for the window manager and the taskbar
-  // and is its window class. `contents.image1_jpeg` must outlive the window.
-  Form1Window(const std::string& title, const MainWindowContents& contents,
-              const Form1Layout& layout, Point position, int palette_colours);
+  // The window for `contents` on the open display, not yet shown: laid out
+  // for the window font's text height and centred on the primary screen; the
+  // picture view decodes the photo on first drawing, reduced to
+  // kPaletteColours colours on a screen of 8 bits per pixel or fewer.
+  // `title` labels the window for the window manager and the taskbar and is
+  // its window class. `contents.image1_jpeg` must outlive the window.
+  // Requires RegisterWindowFont().
+  static std::unique_ptr<Form1Window> Create(
+      const AnsiString& title, const MainWindowContents& contents);
   Form1Window(const Form1Window&) = delete;
   Form1Window& operator=(const Form1Window&) = delete;
 
@@ -29,6 +33,11 @@ class Form1Window : public Fl_Double_Window {
   void Show();
 
  private:
+  // The window with its children at `layout` and its client area at
+  // `position` on the screen; `title` is UTF-8.
+  Form1Window(const std::string& title, const MainWindowContents& contents,
+              const Form1Layout& layout, Point position, int palette_colours);
+
   std::string title_;
 };
 
