@@ -7,7 +7,6 @@
 #include "common/codepage.h"
 #include "window/error_box.h"
 #include "window/form1_window.h"
-#include "window/headless_backend.h"
 #include "window/window_font.h"
 
 namespace photopages {
@@ -38,11 +37,6 @@ void FltkBackend::ShowMainWindowUntilClosed(
   std::unique_ptr<Form1Window> window = Form1Window::Create(title, contents);
   window->Show();
   while (window->shown()) Fl::wait();
-}
-
-std::unique_ptr<WindowBackend> OpenWindowBackend() {
-  if (std::unique_ptr<FltkBackend> fltk = FltkBackend::Connect()) return fltk;
-  return std::make_unique<HeadlessBackend>();
 }
 
 }  // namespace photopages

@@ -26,10 +26,6 @@ class FltkBackend : public WindowBackend {
   FltkBackend() = default;
 };
 
-// The FLTK backend when an X display can be reached, the headless one
-// otherwise.
-std::unique_ptr<WindowBackend> OpenWindowBackend();
-
 }  // namespace photopages
 
 #endif  // PHOTOPAGES_WINDOW_FLTK_BACKEND_H_
