@@ -33,7 +33,6 @@ class TForm1 : public MainFormHandlers {
   MainWindowContents Contents() const override;
 
   const std::vector<AnsiString>& ListBox1() const { return list_box1_; }
-  const PictureView& Image1() const { return image1_; }
 
  private:
   Platform& platform_;
