@@ -4,25 +4,21 @@
 #define PHOTOPAGES_APP_ALBUM_FOR_TEST_H_
 
 #include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
+#include "platform/child_process_for_test.h"
 #include "platform/temp_dir_for_test.h"
-
-extern char** environ;
 
 namespace photopages {
 
@@ -46,41 +42,21 @@ struct Launch {
 inline RunResult RunProgram(const Launch& launch) {
   ScopedTempDir scratch;
   const std::string error_file = scratch.Path("stderr");
-  std::vector<std::string> env_strings = {"TZ=UTC", "LC_ALL=" + launch.lc_all,
-                                          "PATH=" + launch.search_path};
-  std::vector<char*> envp;
-  for (auto& s : env_strings) envp.push_back(s.data());
-  envp.push_back(nullptr);
-  std::vector<std::string> args = launch.argv;
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, error_file.c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addchdir_np(&actions,
-                                       launch.working_directory.c_str());
-  pid_t pid = 0;
-  int rc = posix_spawn(&pid, launch.file.c_str(), &actions, nullptr,
-                       argv.data(), envp.data());
-  posix_spawn_file_actions_destroy(&actions);
-  if (rc != 0) throw std::runtime_error("cannot start " + launch.file);
   RunResult result;
-  int status = 0;
-  const auto deadline =
-      std::chrono::steady_clock::now() + std::chrono::minutes(2);
-  while (waitpid(pid, &status, WNOHANG) == 0) {
-    if (std::chrono::steady_clock::now() > deadline) {
-      kill(pid, SIGKILL);
-      waitpid(pid, &status, 0);
-      result.timed_out = true;
-      break;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  {
+    ChildProcess child(
+        launch.argv,
+        {.program = launch.file,
+         .environment =
+             std::vector<std::string>{"TZ=UTC", "LC_ALL=" + launch.lc_all,
+                                      "PATH=" + launch.search_path},
+         .working_directory = launch.working_directory,
+         .descriptors = {{.fd = STDERR_FILENO,
+                          .path = error_file,
+                          .flags = O_WRONLY | O_CREAT | O_TRUNC}}});
+    result.timed_out = !child.WaitForEnd(std::chrono::minutes(2));
+    result.exit_status = child.ExitStatus();
   }
-  result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   result.standard_error = ReadTestFile(error_file);
   return result;
 }
@@ -133,6 +109,21 @@ class TestAlbum {
     return names;
   }
 
+  // The album's program by its full path, then `arguments`.
+  std::vector<std::string> ProgramAnd(
+      const std::vector<std::string>& arguments) const {
+    std::vector<std::string> argv = {program()};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return argv;
+  }
+
+  // The album's program started with `arguments`, in this process's
+  // environment and folder.
+  std::unique_ptr<ChildProcess> Start(
+      const std::vector<std::string>& arguments) const {
+    return std::make_unique<ChildProcess>(ProgramAnd(arguments));
+  }
+
   // Runs the album's program by its full path with `arguments` from
   // `working_directory` (the album when empty), in the locale `lc_all`, as
   // RunProgram does.
@@ -141,8 +132,7 @@ class TestAlbum {
                 const std::string& lc_all = "C.UTF-8") const {
     Launch launch;
     launch.file = program();
-    launch.argv = {program()};
-    launch.argv.insert(launch.argv.end(), arguments.begin(), arguments.end());
+    launch.argv = ProgramAnd(arguments);
     launch.working_directory =
         working_directory.empty() ? path() : working_directory;
     launch.lc_all = lc_all;

@@ -9,21 +9,19 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
-extern char** environ;
+#include "platform/child_process_for_test.h"
 
 namespace photopages {
 
@@ -50,50 +48,37 @@ class HeadlessChromium {
     close(commands[0]);
     close(replies[1]);
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, log_path.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    posix_spawn_file_actions_adddup2(&actions, browser_reads, 3);
-    posix_spawn_file_actions_adddup2(&actions, browser_writes, 4);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t default_signals;
-    sigemptyset(&default_signals);
-    sigaddset(&default_signals, SIGPIPE);
-    posix_spawnattr_setsigdefault(&attributes, &default_signals);
-    posix_spawnattr_setpgroup(&attributes, 0);
-    posix_spawnattr_setflags(&attributes,
-                             POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF);
-
-    std::vector<std::string> arguments = {
-        kExecutable,
-        "--headless",
-        "--no-sandbox",
-        "--disable-gpu",
-        "--disable-background-networking",
-        "--disable-component-update",
-        "--disable-sync",
-        "--no-first-run",
-        "--user-data-dir=" + profile_folder,
-        "--remote-debugging-pipe",
-    };
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    int spawned = posix_spawn(&pid_, kExecutable, &actions, &attributes,
-                              argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
+    try {
+      browser_.emplace(
+          std::vector<std::string>{
+              kExecutable,
+              "--headless",
+              "--no-sandbox",
+              "--disable-gpu",
+              "--disable-background-networking",
+              "--disable-component-update",
+              "--disable-sync",
+              "--no-first-run",
+              "--user-data-dir=" + profile_folder,
+              "--remote-debugging-pipe",
+          },
+          ChildSetup{
+              .descriptors = {{.fd = 0, .path = "/dev/null", .flags = O_RDONLY},
+                              {.fd = 1,
+                               .path = log_path,
+                               .flags = O_WRONLY | O_CREAT | O_TRUNC},
+                              {.fd = 2, .from = 1},
+                              {.fd = 3, .from = browser_reads},
+                              {.fd = 4, .from = browser_writes}},
+              .own_process_group = true});
+    } catch (const std::runtime_error&) {
+      close(browser_reads);
+      close(browser_writes);
+      Close();
+      throw;
+    }
     close(browser_reads);
     close(browser_writes);
-    if (spawned != 0) {
-      pid_ = -1;
-      Close();
-      throw std::runtime_error("cannot start " + std::string(kExecutable));
-    }
     // A browser that dies must fail the test, not kill it on the next write.
     signal(SIGPIPE, SIG_IGN);
   }
@@ -104,22 +89,11 @@ class HeadlessChromium {
   // Asks the browser to close, and ends its whole process group when it has
   // not gone within a few seconds.
   ~HeadlessChromium() {
-    if (pid_ > 0) {
-      try {
-        Send("Browser.close", "{}", "");
-      } catch (const std::runtime_error&) {
-      }
-      auto give_up =
-          std::chrono::steady_clock::now() + std::chrono::seconds(10);
-      siginfo_t info{};
-      while (waitid(P_PID, pid_, &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
-             info.si_pid == 0 && std::chrono::steady_clock::now() < give_up) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-      }
-      // The leader is not reaped yet, so its group id still names our group.
-      kill(-pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
+    try {
+      Send("Browser.close", "{}", "");
+    } catch (const std::runtime_error&) {
     }
+    browser_->WaitForEnd(std::chrono::seconds(10));
     Close();
   }
 
@@ -280,7 +254,6 @@ class HeadlessChromium {
     command_fd_ = reply_fd_ = -1;
   }
 
-  pid_t pid_ = -1;
   int command_fd_ = -1;
   int reply_fd_ = -1;
   int last_id_ = 0;
@@ -288,6 +261,8 @@ class HeadlessChromium {
   std::vector<std::string> events_;
   std::chrono::steady_clock::time_point started_ =
       std::chrono::steady_clock::now();
+  // Last, so that the browser is ended before anything else goes.
+  std::optional<ChildProcess> browser_;
 };
 
 }  // namespace photopages

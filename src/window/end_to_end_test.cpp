@@ -5,16 +5,11 @@
 // X11's headers come after gtest: their macros (None, Bool) would clash with
 // it.
 #include <X11/keysym.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -23,8 +18,6 @@
 #include "picture/coloured_jpeg_for_test.h"
 #include "window/form_layout.h"
 #include "window/x_test_client.h"
-
-extern char** environ;
 
 namespace photopages {
 namespace {
@@ -73,49 +66,6 @@ size_t CountWithExtension(const TestAlbum& album,
   return count;
 }
 
-// The program running on its own, given `arguments`, with this test's
-// environment, so that it finds the X server.
-class Program {
- public:
-  Program(const std::string& program,
-          const std::vector<std::string>& arguments) {
-    std::vector<std::string> texts{program};
-    texts.insert(texts.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& text : texts) argv.push_back(text.data());
-    argv.push_back(nullptr);
-    started_ = posix_spawn(&pid_, program.c_str(), nullptr, nullptr,
-                           argv.data(), environ) == 0;
-  }
-  ~Program() {
-    if (started_ && !status_) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
-
-  bool Started() const { return started_; }
-
-  // True once the program has ended.
-  bool Ended() {
-    int status;
-    if (!status_ && waitpid(pid_, &status, WNOHANG) == pid_) status_ = status;
-    return status_.has_value();
-  }
-
-  // The exit status, or -1 when the program did not exit normally.
-  int ExitStatus() const {
-    return WIFEXITED(*status_) ? WEXITSTATUS(*status_) : -1;
-  }
-
- private:
-  pid_t pid_ = 0;
-  bool started_ = false;
-  std::optional<int> status_;
-};
-
 class X11EndToEndTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -135,8 +85,8 @@ TEST_F(X11EndToEndTest, BadPhotoShowsBoxThenWindowUntilClosed) {
       album_.AddFile("b.jpg", "\x89PNG\r\n\x1a\n not a photo", kPhotoTime + 2);
   const std::string after = album_.AddFile(
       "c.jpg", MakeTestJpeg(20, 20, green, green), kPhotoTime + 3);
-  Program program(album_.program(), {good, bad, after});
-  ASSERT_TRUE(program.Started());
+  // With this test's environment, so that the program finds the X server.
+  std::unique_ptr<ChildProcess> program = album_.Start({good, bad, after});
 
   // First the error box, alone on the screen.
   std::vector<Window> windows;
@@ -175,10 +125,10 @@ TEST_F(X11EndToEndTest, BadPhotoShowsBoxThenWindowUntilClosed) {
 
   // The window stays until it is asked to close; then the program ends,
   // reporting the error, without a second run and its box.
-  EXPECT_FALSE(PollFor([&] { return program.Ended(); }, 0.5));
+  EXPECT_FALSE(PollFor([&] { return program->Ended(); }, 0.5));
   x_.RequestClose(main_window);
-  ASSERT_TRUE(PollFor([&] { return program.Ended(); }));
-  EXPECT_EQ(program.ExitStatus(), 1);
+  ASSERT_TRUE(PollFor([&] { return program->Ended(); }));
+  EXPECT_EQ(program->ExitStatus(), 1);
   EXPECT_TRUE(x_.ViewableWindowsOfClass("photopages").empty());
 
   // The good photo has its copy and page; the bad one its copy only; the one
@@ -189,17 +139,16 @@ TEST_F(X11EndToEndTest, BadPhotoShowsBoxThenWindowUntilClosed) {
 
 TEST_F(X11EndToEndTest, CompleteRunEndsByItselfWithoutWindow) {
   const TestColour grey{128, 128, 128};
-  Program program(album_.program(),
-                  {album_.AddFile("a.jpg", MakeTestJpeg(30, 20, grey, grey),
-                                  kPhotoTime + 1),
-                   album_.AddFile("b.jpg", MakeTestJpeg(20, 30, grey, grey),
-                                  kPhotoTime + 2)});
-  ASSERT_TRUE(program.Started());
+  std::unique_ptr<ChildProcess> program =
+      album_.Start({album_.AddFile("a.jpg", MakeTestJpeg(30, 20, grey, grey),
+                                   kPhotoTime + 1),
+                    album_.AddFile("b.jpg", MakeTestJpeg(20, 30, grey, grey),
+                                   kPhotoTime + 2)});
   ASSERT_TRUE(PollFor([&] {
     EXPECT_TRUE(x_.ViewableWindowsOfClass("photopages").empty());
-    return program.Ended();
+    return program->Ended();
   }));
-  EXPECT_EQ(program.ExitStatus(), 0);
+  EXPECT_EQ(program->ExitStatus(), 0);
   EXPECT_EQ(CountWithExtension(album_, ".JPEG"), 2u);
   EXPECT_EQ(CountWithExtension(album_, ".HTML"), 2u);
 }
