@@ -1,14 +1,6 @@
 #include "common/ansi.h"
 
 namespace photopages {
-namespace {
-
-char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
-
 size_t LastDelimiter(std::string_view delimiters, std::string_view text) {
   size_t last = std::string_view::npos;
   for (size_t i = 0; i < text.size(); ++i) {

@@ -18,6 +18,11 @@ constexpr bool IsLeadByte(char c) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
+// `c` lowered when it is an ASCII letter A-Z, else `c`.
+constexpr char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // Index of the last byte of `text` that is one of `delimiters` and is not the
 // second byte of a double-byte character; npos when there is none.
 size_t LastDelimiter(std::string_view delimiters, std::string_view text);

@@ -9,10 +9,6 @@ namespace {
 
 constexpr int kMaxNesting = 2;
 
-char UpperAscii(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // True when an hour field followed by `rest` is on the 12-hour clock: the
 // first "a" outside quotes before the next "h" starts a morning or afternoon
 // field.
@@ -55,7 +51,7 @@ class Formatter {
  private:
   // Where a format is being read: what the fields before have settled.
   struct FormatState {
-    char last_letter = 0;      // Of the last field, upper case; 0 for none.
+    char last_letter = 0;      // Of the last field, lower case; 0 for none.
     bool twelve_hour = false;  // Hours are on the 12-hour clock.
   };
 
@@ -147,9 +143,9 @@ size_t Formatter::AppendField(std::string_view rest, FormatState& state) {
     state.last_letter = 0;
     return 2;
   }
-  char token = UpperAscii(starter);
-  if (token >= 'A' && token <= 'Z') {
-    if (token == 'M' && state.last_letter == 'H') token = 'N';
+  char token = LowerAscii(starter);
+  if (token >= 'a' && token <= 'z') {
+    if (token == 'm' && state.last_letter == 'h') token = 'n';
     state.last_letter = token;
   }
   size_t run = rest.find_first_not_of(starter);
@@ -163,40 +159,40 @@ size_t Formatter::AppendField(std::string_view rest, FormatState& state) {
 bool Formatter::AppendRunField(char token, int count, std::string_view after,
                                FormatState& state) {
   switch (token) {
-    case 'Y':
+    case 'y':
       AppendYear(count);
       return true;
-    case 'G':
+    case 'g':
       AppendEraName(count);
       return true;
-    case 'E':
+    case 'e':
       AppendEraYear(count);
       return true;
-    case 'M':
+    case 'm':
       AppendMonth(count);
       return true;
-    case 'D':
+    case 'd':
       AppendDayWeekdayOrDate(count);
       return true;
-    case 'H':
+    case 'h':
       state.twelve_hour =
           state.twelve_hour || HourLooksAheadToDesignator(after);
       AppendHour(count, state.twelve_hour);
       return true;
-    case 'N':
+    case 'n':
       AppendNumber(Time().minute, std::min(count, 2));
       return true;
-    case 'S':
+    case 's':
       AppendNumber(Time().second, std::min(count, 2));
       return true;
-    case 'Z':
+    case 'z':
       AppendNumber(Time().millisecond, std::min(count, 3));
       return true;
-    case 'T':
+    case 't':
       AppendFormat(count == 1 ? settings_.short_time_format
                               : settings_.long_time_format);
       return true;
-    case 'C':
+    case 'c':
       AppendDateText();
       return true;
     default:
