@@ -18,6 +18,10 @@ constexpr bool IsLeadByte(char c) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
+// The bytes of the character that starts with `first`: 2 after a lead byte,
+// else 1.
+constexpr size_t CharLength(char first) { return IsLeadByte(first) ? 2 : 1; }
+
 // `c` lowered when it is an ASCII letter A-Z, else `c`.
 constexpr char LowerAscii(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;

@@ -257,7 +257,7 @@ void Formatter::AppendEraName(int count) {
   if (era == nullptr) return;
   std::string_view name = era->name;
   if (count == 1 && settings_.short_era_is_first_character && !name.empty()) {
-    name = name.substr(0, IsLeadByte(name[0]) ? 2 : 1);
+    name = name.substr(0, CharLength(name[0]));
   }
   Append(name);
 }
@@ -320,7 +320,7 @@ size_t Formatter::AppendQuoted(std::string_view rest) {
   const char quote = rest[0];
   size_t end = 1;
   while (end < rest.size() && rest[end] != quote) {
-    end += IsLeadByte(rest[end]) ? 2 : 1;
+    end += CharLength(rest[end]);
   }
   end = std::min(end, rest.size());
   Append(rest.substr(1, end - 1));

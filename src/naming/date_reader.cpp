@@ -41,7 +41,7 @@ DateOrder DateOrderOf(std::string_view format) {
 // True when `part` occurs in `whole` starting on a character boundary.
 bool ContainsText(std::string_view whole, std::string_view part) {
   for (size_t i = 0; i + part.size() <= whole.size();
-       i += IsLeadByte(whole[i]) ? 2 : 1) {
+       i += CharLength(whole[i])) {
     if (whole.substr(i, part.size()) == part) return true;
   }
   return false;
@@ -67,8 +67,7 @@ class Scanner {
   }
 
   void SkipToDigit() {
-    while (!AtEnd() && !IsDigit(text_[pos_]))
-      pos_ += IsLeadByte(text_[pos_]) ? 2 : 1;
+    while (!AtEnd() && !IsDigit(text_[pos_])) pos_ += CharLength(text_[pos_]);
     pos_ = std::min(pos_, text_.size());
   }
 

@@ -10,7 +10,7 @@ AnsiString ApplicationTitle(std::string_view executable_path) {
   AnsiString name = ExtractFileName(executable_path);
   name = name.substr(0, name.find('.'));
   if (name.empty()) return name;
-  size_t first = IsLeadByte(name[0]) ? 2 : 1;
+  size_t first = CharLength(name[0]);
   if (first >= name.size()) return name;
   return name.substr(0, first) + AnsiLowerCase(name.substr(first));
 }
