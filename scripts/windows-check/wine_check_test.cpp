@@ -2,8 +2,6 @@
 // libraries built from Debian's sources, and Wine's code page, locales, file
 // system and message box, as the tests of the Windows build will meet them.
 #include <gtest/gtest.h>
-#include <jerror.h>
-#include <jpeglib.h>
 #include <libexif/exif-data.h>
 #include <windows.h>
 
@@ -13,6 +11,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "picture/coloured_jpeg_for_test.h"
 
 namespace {
 
@@ -55,44 +55,27 @@ TEST(Libraries, JpegHasTheLinuxBuildsApiAndMessageCodes) {
                "Not a JPEG file: starts with 0x%02x 0x%02x");
 }
 
-TEST(Libraries, JpegRoundTripsThroughItsSimdCode) {
-  constexpr int kSide = 16;
-  std::vector<JSAMPLE> pixels(kSide * kSide * 3, 128);
-  jpeg_compress_struct out;
-  jpeg_error_mgr errors;
-  out.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&out);
-  unsigned char* data = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&out, &data, &size);
-  out.image_width = out.image_height = kSide;
-  out.input_components = 3;
-  out.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&out);
-  jpeg_start_compress(&out, TRUE);
-  while (out.next_scanline < kSide) {
-    JSAMPROW row = &pixels[out.next_scanline * kSide * 3];
-    jpeg_write_scanlines(&out, &row, 1);
-  }
-  jpeg_finish_compress(&out);
-  jpeg_destroy_compress(&out);
-
+// The project's own test photo helper, decoded with the accurate integer
+// transform as the program decodes.
+TEST(Libraries, JpegDecodesThroughItsSimdCode) {
+  std::string file = photopages::MakeTestJpeg(16, 16, {200, 0, 0}, {0, 0, 200});
   jpeg_decompress_struct in;
+  jpeg_error_mgr errors;
   in.err = jpeg_std_error(&errors);
   jpeg_create_decompress(&in);
-  jpeg_mem_src(&in, data, size);
+  jpeg_mem_src(&in, reinterpret_cast<unsigned char*>(file.data()), file.size());
   ASSERT_EQ(jpeg_read_header(&in, TRUE), JPEG_HEADER_OK);
   in.dct_method = JDCT_ISLOW;
   jpeg_start_decompress(&in);
-  EXPECT_EQ(in.output_width, unsigned(kSide));
+  EXPECT_EQ(in.output_width, 16u);
   std::vector<JSAMPLE> row(in.output_width * in.output_components);
   JSAMPROW rows[] = {row.data()};
   while (in.output_scanline < in.output_height)
     jpeg_read_scanlines(&in, rows, 1);
-  EXPECT_NEAR(row[0], 128, 1);
+  EXPECT_NEAR(row[0], 200, 8);
+  EXPECT_NEAR(row[15 * 3 + 2], 200, 8);
   jpeg_finish_decompress(&in);
   jpeg_destroy_decompress(&in);
-  free(data);
 }
 
 TEST(Libraries, ExifKnowsTheOrientationTag) {
