@@ -148,13 +148,18 @@ TEST(Files, SetCurrentDirectoryErrorCodes) {
   }
 }
 
-// Windows refuses to replace a read-only file (error 5); Wine replaces it.
-TEST(Files, WineReplacesAReadOnlyTarget) {
+// A read-only file cannot be opened for writing, as on Windows; but where
+// Windows refuses to replace it by a rename (error 5), Wine replaces it.
+TEST(Files, ReadOnlyFiles) {
   std::wstring folder = NewFolder(L"ro");
+  std::wstring target = folder + L"\\old.jpg";
   CreateFileWithAttributes(folder + L"\\new.jpg", FILE_ATTRIBUTE_NORMAL);
-  CreateFileWithAttributes(folder + L"\\old.jpg", FILE_ATTRIBUTE_READONLY);
-  EXPECT_TRUE(MoveFileExW((folder + L"\\new.jpg").c_str(),
-                          (folder + L"\\old.jpg").c_str(),
+  CreateFileWithAttributes(target, FILE_ATTRIBUTE_READONLY);
+  HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  EXPECT_EQ(file, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
+  EXPECT_TRUE(MoveFileExW((folder + L"\\new.jpg").c_str(), target.c_str(),
                           MOVEFILE_REPLACE_EXISTING));
 }
 
