@@ -1,5 +1,5 @@
 # Each target installs what a fresh Debian 12 machine lacks, then configures and builds.
-.PHONY: deps build build-sanitize test demo bench fuzz
+.PHONY: deps build build-sanitize test demo bench fuzz windows-deps windows-check
 
 deps:
 	scripts/install-deps
@@ -30,3 +30,17 @@ fuzz: deps
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j2
 	fuzz/run-fuzzers $(FUZZ_SECONDS)
+
+# The Windows build's libraries, cross-built from Debian's sources.
+windows-deps: deps
+	scripts/build-windows-deps
+
+# Builds small programs with the Windows toolchain and runs them under Wine, in
+# one Xvfb, with Wine's server ended afterwards.
+windows-check: windows-deps
+	cmake -S scripts/windows-check -B build-windows/check \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
+	cmake --build build-windows/check -j2
+	xvfb-run -n 190 -a -s "-screen 0 1024x768x24" \
+	  ctest --test-dir build-windows/check --output-on-failure; \
+	status=$$?; scripts/wine-run --stop; exit $$status
