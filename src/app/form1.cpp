@@ -5,13 +5,12 @@
 #include "common/paths.h"
 #include "naming/format_settings.h"
 #include "page/page_template.h"
-#include "platform/locale_settings.h"
 
 namespace photopages {
 
 TForm1::TForm1(Platform& platform)
     : platform_(platform),
-      namer_(platform, ComposeFormatSettings(UserLocaleSettings())),
+      namer_(platform, ComposeFormatSettings(platform.UserLocaleSettings())),
       file_list_box1_(platform),
       image1_(platform, picture_formats_) {}
 
@@ -24,13 +23,18 @@ void TForm1::FormCreate() {
 
 void TForm1::FormShow() {
   const AnsiString executable = platform_.ExecutablePath();
-  file_list_box1_.SetDirectory(ExtractFileDir(executable));
+  const PathSyntax& paths = platform_.Paths();
+  file_list_box1_.SetDirectory(ExtractFileDir(executable, paths));
   if (argument_count_ == 0) {
     const std::vector<AnsiString>& names = file_list_box1_.Items();
     list_box1_.insert(list_box1_.end(), names.begin(), names.end());
   }
   RunPhotos(platform_, namer_, image1_, list_box1_,
-            ExtractFilePath(executable));
+            ExtractFilePath(executable, paths));
+}
+
+void TForm1::SettingsChanged() {
+  namer_.UseSettings(ComposeFormatSettings(platform_.UserLocaleSettings()));
 }
 
 MainWindowContents TForm1::Contents() const {

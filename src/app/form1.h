@@ -30,6 +30,11 @@ class TForm1 : public MainFormHandlers {
   // Throws the first error of the run.
   void FormShow() override;
 
+  // The system announced a change of the user's settings (on Windows,
+  // WM_SETTINGCHANGE): the locale settings are read again, and a run that
+  // has not happened yet names its photos with them.
+  void SettingsChanged();
+
   MainWindowContents Contents() const override;
 
   const std::vector<AnsiString>& ListBox1() const { return list_box1_; }

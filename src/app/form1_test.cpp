@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
+#include "common/codepage.h"
 #include "common/errors.h"
 #include "common/messages.h"
 #include "platform/fake_platform.h"
@@ -69,6 +72,32 @@ TEST(Form1Test, AProgramFolderThatCannotBeEnteredStopsTheRun) {
     EXPECT_EQ(error.Message(), MessageText(Message::kFileNotFound));
   }
   EXPECT_EQ(platform.CurrentDirectory(), "/start");
+}
+
+TEST(Form1Test, TheRunNamesWithTheSettingsOfTheLastChange) {
+  using namespace std::chrono;
+  const auto nanoseconds_at = [](sys_days day) {
+    return duration_cast<std::chrono::nanoseconds>(day.time_since_epoch())
+        .count();
+  };
+  FakePlatform platform;
+  SetUpAlbum(platform);
+  platform.AddFile("/album/old.jpg", "", 0644,
+                   nanoseconds_at(sys_days{1950y / 7 / 8}));
+  platform.set_now(nanoseconds_at(sys_days{2005y / 6 / 1}));
+  platform.set_command_line("\"/album/photopages\" \"old.jpg\"");
+  // Two-digit years at start-up would place 1950 in 2050.
+  TForm1 form(platform);
+  LocaleSettings four_digit_years;
+  four_digit_years.short_date_format = "yyyy/MM/dd";
+  platform.set_locale_settings(four_digit_years);
+  form.SettingsChanged();
+  form.FormCreate();
+  form.FormShow();
+  EXPECT_EQ(
+      platform.files().count(
+          "/album/" + AnsiFromUtf8("1950年07月08日00時00分00秒07秒") + ".JPEG"),
+      1u);
 }
 
 }  // namespace

@@ -1,66 +1,9 @@
 #include "common/codepage.h"
 
-#include <errno.h>
-#include <iconv.h>
-
-#include <stdexcept>
-
 #include "common/ansi.h"
 
 namespace photopages {
-namespace {
 
-// One iconv descriptor per direction, opened on first use and kept for the
-// life of the program.
-class Converter {
- public:
-  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) {
-      throw std::runtime_error(std::string("iconv cannot convert ") + from +
-                               " to " + to);
-    }
-  }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
-  ~Converter() { iconv_close(cd_); }
-
-  // Converts `in`; on a sequence that cannot be converted writes "?" and
-  // skips `skip(rest)` input bytes.
-  template <typename SkipFn>
-  std::string Convert(std::string_view in, SkipFn skip) const {
-    std::string out;
-    out.resize(in.size() * 2 + 16);
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    char* src = const_cast<char*>(in.data());
-    size_t src_left = in.size();
-    size_t used = 0;
-    while (src_left > 0) {
-      char* dst = out.data() + used;
-      size_t dst_left = out.size() - used;
-      size_t rc = iconv(cd_, &src, &src_left, &dst, &dst_left);
-      used = out.size() - dst_left;
-      if (rc != static_cast<size_t>(-1)) break;
-      if (errno == E2BIG) {
-        out.resize(out.size() * 2);
-      } else {  // EILSEQ or EINVAL: an unconvertible or cut-off sequence.
-        size_t n = skip(std::string_view(src, src_left));
-        src += n;
-        src_left -= n;
-        if (used == out.size()) out.resize(out.size() * 2);
-        out[used++] = '?';
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-      }
-    }
-    out.resize(used);
-    return out;
-  }
-
- private:
-  iconv_t cd_;
-};
-
-// Length of the UTF-8 character at the start of `rest`, or 1 for a byte that
-// cannot start one.
 size_t Utf8CharLength(std::string_view rest) {
   unsigned char c = static_cast<unsigned char>(rest[0]);
   size_t n = c < 0xC2 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : c < 0xF5 ? 4 : 1;
@@ -71,9 +14,6 @@ size_t Utf8CharLength(std::string_view rest) {
   return n;
 }
 
-// Length of the code page 932 character at the start of `rest`: a lead byte
-// takes the next byte along only when that byte can be a trail byte, so an
-// ASCII byte after a stray lead byte is kept.
 size_t AnsiCharLength(std::string_view rest) {
   if (rest.size() < 2 || !IsLeadByte(rest[0])) {
     return 1;
@@ -82,18 +22,6 @@ size_t AnsiCharLength(std::string_view rest) {
   return (trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC)
              ? 2
              : 1;
-}
-
-}  // namespace
-
-std::string AnsiFromUtf8(std::string_view utf8) {
-  static const Converter converter("CP932", "UTF-8");
-  return converter.Convert(utf8, Utf8CharLength);
-}
-
-std::string Utf8FromAnsi(std::string_view ansi) {
-  static const Converter converter("UTF-8", "CP932");
-  return converter.Convert(ansi, AnsiCharLength);
 }
 
 }  // namespace photopages

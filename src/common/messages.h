@@ -8,6 +8,15 @@
 
 #include "common/ansi.h"
 
+// <windows.h> makes FormatMessage a macro for FormatMessageA or
+// FormatMessageW. Every file sees the functions below with the plain name,
+// whether or not it included <windows.h> first; the macro comes back at the
+// end of this file.
+#if defined(FormatMessage)
+#undef FormatMessage
+#define PHOTOPAGES_FORMATMESSAGE_UNDEFINED
+#endif
+
 namespace photopages {
 
 enum class Message {
@@ -45,5 +54,14 @@ AnsiString FormatMessage(Message message, std::string_view value);
 AnsiString FormatMessage(Message message, long long value);
 
 }  // namespace photopages
+
+#if defined(PHOTOPAGES_FORMATMESSAGE_UNDEFINED)
+#if defined(UNICODE)
+#define FormatMessage FormatMessageW
+#else
+#define FormatMessage FormatMessageA
+#endif
+#undef PHOTOPAGES_FORMATMESSAGE_UNDEFINED
+#endif
 
 #endif  // PHOTOPAGES_COMMON_MESSAGES_H_

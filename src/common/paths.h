@@ -21,33 +21,27 @@ struct PathSyntax {
 
 inline constexpr PathSyntax kWindowsPaths{'\\', "\\:"};
 inline constexpr PathSyntax kPosixPaths{'/', "/"};
-// The syntax of the paths of the system photopages runs on.
-inline constexpr PathSyntax kNativePaths = kPosixPaths;
 
 // The folder with separator: up to and including the last delimiter; empty
 // when there is none. "C:\Photos\a.jpg" gives "C:\Photos\".
-AnsiString ExtractFilePath(std::string_view path,
-                           const PathSyntax& syntax = kNativePaths);
+AnsiString ExtractFilePath(std::string_view path, const PathSyntax& syntax);
 
 // The folder without separator: as ExtractFilePath, with the final separator
 // dropped unless it is the first byte or follows another delimiter.
 // "C:\Photos\a.jpg" gives "C:\Photos", "C:\a.jpg" gives "C:\", "/a" gives "/".
-AnsiString ExtractFileDir(std::string_view path,
-                          const PathSyntax& syntax = kNativePaths);
+AnsiString ExtractFileDir(std::string_view path, const PathSyntax& syntax);
 
 // Everything after the last delimiter.
-AnsiString ExtractFileName(std::string_view path,
-                           const PathSyntax& syntax = kNativePaths);
+AnsiString ExtractFileName(std::string_view path, const PathSyntax& syntax);
 
 // From the last "." after the last delimiter to the end, dot included; empty
 // when the file name has no dot.
-AnsiString ExtractFileExt(std::string_view path,
-                          const PathSyntax& syntax = kNativePaths);
+AnsiString ExtractFileExt(std::string_view path, const PathSyntax& syntax);
 
 // The text before the last "." after the last delimiter (the whole text when
 // there is no such dot), followed by `extension`, which may be empty.
 AnsiString ChangeFileExt(std::string_view path, std::string_view extension,
-                         const PathSyntax& syntax = kNativePaths);
+                         const PathSyntax& syntax);
 
 }  // namespace photopages
 

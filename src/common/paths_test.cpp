@@ -85,7 +85,7 @@ TEST(PathsTest, ChangeFileExt) {
       {"b.", ".x", "b.x"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ChangeFileExt(c.path, c.ext), c.expected) << c.path;
+    EXPECT_EQ(ChangeFileExt(c.path, c.ext, kPosixPaths), c.expected) << c.path;
   }
   EXPECT_EQ(ChangeFileExt("C:\\a.b\\c", ".HTML", kWindowsPaths),
             "C:\\a.b\\c.HTML");

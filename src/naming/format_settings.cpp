@@ -1,5 +1,7 @@
 #include "naming/format_settings.h"
 
+#include <algorithm>
+
 namespace photopages {
 namespace {
 
@@ -13,6 +15,23 @@ void TakeNames(const std::array<std::optional<AnsiString>, N>& given,
   for (size_t i = 0; i < N; ++i) {
     if (given[i]) names[i] = *given[i];
   }
+}
+
+// The eras that `locale` lists, newest first, each counted from the first
+// day of its start year (the locale gives no day): that moves only the era
+// text of the days before an era's first day, never the date read back,
+// which counts from the start year alone. The built-in eras of the calendar
+// when the locale lists none.
+std::vector<Era> ErasOf(const LocaleSettings& locale) {
+  if (locale.eras.empty()) return ErasOfCalendar(locale.calendar_type);
+  std::vector<Era> eras;
+  for (const LocaleEra& era : locale.eras) {
+    eras.push_back({era.name, era.start_year, 1, 1});
+  }
+  std::stable_sort(eras.begin(), eras.end(), [](const Era& a, const Era& b) {
+    return a.start_year > b.start_year;
+  });
+  return eras;
 }
 
 }  // namespace
@@ -72,7 +91,7 @@ FormatSettings ComposeFormatSettings(const LocaleSettings& locale) {
   if (IsEraCalendar(locale.calendar_type)) {
     settings.short_date_format = EraDateFormat(settings.short_date_format);
     settings.long_date_format = EraDateFormat(settings.long_date_format);
-    settings.eras = ErasOfCalendar(locale.calendar_type);
+    settings.eras = ErasOf(locale);
   } else if (cjk) {
     settings.short_date_format = WithoutEraFields(settings.short_date_format);
     settings.long_date_format = WithoutEraFields(settings.long_date_format);

@@ -107,6 +107,20 @@ TEST(FormatSettingsTest, EraCalendarsWriteEraYears) {
   }
 }
 
+TEST(FormatSettingsTest, ErasOfTheLocaleNewestFirstFromTheirStartYear) {
+  LocaleSettings locale;
+  locale.calendar_type = 3;
+  locale.eras = {{"Heisei", 1989}, {"Reiwa", 2019}, {"Showa", 1926}};
+  FormatSettings s = ComposeFormatSettings(locale);
+  ASSERT_EQ(s.eras.size(), 3u);
+  EXPECT_EQ(s.eras[0].name, "Reiwa");
+  EXPECT_EQ(s.eras[1].name, "Heisei");
+  EXPECT_EQ(s.eras[2].name, "Showa");
+  EXPECT_EQ(s.eras[0].start_year, 2019);
+  EXPECT_EQ(s.eras[0].start_month, 1);
+  EXPECT_EQ(s.eras[0].start_day, 1);
+}
+
 TEST(FormatSettingsTest, ChineseJapaneseAndKoreanLoseEraFields) {
   struct Case {
     const char* language;

@@ -10,7 +10,7 @@
 #include "naming/date_format.h"
 #include "naming/date_reader.h"
 #include "naming/date_time_for_test.h"
-#include "platform/locale_settings.h"
+#include "platform/posix_locale_settings.h"
 
 namespace photopages {
 namespace {

@@ -14,6 +14,10 @@ TimestampNamer::TimestampNamer(Platform& platform, FormatSettings settings)
       settings_(std::move(settings)),
       pattern_(MessageText(Message::kTimestampNamePattern)) {}
 
+void TimestampNamer::UseSettings(FormatSettings settings) {
+  settings_ = std::move(settings);
+}
+
 AnsiString TimestampNamer::TimestampName(const AnsiString& path) {
   std::unique_ptr<InputFile> file = platform_.OpenInput(path);
   LocalDateTime t = platform_.ToLocalTime(file->LastWriteNanoseconds());

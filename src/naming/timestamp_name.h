@@ -16,6 +16,10 @@ class TimestampNamer {
   TimestampNamer(const TimestampNamer&) = delete;
   TimestampNamer& operator=(const TimestampNamer&) = delete;
 
+  // Names photos with `settings` from now on: the user's settings after they
+  // changed.
+  void UseSettings(FormatSettings settings);
+
   // The timestamp name of the file at `path`, such as
   // 2005年01月02日03時04分05秒01秒: year, month, day, hour, minutes, seconds
   // and the month again, after the time has passed through the date text
@@ -27,7 +31,7 @@ class TimestampNamer {
 
  private:
   Platform& platform_;
-  const FormatSettings settings_;
+  FormatSettings settings_;
   const AnsiString& pattern_;
 };
 

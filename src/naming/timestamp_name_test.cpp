@@ -12,6 +12,7 @@
 #include "common/messages.h"
 #include "platform/environment_for_test.h"
 #include "platform/fake_platform.h"
+#include "platform/posix_locale_settings.h"
 #include "platform/posix_platform.h"
 #include "platform/temp_dir_for_test.h"
 

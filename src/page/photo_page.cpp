@@ -32,7 +32,9 @@ void WritePhotoPage(Platform& platform, const AnsiString& page_path,
                     const AnsiString& picture_file_name,
                     const AnsiString& width_text,
                     const AnsiString& height_text) {
-  AnsiString page_name = ChangeFileExt(ExtractFileName(page_path), "");
+  const PathSyntax& paths = platform.Paths();
+  AnsiString page_name =
+      ChangeFileExt(ExtractFileName(page_path, paths), "", paths);
   WriteFileReplacing(
       platform, page_path,
       PhotoPageText(page_name, picture_file_name, width_text, height_text));

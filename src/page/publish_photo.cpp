@@ -23,8 +23,9 @@ void PublishPhoto(Platform& platform, PictureView& image1,
   image1.LoadPicture(copy_path);
   PixelSize stated = StatedSize(image1);
   DisplayedSize shown = ComputeDisplayedSize(stated.width, stated.height);
-  WritePhotoPage(platform, ChangeFileExt(copy_path, ".HTML"),
-                 ExtractFileName(copy_path), std::to_string(shown.width),
+  const PathSyntax& paths = platform.Paths();
+  WritePhotoPage(platform, ChangeFileExt(copy_path, ".HTML", paths),
+                 ExtractFileName(copy_path, paths), std::to_string(shown.width),
                  std::to_string(shown.height));
 }
 

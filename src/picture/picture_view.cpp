@@ -13,7 +13,7 @@ PictureView::PictureView(Platform& platform, const PictureFormats& formats)
     : platform_(platform), formats_(formats) {}
 
 void PictureView::LoadPicture(const AnsiString& path) {
-  AnsiString extension = ExtractFileExt(path);
+  AnsiString extension = ExtractFileExt(path, platform_.Paths());
   if (!extension.empty()) extension.erase(0, 1);
   const PictureFormat& format = formats_.Find(extension);
   if (format.graphic_class == nullptr) {

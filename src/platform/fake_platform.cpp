@@ -1,13 +1,11 @@
 #include "platform/fake_platform.h"
 
-#include <time.h>
-
 #include <algorithm>
+#include <chrono>
 #include <memory>
 
 #include "common/errors.h"
 #include "common/paths.h"
-#include "platform/nanoseconds.h"
 
 namespace photopages {
 
@@ -18,7 +16,7 @@ class FakeInputFile : public InputFile {
 
   uint64_t Size() const override { return file_.bytes.size(); }
   FileIdentity Identity() const override { return {1, file_.inode}; }
-  unsigned Permissions() const override { return file_.permissions; }
+  FileAttributes Attributes() const override { return {file_.permissions}; }
   int64_t LastWriteNanoseconds() const override {
     return file_.last_write_nanoseconds;
   }
@@ -61,12 +59,12 @@ class FakeOutputFile : public OutputFile {
     char buffer[4096];
     while (size_t n = input.Read(buffer, sizeof buffer)) Write(buffer, n);
   }
-  void SetAttributes(unsigned permissions,
+  void SetAttributes(FileAttributes attributes,
                      int64_t last_write_nanoseconds) override {
-    File().permissions = permissions;
+    File().permissions = attributes.bits;
     File().last_write_nanoseconds = last_write_nanoseconds;
   }
-  void SetDefaultPermissions() override { File().permissions = 0644; }
+  void SetDefaultAttributes() override { File().permissions = 0644; }
   void Commit() override {
     AnsiString target = platform_.Resolve(target_);
     if (platform_.Fails(FaultKind::kRename) ||
@@ -119,8 +117,8 @@ std::vector<AnsiString> FakePlatform::ListOrdinaryFiles(
   if (folders_.count(resolved) == 0) throw EInOutError(2);
   std::vector<AnsiString> names;
   for (const auto& [path, file] : files_) {
-    AnsiString name = ExtractFileName(path);
-    if (ExtractFileDir(path) == resolved && name[0] != '.') {
+    AnsiString name = ExtractFileName(path, kPosixPaths);
+    if (ExtractFileDir(path, kPosixPaths) == resolved && name[0] != '.') {
       names.push_back(name);
     }
   }
@@ -142,7 +140,7 @@ std::unique_ptr<InputFile> FakePlatform::OpenInput(const AnsiString& path) {
 
 std::unique_ptr<OutputFile> FakePlatform::CreateOutput(
     const AnsiString& target) {
-  AnsiString folder = ExtractFileDir(Resolve(target));
+  AnsiString folder = ExtractFileDir(Resolve(target), kPosixPaths);
   if (Fails(FaultKind::kCreate) || folders_.count(folder) == 0) {
     throw EFCreateError(target);
   }
@@ -167,12 +165,21 @@ PathInfo FakePlatform::Inspect(const AnsiString& path) {
 }
 
 LocalDateTime FakePlatform::ToLocalTime(int64_t nanoseconds) {
-  timespec moment = TimespecFromNanoseconds(nanoseconds);
-  moment.tv_sec += utc_offset_;
-  tm fields{};
-  gmtime_r(&moment.tv_sec, &fields);
-  return LocalDateTimeFromTm(fields,
-                             static_cast<int>(moment.tv_nsec / 1'000'000));
+  using namespace std::chrono;
+  const sys_time<milliseconds> moment =
+      floor<milliseconds>(sys_time<std::chrono::nanoseconds>(
+          std::chrono::nanoseconds(nanoseconds))) +
+      seconds(utc_offset_);
+  const sys_days day = floor<days>(moment);
+  const year_month_day date(day);
+  const hh_mm_ss time(moment - day);
+  return {int(date.year()),
+          int(unsigned(date.month())),
+          int(unsigned(date.day())),
+          int(time.hours().count()),
+          int(time.minutes().count()),
+          int(time.seconds().count()),
+          int(time.subseconds().count())};
 }
 
 AnsiString FakePlatform::Resolve(const AnsiString& path) const {

@@ -2,12 +2,14 @@
 // to give on demand: the Nth read, write, create, rename or open fails, or
 // the disk fills up in the middle of a copy.
 //
-// Paths are taken as given, "/"-separated; one that does not start with "/"
+// Paths are taken as given, "/"-separated as on POSIX (on every system, so
+// that tests read the same everywhere); one that does not start with "/"
 // is resolved against the current directory. Folders must be added before
 // files are created in them. Temporary files live in the same file map as
 // every other file, so a test can see whether any are left behind. The
 // listing orders names by their ASCII-lowered bytes; a new file gets 0644;
-// there is no "." or ".." in paths and no symbolic link.
+// there is no "." or ".." in paths and no symbolic link. File attributes are
+// POSIX permission bits. The locale settings are those a test sets.
 #ifndef PHOTOPAGES_PLATFORM_FAKE_PLATFORM_H_
 #define PHOTOPAGES_PLATFORM_FAKE_PLATFORM_H_
 
@@ -50,6 +52,9 @@ class FakePlatform : public Platform {
   void set_now(int64_t nanoseconds) { now_ = nanoseconds; }
   // Local time is UTC shifted by this many seconds.
   void set_utc_offset_seconds(int64_t seconds) { utc_offset_ = seconds; }
+  void set_locale_settings(LocaleSettings settings) {
+    locale_settings_ = std::move(settings);
+  }
 
   // Faults. The `n`th operation of `kind` from the start (1 for the first)
   // fails; 0 clears the fault. A Read or Write call is one operation, as is
@@ -69,6 +74,7 @@ class FakePlatform : public Platform {
   const std::vector<AnsiString>& opened_paths() const { return opened_; }
 
   // Platform.
+  const PathSyntax& Paths() const override { return kPosixPaths; }
   AnsiString ExecutablePath() override { return executable_path_; }
   AnsiString RawCommandLine() override { return command_line_; }
   AnsiString CurrentDirectory() override { return current_directory_; }
@@ -79,6 +85,7 @@ class FakePlatform : public Platform {
   PathInfo Inspect(const AnsiString& path) override;
   LocalDateTime ToLocalTime(int64_t nanoseconds) override;
   LocalDateTime Now() override { return ToLocalTime(now_); }
+  LocaleSettings UserLocaleSettings() override { return locale_settings_; }
 
  private:
   friend class FakeInputFile;
@@ -103,6 +110,7 @@ class FakePlatform : public Platform {
   AnsiString current_directory_ = "/";
   int64_t now_ = 0;
   int64_t utc_offset_ = 0;
+  LocaleSettings locale_settings_;
 };
 
 }  // namespace photopages

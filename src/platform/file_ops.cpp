@@ -75,7 +75,7 @@ void CopyFileReplacing(Platform& platform, const AnsiString& source,
   if (!MayReplace(platform, target, info, input.get())) return;
   auto output = platform.CreateOutput(target);
   output->CopyFrom(*input);
-  output->SetAttributes(input->Permissions(), input->LastWriteNanoseconds());
+  output->SetAttributes(input->Attributes(), input->LastWriteNanoseconds());
   output->Commit();
 }
 
@@ -84,7 +84,7 @@ void WriteFileReplacing(Platform& platform, const AnsiString& path,
   MayReplace(platform, path, platform.Inspect(path), nullptr);
   auto output = platform.CreateOutput(path);
   output->Write(content.data(), content.size());
-  output->SetDefaultPermissions();
+  output->SetDefaultAttributes();
   output->Commit();
 }
 

@@ -11,7 +11,8 @@
 namespace photopages {
 
 // Copies `source` to `target`, replacing the target whole: content byte for
-// byte, permission bits and last-write time (to the nanosecond). When both
+// byte, attributes (permission bits, read-only attribute) and last-write time
+// (as exactly as the file system holds it). When both
 // name the same file nothing happens. A read-only file at the target is never
 // replaced: when it already holds the source's bytes it counts as the copy,
 // otherwise the target cannot be created. On failure an earlier file at the
@@ -21,7 +22,7 @@ void CopyFileReplacing(Platform& platform, const AnsiString& source,
                        const AnsiString& target);
 
 // Writes `content` as the whole of the file at `path`, replacing it, with the
-// permission bits of a new file. A read-only file or a folder at the path
+// attributes of a new file. A read-only file or a folder at the path
 // cannot be created. On failure an earlier file at the path stays intact.
 // Throws EFCreateError(path), EWriteError.
 void WriteFileReplacing(Platform& platform, const AnsiString& path,

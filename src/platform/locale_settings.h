@@ -6,10 +6,18 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/ansi.h"
 
 namespace photopages {
+
+// An era of the locale's calendar, as the locale lists it.
+struct LocaleEra {
+  AnsiString name;
+  int start_year = 0;  // The year its era year 1 falls in.
+  bool operator==(const LocaleEra&) const = default;
+};
 
 // The text items are byte strings in an ANSI code page, as the system's
 // locale service hands them over; a text item the locale does not give is
@@ -20,6 +28,9 @@ struct LocaleSettings {
   // The primary language, lower case, such as "ja"; empty when unknown.
   std::string language;
   int calendar_type = 1;  // 1 Gregorian; 3, 4, 5 eras.
+  // The eras of the calendar, in the order the locale lists them; empty when
+  // the locale lists none.
+  std::vector<LocaleEra> eras;
   std::optional<AnsiString> date_separator;
   std::optional<AnsiString> short_date_format;
   std::optional<AnsiString> long_date_format;
@@ -36,20 +47,6 @@ struct LocaleSettings {
   std::array<std::optional<AnsiString>, 7> short_day_names;
   std::array<std::optional<AnsiString>, 7> long_day_names;
 };
-
-// The settings of the locale named `locale_name` (such as "ja_JP.UTF-8"):
-// the regional defaults of the ja_JP, en_US, en_GB, de_DE, fr_FR, zh_CN,
-// zh_TW and ko_KR locales, whether or not the locale is installed, with
-// month and weekday names from the installed locale when it is, and nothing
-// (every item empty) for C, POSIX, an empty name or any other locale.
-LocaleSettings LocaleSettingsFor(const std::string& locale_name);
-
-// The name of the user's locale for dates and times: LC_ALL, else LC_TIME,
-// else LANG, the first that is set and not empty; empty when none is.
-std::string UserLocaleName();
-
-// LocaleSettingsFor(UserLocaleName()).
-LocaleSettings UserLocaleSettings();
 
 }  // namespace photopages
 

@@ -1,12 +1,11 @@
 // The one seam between photopages and the operating system: files, folders,
-// clock and time zone, process facts. Every path and name that crosses it is
-// code page 932 text; implementations convert at their own boundary.
-// PosixPlatform is the real one; FakePlatform, for tests, injects faults that
-// a real disk cannot be made to give on demand.
+// clock and time zone, locale settings, process facts. Every path and name
+// that crosses it is code page 932 text; implementations convert at their own
+// boundary. PosixPlatform and WindowsPlatform are the real ones, and the build
+// picks the one of its system; FakePlatform, for tests, injects faults that a
+// real disk cannot be made to give on demand.
 #ifndef PHOTOPAGES_PLATFORM_PLATFORM_H_
 #define PHOTOPAGES_PLATFORM_PLATFORM_H_
-
-#include <time.h>
 
 #include <cstdint>
 #include <memory>
@@ -14,6 +13,17 @@
 #include <vector>
 
 #include "common/ansi.h"
+#include "common/paths.h"
+#include "platform/locale_settings.h"
+
+// <windows.h> makes SetCurrentDirectory a macro for SetCurrentDirectoryA or
+// SetCurrentDirectoryW. Every file sees the interface below with the plain
+// name, whether or not it included <windows.h> first; the macro comes back
+// at the end of this file.
+#if defined(SetCurrentDirectory)
+#undef SetCurrentDirectory
+#define PHOTOPAGES_SETCURRENTDIRECTORY_UNDEFINED
+#endif
 
 namespace photopages {
 
@@ -29,20 +39,22 @@ struct LocalDateTime {
   bool operator==(const LocalDateTime&) const = default;
 };
 
-// The calendar fields that gmtime_r or localtime_r gave in `fields`, with
-// `millisecond` added.
-inline LocalDateTime LocalDateTimeFromTm(const tm& fields, int millisecond) {
-  return {
-      fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
-      fields.tm_min,         fields.tm_sec,     millisecond};
-}
-
 // What identifies a file across paths: two paths name the same file when
-// their identities are equal.
+// their identities are equal. The device and inode numbers on POSIX, the
+// volume serial number and file index on Windows.
 struct FileIdentity {
-  uint64_t device = 0;
-  uint64_t inode = 0;
+  uint64_t volume = 0;
+  uint64_t file = 0;
   bool operator==(const FileIdentity&) const = default;
+};
+
+// What a copy keeps of its source besides the bytes and the last-write time,
+// in the system's own terms: the permission bits (the low twelve bits of the
+// mode) on POSIX, the read-only attribute on Windows. Only the platform that
+// handed them out reads them.
+struct FileAttributes {
+  uint32_t bits = 0;
+  bool operator==(const FileAttributes&) const = default;
 };
 
 // What a path names right now, without following a symbolic link at the
@@ -51,7 +63,7 @@ struct PathInfo {
   bool exists = false;
   bool is_directory = false;
   bool is_regular = false;
-  bool read_only = false;  // No write permission bit at all.
+  bool read_only = false;  // No write permission bit, or read-only attribute.
   FileIdentity identity;
 };
 
@@ -61,8 +73,7 @@ class InputFile {
   virtual ~InputFile() = default;
   virtual uint64_t Size() const = 0;
   virtual FileIdentity Identity() const = 0;
-  // Permission bits (the low twelve bits of the POSIX mode).
-  virtual unsigned Permissions() const = 0;
+  virtual FileAttributes Attributes() const = 0;
   // Last-write time in nanoseconds since 1970-01-01 00:00:00 UTC.
   virtual int64_t LastWriteNanoseconds() const = 0;
   // Reads up to `size` bytes at the current position; returns the count, 0
@@ -82,12 +93,13 @@ class OutputFile {
   // Appends everything from `input`'s current position to its end, by the
   // fastest means the system has. Throws EReadError or EWriteError.
   virtual void CopyFrom(InputFile& input) = 0;
-  // Sets the permission bits and the last-write time (nanoseconds since the
-  // epoch, kept to the nanosecond).
-  virtual void SetAttributes(unsigned permissions,
+  // Gives the file `attributes`, from an InputFile of the same platform, and
+  // the last-write time (nanoseconds since the epoch, kept as exactly as the
+  // file system holds it).
+  virtual void SetAttributes(FileAttributes attributes,
                              int64_t last_write_nanoseconds) = 0;
-  // Sets the permission bits that a newly created ordinary file gets.
-  virtual void SetDefaultPermissions() = 0;
+  // Gives the file the attributes that a newly created ordinary file gets.
+  virtual void SetDefaultAttributes() = 0;
   // Replaces the target with this file. Throws EFCreateError(target).
   virtual void Commit() = 0;
 };
@@ -96,12 +108,16 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
+  // The path syntax of the system's file names.
+  virtual const PathSyntax& Paths() const = 0;
+
   // Process facts.
   // The running executable's full path, as the program was started by: a
   // link to the program stays the link.
   virtual AnsiString ExecutablePath() = 0;
-  // The command line as one text: each argument in double quotes, separated
-  // by single spaces, the executable first.
+  // The command line as one text, the executable first: the line as given
+  // where the system keeps one; where the system hands out arguments already
+  // split, each in double quotes, separated by single spaces.
   virtual AnsiString RawCommandLine() = 0;
 
   // Folders.
@@ -130,8 +146,22 @@ class Platform {
   // rules in force at that moment.
   virtual LocalDateTime ToLocalTime(int64_t nanoseconds) = 0;
   virtual LocalDateTime Now() = 0;
+
+  // The user's date and time settings as the locale gives them now: read
+  // again on every call, so that a caller told of a change of settings gets
+  // the new ones.
+  virtual LocaleSettings UserLocaleSettings() = 0;
 };
 
 }  // namespace photopages
+
+#if defined(PHOTOPAGES_SETCURRENTDIRECTORY_UNDEFINED)
+#if defined(UNICODE)
+#define SetCurrentDirectory SetCurrentDirectoryW
+#else
+#define SetCurrentDirectory SetCurrentDirectoryA
+#endif
+#undef PHOTOPAGES_SETCURRENTDIRECTORY_UNDEFINED
+#endif
 
 #endif  // PHOTOPAGES_PLATFORM_PLATFORM_H_

@@ -51,10 +51,12 @@ class PosixInputFile : public InputFile {
     return static_cast<uint64_t>(status_.st_size);
   }
   FileIdentity Identity() const override {
-    return {static_cast<uint64_t>(status_.st_dev),
-            static_cast<uint64_t>(status_.st_ino)};
+    return {.volume = static_cast<uint64_t>(status_.st_dev),
+            .file = static_cast<uint64_t>(status_.st_ino)};
   }
-  unsigned Permissions() const override { return status_.st_mode & 07777; }
+  FileAttributes Attributes() const override {
+    return {static_cast<uint32_t>(status_.st_mode & 07777)};
+  }
   int64_t LastWriteNanoseconds() const override {
     return NanosecondsFromTimespec(status_.st_mtim);
   }
@@ -115,17 +117,17 @@ class PosixOutputFile : public OutputFile {
     }
   }
 
-  void SetAttributes(unsigned permissions,
+  void SetAttributes(FileAttributes attributes,
                      int64_t last_write_nanoseconds) override {
     const timespec times[2] = {{0, UTIME_OMIT},
                                TimespecFromNanoseconds(last_write_nanoseconds)};
-    if (fchmod(fd_.get(), permissions & 07777) != 0 ||
+    if (fchmod(fd_.get(), attributes.bits & 07777) != 0 ||
         futimens(fd_.get(), times) != 0) {
       throw EWriteError();
     }
   }
 
-  void SetDefaultPermissions() override {
+  void SetDefaultAttributes() override {
     if (fchmod(fd_.get(), default_permissions_) != 0) throw EWriteError();
   }
 

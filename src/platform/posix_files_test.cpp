@@ -311,7 +311,7 @@ TEST_F(PosixFilesTest, OpenInputDescribesTheFile) {
 
   auto input = platform_.OpenInput(Path("link.jpg"));
   EXPECT_EQ(input->Size(), content.size());
-  EXPECT_EQ(input->Permissions(), 0604u);
+  EXPECT_EQ(input->Attributes(), FileAttributes{0604});
   EXPECT_EQ(input->LastWriteNanoseconds(), kPhotoTime);
   EXPECT_EQ(input->Identity(), platform_.Inspect(Path("photo.jpg")).identity);
   EXPECT_NE(input->Identity(), platform_.Inspect(Path("link.jpg")).identity);
@@ -357,7 +357,7 @@ TEST_F(PosixFilesTest, InspectTellsWhatIsAtAPath) {
     EXPECT_EQ(info.is_directory, c.is_directory);
     EXPECT_EQ(info.is_regular, c.is_regular);
     EXPECT_EQ(info.read_only, c.read_only);
-    EXPECT_EQ(info.identity.inode,
+    EXPECT_EQ(info.identity.file,
               static_cast<uint64_t>(LinkStatus(path).st_ino));
   }
 }

@@ -20,6 +20,7 @@
 #include "platform/locale_name.h"
 #include "platform/nanoseconds.h"
 #include "platform/posix_files.h"
+#include "platform/posix_locale_settings.h"
 #include "platform/program_path.h"
 
 namespace photopages {
@@ -27,6 +28,14 @@ namespace {
 
 [[noreturn]] void ThrowInOutError(int errno_value) {
   throw EInOutError(WindowsErrorCode(errno_value));
+}
+
+// The calendar fields that localtime_r gave in `fields`, with `millisecond`
+// added.
+LocalDateTime LocalDateTimeFromTm(const tm& fields, int millisecond) {
+  return {
+      fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
+      fields.tm_min,         fields.tm_sec,     millisecond};
 }
 
 // The current directory as the system names it; empty, with errno set, when
@@ -194,7 +203,7 @@ AnsiString PosixPlatform::ExecutablePath() {
   AnsiString executable = TextOf(path);
   NoteInexact(path, executable);
   NoteInexact(PosixName(units.substr(0, std::max<size_t>(units.rfind('/'), 1))),
-              ExtractFileDir(executable));
+              ExtractFileDir(executable, kPosixPaths));
   return executable;
 }
 
@@ -270,8 +279,8 @@ PathInfo PosixPlatform::Inspect(const AnsiString& path) {
   info.is_directory = S_ISDIR(status.st_mode);
   info.is_regular = S_ISREG(status.st_mode);
   info.read_only = (status.st_mode & 0222) == 0;
-  info.identity = {static_cast<uint64_t>(status.st_dev),
-                   static_cast<uint64_t>(status.st_ino)};
+  info.identity = {.volume = static_cast<uint64_t>(status.st_dev),
+                   .file = static_cast<uint64_t>(status.st_ino)};
   return info;
 }
 
@@ -291,6 +300,10 @@ LocalDateTime PosixPlatform::Now() {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
   return ToLocalTime(NanosecondsFromTimespec(now));
+}
+
+LocaleSettings PosixPlatform::UserLocaleSettings() {
+  return LocaleSettingsFor(UserLocaleName());
 }
 
 }  // namespace photopages

@@ -42,6 +42,8 @@ class PosixPlatform : public Platform {
   PosixPlatform& operator=(const PosixPlatform&) = delete;
   ~PosixPlatform() override;
 
+  const PathSyntax& Paths() const override { return kPosixPaths; }
+
   // The path the program was started by, links left as they are: argv[0]
   // when it holds a "/", else the first runnable match on PATH, made
   // absolute against the start-up folder and tidied; /proc/self/exe when
@@ -78,6 +80,9 @@ class PosixPlatform : public Platform {
 
   LocalDateTime ToLocalTime(int64_t nanoseconds) override;
   LocalDateTime Now() override;
+
+  // The regional settings of the user's locale name (LC_ALL, LC_TIME, LANG).
+  LocaleSettings UserLocaleSettings() override;
 
  private:
   struct CollatorCloser {

@@ -155,7 +155,8 @@ TEST_F(PosixFolderTest, SetCurrentDirectoryFailuresCarryWindowsCodes) {
       {"a name too long", dir_.Path(std::string(300, 'n')), 3},
       {"a link loop", dir_.Path("loop"), ELOOP},
       {"no permission", dir_.Path("locked/inner"), 5},
-      {"a program folder of another name", ExtractFileDir(executable), 3},
+      {"a program folder of another name",
+       ExtractFileDir(executable, kPosixPaths), 3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -2,12 +2,11 @@
 
 #include <exception>
 
-#include "common/paths.h"
-
 namespace photopages {
 
-AnsiString ApplicationTitle(std::string_view executable_path) {
-  AnsiString name = ExtractFileName(executable_path);
+AnsiString ApplicationTitle(std::string_view executable_path,
+                            const PathSyntax& paths) {
+  AnsiString name = ExtractFileName(executable_path, paths);
   name = name.substr(0, name.find('.'));
   if (name.empty()) return name;
   size_t first = CharLength(name[0]);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/ansi.h"
+#include "common/paths.h"
 #include "window/backend.h"
 
 namespace photopages {
@@ -20,9 +21,11 @@ class MainFormHandlers {
   virtual MainWindowContents Contents() const = 0;
 };
 
-// The executable's file name cut before its first ".", every character after
-// the first in lower case: "PhotoPages" gives "Photopages", "my.tool" "my".
-AnsiString ApplicationTitle(std::string_view executable_path);
+// The executable's file name, found by `paths`, cut before its first ".",
+// every character after the first in lower case: "PhotoPages" gives
+// "Photopages", "my.tool" "my".
+AnsiString ApplicationTitle(std::string_view executable_path,
+                            const PathSyntax& paths);
 
 // `message` with a period appended when it is not empty and its last byte
 // sorts after ".".

@@ -24,11 +24,14 @@ TEST(ApplicationTest, TitleFromExecutableName) {
       {"/usr/x/.hidden", ""},
       {"ABC", "Abc"},
   };
-  for (const auto& c : cases) EXPECT_EQ(ApplicationTitle(c.path), c.title);
+  for (const auto& c : cases)
+    EXPECT_EQ(ApplicationTitle(c.path, kPosixPaths), c.title);
   // A double-byte first character is kept whole, its trail byte unlowered.
   const std::string so = AnsiFromUtf8("ソ");
-  EXPECT_EQ(ApplicationTitle("/x/" + so + "AB.exe"), so + "ab");
-  EXPECT_EQ(ApplicationTitle("/x/Z" + so + "B"), "Z" + so + "b");
+  EXPECT_EQ(ApplicationTitle("/x/" + so + "AB.exe", kPosixPaths), so + "ab");
+  EXPECT_EQ(ApplicationTitle("/x/Z" + so + "B", kPosixPaths), "Z" + so + "b");
+  EXPECT_EQ(ApplicationTitle("C:\\" + so + "\\PhotoPages.exe", kWindowsPaths),
+            "Photopages");
 }
 
 TEST(ApplicationTest, PeriodRule) {

@@ -5,9 +5,9 @@
 #include <FL/x.H>
 
 #include "common/codepage.h"
-#include "window/error_box.h"
-#include "window/form1_window.h"
-#include "window/window_font.h"
+#include "window/fltk_error_box.h"
+#include "window/fltk_form1_window.h"
+#include "window/fltk_window_font.h"
 
 namespace photopages {
 

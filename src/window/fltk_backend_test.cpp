@@ -21,9 +21,9 @@
 #include "common/messages.h"
 #include "picture/coloured_jpeg_for_test.h"
 #include "window/application.h"
+#include "window/fltk_form1_window.h"
 #include "window/fltk_screen.h"
-#include "window/form1_window.h"
-#include "window/window_font.h"
+#include "window/fltk_window_font.h"
 #include "window/x_test_client.h"
 
 namespace photopages {

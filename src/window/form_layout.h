@@ -7,6 +7,10 @@
 
 namespace photopages {
 
+// The pixel size the window's texts are drawn at: the height that the
+// window's font (Message::kForm1FontName) is asked for.
+inline constexpr int kWindowFontPixels = 12;
+
 // The text height, in pixels, of the window's font that the design
 // positions and sizes assume.
 inline constexpr int kDesignTextHeight = 12;

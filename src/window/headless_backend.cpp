@@ -1,7 +1,5 @@
 #include "window/headless_backend.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "common/codepage.h"
@@ -22,7 +20,7 @@ void HeadlessBackend::ShowErrorBox(const AnsiString& caption,
 }
 
 void HeadlessBackend::Beep() {
-  if (isatty(STDERR_FILENO)) {
+  if (standard_error_is_terminal_) {
     std::fputc('\a', stderr);
     std::fflush(stderr);
   }

@@ -1,5 +1,5 @@
 // The backend for a run without a display: the error box becomes one line on
-// standard error, the beep a BEL on a terminal.
+// standard error, the beep a BEL when standard error is a terminal.
 #ifndef PHOTOPAGES_WINDOW_HEADLESS_BACKEND_H_
 #define PHOTOPAGES_WINDOW_HEADLESS_BACKEND_H_
 
@@ -9,6 +9,11 @@ namespace photopages {
 
 class HeadlessBackend : public WindowBackend {
  public:
+  // `standard_error_is_terminal`: whether a person sees standard error, so
+  // that a BEL written there sounds rather than landing in a log.
+  explicit HeadlessBackend(bool standard_error_is_terminal)
+      : standard_error_is_terminal_(standard_error_is_terminal) {}
+
   // Writes "<caption>: <text>" in UTF-8 and a line end to standard error,
   // each control character in it as "?".
   void ShowErrorBox(const AnsiString& caption, const AnsiString& text) override;
@@ -17,6 +22,9 @@ class HeadlessBackend : public WindowBackend {
   // There is no window to show: returns at once.
   void ShowMainWindowUntilClosed(const AnsiString&,
                                  const MainWindowContents&) override {}
+
+ private:
+  bool standard_error_is_terminal_;
 };
 
 }  // namespace photopages

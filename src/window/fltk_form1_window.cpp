@@ -1,4 +1,4 @@
-#include "window/form1_window.h"
+#include "window/fltk_form1_window.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Hold_Browser.H>
@@ -14,7 +14,7 @@
 #include "common/codepage.h"
 #include "picture/jpeg_decode.h"
 #include "window/fltk_screen.h"
-#include "window/window_font.h"
+#include "window/fltk_window_font.h"
 
 namespace photopages {
 namespace {

@@ -1,7 +1,7 @@
 // The error box: a modal window with the stop icon, the message and an OK
 // button, as the window system's standard message box shows an error.
-#ifndef PHOTOPAGES_WINDOW_ERROR_BOX_H_
-#define PHOTOPAGES_WINDOW_ERROR_BOX_H_
+#ifndef PHOTOPAGES_WINDOW_FLTK_ERROR_BOX_H_
+#define PHOTOPAGES_WINDOW_FLTK_ERROR_BOX_H_
 
 #include <string>
 
@@ -16,4 +16,4 @@ void RunErrorBox(const std::string& caption, const std::string& text);
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_WINDOW_ERROR_BOX_H_
+#endif  // PHOTOPAGES_WINDOW_FLTK_ERROR_BOX_H_

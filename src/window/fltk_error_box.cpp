@@ -1,4 +1,4 @@
-#include "window/error_box.h"
+#include "window/fltk_error_box.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "window/fltk_screen.h"
+#include "window/fltk_window_font.h"
 #include "window/form_layout.h"
-#include "window/window_font.h"
 
 namespace photopages {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/locale_settings.h"
+#include "platform/posix_locale_settings.h"
 
 #include <langinfo.h>
 #include <locale.h>
@@ -115,9 +115,5 @@ LocaleSettings LocaleSettingsFor(const std::string& locale_name) {
 }
 
 std::string UserLocaleName() { return LocaleFromEnvironment("LC_TIME"); }
-
-LocaleSettings UserLocaleSettings() {
-  return LocaleSettingsFor(UserLocaleName());
-}
 
 }  // namespace photopages

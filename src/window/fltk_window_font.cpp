@@ -1,4 +1,4 @@
-#include "window/window_font.h"
+#include "window/fltk_window_font.h"
 
 #include <FL/Fl.H>
 #include <FL/x.H>

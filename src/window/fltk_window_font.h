@@ -1,15 +1,14 @@
 // The window's font: the family Message::kForm1FontName at 12 pixels, which
 // fontconfig resolves to IPA P Gothic where the system has no font of that
 // name.
-#ifndef PHOTOPAGES_WINDOW_WINDOW_FONT_H_
-#define PHOTOPAGES_WINDOW_WINDOW_FONT_H_
+#ifndef PHOTOPAGES_WINDOW_FLTK_WINDOW_FONT_H_
+#define PHOTOPAGES_WINDOW_FLTK_WINDOW_FONT_H_
 
 #include <FL/Enumerations.H>
 
-namespace photopages {
+#include "window/form_layout.h"
 
-// The pixel size the window's texts are drawn at.
-inline constexpr int kWindowFontPixels = 12;
+namespace photopages {
 
 // The FLTK font slot that holds the window's font.
 inline constexpr Fl_Font kWindowFont = FL_FREE_FONT;
@@ -26,4 +25,4 @@ int WindowFontTextHeight();
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_WINDOW_WINDOW_FONT_H_
+#endif  // PHOTOPAGES_WINDOW_FLTK_WINDOW_FONT_H_

@@ -1,7 +1,7 @@
 // TForm1 on the screen: the borderless main window with the picture view,
 // the input list and the title-close block, as it stands after the run.
-#ifndef PHOTOPAGES_WINDOW_FORM1_WINDOW_H_
-#define PHOTOPAGES_WINDOW_FORM1_WINDOW_H_
+#ifndef PHOTOPAGES_WINDOW_FLTK_FORM1_WINDOW_H_
+#define PHOTOPAGES_WINDOW_FLTK_FORM1_WINDOW_H_
 
 #include <FL/Fl_Double_Window.H>
 
@@ -43,4 +43,4 @@ class Form1Window : public Fl_Double_Window {
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_WINDOW_FORM1_WINDOW_H_
+#endif  // PHOTOPAGES_WINDOW_FLTK_FORM1_WINDOW_H_

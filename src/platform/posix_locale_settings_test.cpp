@@ -1,4 +1,4 @@
-#include "platform/locale_settings.h"
+#include "platform/posix_locale_settings.h"
 
 #include <gtest/gtest.h>
 #include <locale.h>

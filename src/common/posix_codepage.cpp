@@ -1,0 +1,72 @@
+#include <errno.h>
+#include <iconv.h>
+
+#include <stdexcept>
+
+#include "common/codepage.h"
+
+namespace photopages {
+namespace {
+
+// One iconv descriptor per direction, opened on first use and kept for the
+// life of the program.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+      throw std::runtime_error(std::string("iconv cannot convert ") + from +
+                               " to " + to);
+    }
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+  ~Converter() { iconv_close(cd_); }
+
+  // Converts `in`; on a sequence that cannot be converted writes "?" and
+  // skips `skip(rest)` input bytes.
+  template <typename SkipFn>
+  std::string Convert(std::string_view in, SkipFn skip) const {
+    std::string out;
+    out.resize(in.size() * 2 + 16);
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    char* src = const_cast<char*>(in.data());
+    size_t src_left = in.size();
+    size_t used = 0;
+    while (src_left > 0) {
+      char* dst = out.data() + used;
+      size_t dst_left = out.size() - used;
+      size_t rc = iconv(cd_, &src, &src_left, &dst, &dst_left);
+      used = out.size() - dst_left;
+      if (rc != static_cast<size_t>(-1)) break;
+      if (errno == E2BIG) {
+        out.resize(out.size() * 2);
+      } else {  // EILSEQ or EINVAL: an unconvertible or cut-off sequence.
+        size_t n = skip(std::string_view(src, src_left));
+        src += n;
+        src_left -= n;
+        if (used == out.size()) out.resize(out.size() * 2);
+        out[used++] = '?';
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+      }
+    }
+    out.resize(used);
+    return out;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+}  // namespace
+
+std::string AnsiFromUtf8(std::string_view utf8) {
+  static const Converter converter("CP932", "UTF-8");
+  return converter.Convert(utf8, Utf8CharLength);
+}
+
+std::string Utf8FromAnsi(std::string_view ansi) {
+  static const Converter converter("UTF-8", "CP932");
+  return converter.Convert(ansi, AnsiCharLength);
+}
+
+}  // namespace photopages
