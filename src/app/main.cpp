@@ -1,12 +1,18 @@
+#include <memory>
+
 #include "app/form1.h"
 #include "app/start_up.h"
+#include "platform/platform.h"
 #include "window/application.h"
 
 int main(int argc, char** argv) {
-  photopages::SystemServices system = photopages::StartUpSystem(argc, argv);
-  photopages::TForm1 form(*system.platform);
+  std::unique_ptr<photopages::Platform> platform =
+      photopages::NewSystemPlatform(argc, argv);
+  photopages::TForm1 form(*platform);
+  std::unique_ptr<photopages::WindowBackend> backend =
+      photopages::OpenSystemWindowBackend();
   return photopages::RunApplication(
-      photopages::ApplicationTitle(system.platform->ExecutablePath(),
-                                   system.platform->Paths()),
-      form, *system.window);
+      photopages::ApplicationTitle(platform->ExecutablePath(),
+                                   platform->Paths()),
+      form, *backend);
 }

@@ -1,16 +1,16 @@
 #include "page/photo_page.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <memory>
 #include <set>
 #include <string>
 
 #include "common/errors.h"
 #include "page/expected_page_for_test.h"
-#include "platform/posix_platform.h"
+#include "platform/platform.h"
 #include "platform/temp_dir_for_test.h"
 
 namespace photopages {
@@ -58,17 +58,26 @@ class WritePhotoPageTest : public testing::Test {
     return album_.Path(name + ".HTML");
   }
 
+  // True when a file can be made in `folder`.
+  static bool CanCreateIn(const ScopedTempDir& folder) {
+    const std::string probe = folder.Path("probe");
+    std::ofstream(PathFromUtf8(probe)).put('x');
+    std::error_code error;
+    return std::filesystem::remove(PathFromUtf8(probe), error);
+  }
+
   // Every name in the album, hidden ones included.
   std::set<std::string> Entries() const {
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(album_.path()))
-      names.insert(entry.path().filename().string());
+    for (const auto& entry :
+         std::filesystem::directory_iterator(PathFromUtf8(album_.path())))
+      names.insert(Utf8FromPath(entry.path().filename()));
     return names;
   }
 
   ScopedTempDir album_;
   const char* argv_[1] = {"photopages"};
-  PosixPlatform platform_{1, argv_};
+  std::unique_ptr<Platform> platform_ = NewSystemPlatform(1, argv_);
 };
 
 TEST_F(WritePhotoPageTest, WritesTheWholePageUnderItsName) {
@@ -79,7 +88,8 @@ TEST_F(WritePhotoPageTest, WritesTheWholePageUnderItsName) {
   const Case cases[] = {{"N", "N", 407},
                         {kTimestampName, kTimestampNameUtf8, 494}};
   for (const Case& c : cases) {
-    WritePhotoPage(platform_, PagePath(c.name), c.name + ".JPEG", "800", "600");
+    WritePhotoPage(*platform_, PagePath(c.name), c.name + ".JPEG", "800",
+                   "600");
     std::string page = ReadTestFile(album_.Path(c.name_on_disk + ".HTML"));
     EXPECT_EQ(page, ExpectedPage(c.name, c.name + ".JPEG", "800", "600"));
     EXPECT_EQ(page.size(), c.size);
@@ -90,7 +100,7 @@ TEST_F(WritePhotoPageTest, WritesTheWholePageUnderItsName) {
 
 TEST_F(WritePhotoPageTest, ReplacesALongerPageWhole) {
   WriteTestFile(album_.Path("N.HTML"), std::string(5000, 'x'));
-  WritePhotoPage(platform_, PagePath("N"), "N.JPEG", "800", "600");
+  WritePhotoPage(*platform_, PagePath("N"), "N.JPEG", "800", "600");
   EXPECT_EQ(ReadTestFile(album_.Path("N.HTML")),
             ExpectedPage("N", "N.JPEG", "800", "600"));
 }
@@ -101,36 +111,44 @@ TEST_F(WritePhotoPageTest, LeavesWhatCannotBeReplacedAsItWas) {
       "\x83\x74\x83\x40\x83\x43\x83\x8b " + PagePath(kTimestampName) +
       " \x82\xf0\x8d\xec\x90\xac\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1";
   const std::string on_disk = album_.Path(kTimestampNameUtf8 + ".HTML");
+  const std::filesystem::path album = PathFromUtf8(album_.path());
+  using enum std::filesystem::perms;
+  constexpr auto kReadOnly = owner_read | group_read | others_read;
+  constexpr auto kSearchable = owner_exec | group_exec | others_exec;
   enum Obstacle { kReadOnlyFile, kFolder, kFolderWithoutWriting };
   for (Obstacle obstacle : {kReadOnlyFile, kFolder, kFolderWithoutWriting}) {
     SCOPED_TRACE(obstacle);
-    std::filesystem::remove_all(on_disk);
+    RemoveTestFiles(on_disk);
     if (obstacle == kReadOnlyFile) {
       WriteTestFile(on_disk, "earlier page");
-      chmod(on_disk.c_str(), 0444);
+      std::filesystem::permissions(PathFromUtf8(on_disk), kReadOnly);
     } else if (obstacle == kFolder) {
-      std::filesystem::create_directory(on_disk);
-      WriteTestFile(on_disk + "/inside", "kept");
-    } else if (geteuid() == 0) {
-      continue;  // Permissions do not stop root.
+      std::filesystem::create_directory(PathFromUtf8(on_disk));
+      WriteTestFile(on_disk + kTestPathSeparator + "inside", "kept");
     } else {
-      chmod(album_.path().c_str(), 0555);
+      std::filesystem::permissions(album, kReadOnly | kSearchable);
+      if (CanCreateIn(album_)) {  // Root, or Windows, is not stopped by it.
+        std::filesystem::permissions(album, owner_all,
+                                     std::filesystem::perm_options::add);
+        continue;
+      }
     }
     std::set<std::string> before = Entries();
     try {
-      WritePhotoPage(platform_, PagePath(kTimestampName),
+      WritePhotoPage(*platform_, PagePath(kTimestampName),
                      kTimestampName + ".JPEG", "800", "600");
       ADD_FAILURE() << "the page was written";
     } catch (const EFCreateError& error) {
       EXPECT_EQ(error.Message(), expected_message);
     }
-    chmod(album_.path().c_str(), 0755);
+    std::filesystem::permissions(album, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add);
     EXPECT_EQ(Entries(), before);
     if (obstacle == kReadOnlyFile) {
       EXPECT_EQ(ReadTestFile(on_disk), "earlier page");
     }
     if (obstacle == kFolder) {
-      EXPECT_EQ(ReadTestFile(on_disk + "/inside"), "kept");
+      EXPECT_EQ(ReadTestFile(on_disk + kTestPathSeparator + "inside"), "kept");
     }
   }
 }

@@ -11,7 +11,7 @@
 #include "picture/jpeg_samples_for_test.h"
 #include "picture/picture_formats.h"
 #include "picture/picture_view.h"
-#include "platform/posix_platform.h"
+#include "platform/platform.h"
 #include "platform/temp_dir_for_test.h"
 
 namespace photopages {
@@ -22,20 +22,20 @@ class PublishPhotoTest : public testing::Test {
   // Puts a copy named `name` holding `bytes` into the album and publishes it.
   void Publish(const std::string& name, const std::string& bytes) {
     WriteTestFile(album_.Path(name + ".JPEG"), bytes);
-    PublishPhoto(platform_, *image1_, album_.Path(name + ".JPEG"));
+    PublishPhoto(*platform_, *image1_, album_.Path(name + ".JPEG"));
   }
 
   // A fresh picture view, as at the start of a run.
   void NewRun() {
-    image1_ = std::make_unique<PictureView>(platform_, formats_);
+    image1_ = std::make_unique<PictureView>(*platform_, formats_);
   }
 
   ScopedTempDir album_;
   const char* argv_[1] = {"photopages"};
-  PosixPlatform platform_{1, argv_};
+  std::unique_ptr<Platform> platform_ = NewSystemPlatform(1, argv_);
   PictureFormats formats_;
   std::unique_ptr<PictureView> image1_ =
-      std::make_unique<PictureView>(platform_, formats_);
+      std::make_unique<PictureView>(*platform_, formats_);
 };
 
 std::string Photo(int width, int height, int orientation = 0) {
@@ -90,7 +90,7 @@ TEST_F(PublishPhotoTest, EmptyFirstCopyStatesZeroNotTheViewsOwnSize) {
 
 TEST_F(PublishPhotoTest, TimestampNamedCopyGetsItsPageBesideIt) {
   WriteTestFile(album_.Path(kTimestampNameUtf8 + ".JPEG"), Photo(1600, 1200));
-  PublishPhoto(platform_, *image1_, album_.Path(kTimestampName + ".JPEG"));
+  PublishPhoto(*platform_, *image1_, album_.Path(kTimestampName + ".JPEG"));
   std::string page = ReadTestFile(album_.Path(kTimestampNameUtf8 + ".HTML"));
   EXPECT_EQ(page, ExpectedPage(kTimestampName, kTimestampName + ".JPEG", "800",
                                "600"));
@@ -111,9 +111,10 @@ TEST_F(PublishPhotoTest, PictureThatCannotBeLoadedGetsNoPage) {
     EXPECT_THROW(Publish("N", row.bytes), EJPEG);
     EXPECT_EQ(ReadTestFile(album_.Path("N.HTML")), "earlier page");
   }
-  EXPECT_THROW(PublishPhoto(platform_, *image1_, album_.Path("missing.JPEG")),
+  EXPECT_THROW(PublishPhoto(*platform_, *image1_, album_.Path("missing.JPEG")),
                EFOpenError);
-  EXPECT_FALSE(std::filesystem::exists(album_.Path("missing.HTML")));
+  EXPECT_FALSE(
+      std::filesystem::exists(PathFromUtf8(album_.Path("missing.HTML"))));
 }
 
 }  // namespace

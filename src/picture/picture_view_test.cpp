@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "common/codepage.h"
 #include "common/errors.h"
 #include "picture/jpeg_samples_for_test.h"
-#include "platform/posix_platform.h"
+#include "platform/platform.h"
 #include "platform/temp_dir_for_test.h"
 
 namespace photopages {
@@ -15,6 +16,7 @@ namespace {
 
 const char* const kArgv[] = {"photopages"};
 
+// On the system's own platform and a real folder.
 class PictureViewTest : public ::testing::Test {
  protected:
   // Writes `content` to `name` in the test's folder and returns its path.
@@ -25,9 +27,9 @@ class PictureViewTest : public ::testing::Test {
   }
 
   ScopedTempDir folder_;
-  PosixPlatform platform_{1, kArgv};
+  std::unique_ptr<Platform> platform_ = NewSystemPlatform(1, kArgv);
   PictureFormats formats_;
-  PictureView view_{platform_, formats_};
+  PictureView view_{*platform_, formats_};
 };
 
 TEST_F(PictureViewTest, TakesThePictureSizeAnyExtensionCase) {

@@ -153,6 +153,11 @@ class Platform {
   virtual LocaleSettings UserLocaleSettings() = 0;
 };
 
+// The platform of the system the program is built for (the build links
+// either PosixPlatform or WindowsPlatform), for the process started with
+// `argc` and `argv`; Windows keeps its own command line and ignores them.
+std::unique_ptr<Platform> NewSystemPlatform(int argc, const char* const* argv);
+
 }  // namespace photopages
 
 #if defined(PHOTOPAGES_SETCURRENTDIRECTORY_UNDEFINED)

@@ -21,7 +21,7 @@
 #include "platform/nanoseconds.h"
 #include "platform/posix_files.h"
 #include "platform/posix_locale_settings.h"
-#include "platform/program_path.h"
+#include "platform/posix_program_path.h"
 
 namespace photopages {
 namespace {
@@ -145,6 +145,10 @@ std::string SortKey(const UCollator* collator, const PosixName& name,
 }
 
 }  // namespace
+
+std::unique_ptr<Platform> NewSystemPlatform(int argc, const char* const* argv) {
+  return std::make_unique<PosixPlatform>(argc, argv);
+}
 
 int WindowsErrorCode(int errno_value) {
   switch (errno_value) {

@@ -1,8 +1,8 @@
 // Where the running program was started from, worked out the way the kernel
 // and a shell found it, without resolving symbolic links: a link to the
 // program in an album stands for a program in that album.
-#ifndef PHOTOPAGES_PLATFORM_PROGRAM_PATH_H_
-#define PHOTOPAGES_PLATFORM_PROGRAM_PATH_H_
+#ifndef PHOTOPAGES_PLATFORM_POSIX_PROGRAM_PATH_H_
+#define PHOTOPAGES_PLATFORM_POSIX_PROGRAM_PATH_H_
 
 #include <string>
 #include <string_view>
@@ -29,4 +29,4 @@ std::vector<std::string> ProgramPathCandidates(std::string_view argv0,
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_PLATFORM_PROGRAM_PATH_H_
+#endif  // PHOTOPAGES_PLATFORM_POSIX_PROGRAM_PATH_H_

@@ -1,4 +1,4 @@
-#include "platform/program_path.h"
+#include "platform/posix_program_path.h"
 
 #include <algorithm>
 
