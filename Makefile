@@ -1,5 +1,6 @@
 # Each target installs what a fresh Debian 12 machine lacks, then configures and builds.
-.PHONY: deps build build-sanitize test demo bench fuzz windows-deps windows-check
+.PHONY: deps build build-sanitize windows test test-windows demo bench fuzz \
+	windows-deps
 
 deps:
 	scripts/install-deps
@@ -12,9 +13,22 @@ build-sanitize: deps
 	cmake --preset sanitize >/dev/null
 	cmake --build --preset sanitize -j2
 
-test: build build-sanitize
+# photopages.exe and its tests, with the Windows libraries cross-built from
+# Debian's sources.
+windows: windows-deps
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j2
+
+test: build build-sanitize windows
 	ctest --preset default
 	ctest --preset sanitize
+	$(MAKE) --no-print-directory test-windows
+
+# The Windows build's tests under Wine, all in one Xvfb (Wine's server keeps
+# the display it started with), the server ended afterwards.
+test-windows: windows
+	xvfb-run -n 190 -a -s "-screen 0 1024x768x24" ctest --preset windows; \
+	status=$$?; scripts/wine-run --stop; exit $$status
 
 demo: build
 	scripts/demo
@@ -34,13 +48,3 @@ fuzz: deps
 # The Windows build's libraries, cross-built from Debian's sources.
 windows-deps: deps
 	scripts/build-windows-deps
-
-# Builds small programs with the Windows toolchain and runs them under Wine, in
-# one Xvfb, with Wine's server ended afterwards.
-windows-check: windows-deps
-	cmake -S scripts/windows-check -B build-windows/check \
-	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
-	cmake --build build-windows/check -j2
-	xvfb-run -n 190 -a -s "-screen 0 1024x768x24" \
-	  ctest --test-dir build-windows/check --output-on-failure; \
-	status=$$?; scripts/wine-run --stop; exit $$status

@@ -1,0 +1,10 @@
+#include "app/start_up.h"
+#include "window/windows_backend.h"
+
+namespace photopages {
+
+std::unique_ptr<WindowBackend> OpenSystemWindowBackend() {
+  return std::make_unique<WindowsBackend>();
+}
+
+}  // namespace photopages

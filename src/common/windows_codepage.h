@@ -1,0 +1,26 @@
+// Code page 932 and UTF-16, the text of the Win32 W services, converted by
+// the system with code page 932 named explicitly: the program speaks to
+// Windows in UTF-16, so names come out right whatever the system's ANSI code
+// page is (932, 1252 or UTF-8).
+#ifndef PHOTOPAGES_COMMON_WINDOWS_CODEPAGE_H_
+#define PHOTOPAGES_COMMON_WINDOWS_CODEPAGE_H_
+
+#include <string>
+#include <string_view>
+
+#include "common/ansi.h"
+
+namespace photopages {
+
+// Code page 932 to UTF-16. A byte sequence that is not valid code page 932
+// becomes "?".
+std::wstring WideFromAnsi(std::string_view ansi);
+
+// UTF-16 to code page 932. A character that code page 932 cannot hold, or a
+// lone surrogate, becomes one "?": never a look-alike (no best fit), so a
+// name either converts exactly or shows that it did not.
+AnsiString AnsiFromWide(std::wstring_view wide);
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_COMMON_WINDOWS_CODEPAGE_H_

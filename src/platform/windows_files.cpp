@@ -1,0 +1,228 @@
+#include "platform/windows_files.h"
+
+#include <algorithm>
+#include <atomic>
+#include <string_view>
+#include <utility>
+
+#include "common/errors.h"
+#include "common/windows_api.h"
+#include "platform/windows_time.h"
+
+namespace photopages {
+namespace {
+
+constexpr DWORD kCopyBufferSize = 1 << 20;
+
+// Owns an open file handle.
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  FileHandle(FileHandle&& other) noexcept
+      : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+  FileHandle& operator=(FileHandle&&) = delete;
+  ~FileHandle() { Close(); }
+
+  HANDLE get() const { return handle_; }
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  // Closes the handle held so far and takes `handle`.
+  void Reset(HANDLE handle) {
+    Close();
+    handle_ = handle;
+  }
+
+  // Closes the handle. Returns false when the system reports a failure.
+  bool Close() {
+    if (!valid()) return true;
+    return CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != 0;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
+  return {.volume = info.dwVolumeSerialNumber,
+          .file = (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}
+
+class WindowsInputFile : public InputFile {
+ public:
+  WindowsInputFile(FileHandle file, const BY_HANDLE_FILE_INFORMATION& info)
+      : file_(std::move(file)), info_(info) {}
+
+  uint64_t Size() const override {
+    return (uint64_t{info_.nFileSizeHigh} << 32) | info_.nFileSizeLow;
+  }
+  FileIdentity Identity() const override { return IdentityOf(info_); }
+  FileAttributes Attributes() const override {
+    return {info_.dwFileAttributes & FILE_ATTRIBUTE_READONLY};
+  }
+  int64_t LastWriteNanoseconds() const override {
+    return NanosecondsFromFileTime(info_.ftLastWriteTime);
+  }
+  size_t Read(char* buffer, size_t size) override {
+    const DWORD wanted =
+        static_cast<DWORD>(std::min<size_t>(size, kCopyBufferSize));
+    DWORD read = 0;
+    if (!ReadFile(file_.get(), buffer, wanted, &read, nullptr)) {
+      throw EReadError();
+    }
+    return read;
+  }
+
+ private:
+  FileHandle file_;
+  BY_HANDLE_FILE_INFORMATION info_;
+};
+
+// The folder part of `path`, with its separator: up to and including the
+// last "\", "/" or ":"; empty when there is none.
+std::wstring_view FolderOf(std::wstring_view path) {
+  const size_t end = path.find_last_of(L"\\/:");
+  return end == std::wstring_view::npos ? std::wstring_view()
+                                        : path.substr(0, end + 1);
+}
+
+// A temporary name in `folder` that no other writer, in this process or
+// another, picks at the same moment.
+std::wstring TemporaryName(std::wstring_view folder) {
+  static std::atomic<unsigned> counter{0};
+  const unsigned long long unique =
+      (static_cast<unsigned long long>(GetCurrentProcessId()) << 32) ^
+      (GetTickCount64() << 8) ^ counter++;
+  return std::wstring(folder) + L".photopages-" + std::to_wstring(unique);
+}
+
+class WindowsOutputFile : public OutputFile {
+ public:
+  // Throws EFCreateError(target) when the temporary file cannot be created.
+  WindowsOutputFile(const WindowsName& system_target, AnsiString target)
+      : system_target_(system_target), target_(std::move(target)) {
+    const std::wstring_view folder = FolderOf(system_target_.units());
+    for (int attempt = 0; attempt < 100 && !file_.valid(); ++attempt) {
+      temporary_ = TemporaryName(folder);
+      file_.Reset(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_NEW, kTemporaryAttributes, nullptr));
+      if (!file_.valid() && GetLastError() != ERROR_FILE_EXISTS) break;
+    }
+    if (!file_.valid()) throw EFCreateError(target_);
+  }
+  WindowsOutputFile(const WindowsOutputFile&) = delete;
+  WindowsOutputFile& operator=(const WindowsOutputFile&) = delete;
+  ~WindowsOutputFile() override {
+    if (!committed_) {
+      file_.Close();
+      SetFileAttributesW(temporary_.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW(temporary_.c_str());
+    }
+  }
+
+  void Write(const char* data, size_t size) override {
+    while (size > 0) {
+      const DWORD piece =
+          static_cast<DWORD>(std::min<size_t>(size, kCopyBufferSize));
+      DWORD written = 0;
+      if (!WriteFile(file_.get(), data, piece, &written, nullptr) ||
+          written == 0) {
+        throw EWriteError();
+      }
+      data += written;
+      size -= written;
+    }
+  }
+
+  void CopyFrom(InputFile& input) override {
+    auto buffer = std::make_unique_for_overwrite<char[]>(kCopyBufferSize);
+    while (size_t n = input.Read(buffer.get(), kCopyBufferSize)) {
+      Write(buffer.get(), n);
+    }
+  }
+
+  void SetAttributes(FileAttributes attributes,
+                     int64_t last_write_nanoseconds) override {
+    const FILETIME last_write = FileTimeFromNanoseconds(last_write_nanoseconds);
+    if (!SetFileTime(file_.get(), nullptr, nullptr, &last_write)) {
+      throw EWriteError();
+    }
+    attributes_ =
+        FILE_ATTRIBUTE_ARCHIVE | (attributes.bits & FILE_ATTRIBUTE_READONLY);
+  }
+
+  void SetDefaultAttributes() override { attributes_ = FILE_ATTRIBUTE_ARCHIVE; }
+
+  void Commit() override {
+    FILE_BASIC_INFO basic = {};
+    basic.FileAttributes = attributes_;
+    if (!SetFileInformationByHandle(file_.get(), FileBasicInfo, &basic,
+                                    sizeof basic) ||
+        !file_.Close()) {
+      throw EWriteError();
+    }
+    if (!MoveFileExW(temporary_.c_str(), system_target_.c_str(),
+                     MOVEFILE_REPLACE_EXISTING)) {
+      throw EFCreateError(target_);
+    }
+    committed_ = true;
+  }
+
+ private:
+  // Hidden until committed, so that a folder listing never takes it.
+  static constexpr DWORD kTemporaryAttributes = FILE_ATTRIBUTE_HIDDEN;
+
+  WindowsName system_target_;
+  AnsiString target_;
+  std::wstring temporary_;
+  FileHandle file_{INVALID_HANDLE_VALUE};
+  DWORD attributes_ = FILE_ATTRIBUTE_ARCHIVE;
+  bool committed_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
+                                            const AnsiString& path) {
+  FileHandle file(CreateFileW(system_path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK ||
+      !GetFileInformationByHandle(file.get(), &info) ||
+      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    throw EFOpenError(path);
+  }
+  return std::make_unique<WindowsInputFile>(std::move(file), info);
+}
+
+std::unique_ptr<OutputFile> CreateWindowsOutput(
+    const WindowsName& system_target, const AnsiString& target) {
+  return std::make_unique<WindowsOutputFile>(system_target, target);
+}
+
+PathInfo InspectWindowsPath(const WindowsName& system_path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(system_path.c_str(), GetFileExInfoStandard,
+                            &data)) {
+    return PathInfo();
+  }
+  const DWORD attributes = data.dwFileAttributes;
+  PathInfo info;
+  info.exists = true;
+  info.is_directory = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  info.is_regular =
+      (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE |
+                     FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+  info.read_only = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+  FileHandle file(CreateFileW(
+      system_path.c_str(), FILE_READ_ATTRIBUTES,
+      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
+      nullptr));
+  BY_HANDLE_FILE_INFORMATION by_handle;
+  if (file.valid() && GetFileInformationByHandle(file.get(), &by_handle)) {
+    info.identity = IdentityOf(by_handle);
+  }
+  return info;
+}
+
+}  // namespace photopages

@@ -1,0 +1,34 @@
+// The files of WindowsPlatform: reading an ordinary file, and writing one
+// under a temporary name that then replaces its target.
+#ifndef PHOTOPAGES_PLATFORM_WINDOWS_FILES_H_
+#define PHOTOPAGES_PLATFORM_WINDOWS_FILES_H_
+
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/system_name.h"
+
+namespace photopages {
+
+// A name on Windows, in UTF-16.
+using WindowsName = SystemName<wchar_t>;
+
+// Opens the ordinary file at `system_path` for reading, others may read it
+// too. Throws EFOpenError(path) when it is missing, cannot be read, or is a
+// folder or a device; `path` is the same path as the program gave it.
+std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
+                                            const AnsiString& path);
+
+// Creates a temporary file in the folder of `system_target` that will
+// replace it. Throws EFCreateError(target) when it cannot be created;
+// `target` is the same path as the program gave it.
+std::unique_ptr<OutputFile> CreateWindowsOutput(
+    const WindowsName& system_target, const AnsiString& target);
+
+// What the file at `system_path` is, without following a link there.
+PathInfo InspectWindowsPath(const WindowsName& system_path);
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_PLATFORM_WINDOWS_FILES_H_
