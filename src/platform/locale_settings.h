@@ -11,9 +11,12 @@
 
 namespace photopages {
 
-// The text items are byte strings in an ANSI code page, as the system's
-// locale service hands them over; a text item the locale does not give is
-// empty (std::nullopt), which is not the same as an empty text. The calendar
+// The text items are byte strings in the locale's own ANSI code page
+// (LocaleAnsiCodePage), as the system's locale service hands them over, so
+// that texts the program's code page 932 cannot hold stay distinct; a
+// character that the locale's code page lacks is "?". A text item the locale
+// does not give is empty (std::nullopt), which is not the same as an empty
+// text. The calendar
 // and clock items have their types from where the locale is read; a locale
 // that gives nothing leaves them as initialised here.
 struct LocaleSettings {
@@ -36,6 +39,14 @@ struct LocaleSettings {
   std::array<std::optional<AnsiString>, 7> short_day_names;
   std::array<std::optional<AnsiString>, 7> long_day_names;
 };
+
+// The Windows ANSI code page that belongs to the locale named `locale_name`
+// (such as "ko_KR.UTF-8"), by its language and, for Chinese, its territory:
+// 932 Japanese, 949 Korean, 950 Traditional Chinese (zh_TW, zh_HK, zh_MO),
+// 936 other Chinese, 1251 Cyrillic, 1250 Central European, 1253 Greek, 1254
+// Turkish, 1255 Hebrew, 1256 Arabic, 1257 Baltic, 1258 Vietnamese, 874 Thai,
+// and 1252 for every other locale, C and POSIX included.
+int LocaleAnsiCodePage(const std::string& locale_name);
 
 // The settings of the locale named `locale_name` (such as "ja_JP.UTF-8"):
 // the regional defaults of the ja_JP, en_US, en_GB, de_DE, fr_FR, zh_CN,
