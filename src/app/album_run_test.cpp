@@ -167,7 +167,8 @@ TEST(AlbumRunTest, AnInputThatCannotBeOpenedStopsTheRunAndCreatesNothing) {
 
 // The user's date conventions decide the century of a two-digit year: the
 // default short date "m/d/yy" moves 1960 to 2060, the Japanese "yyyy/MM/dd"
-// keeps it, whether or not the Japanese locale is installed.
+// keeps it, whether or not the Japanese locale is installed. The Korean
+// designators, texts of code page 949, keep the afternoon.
 TEST(AlbumRunTest, TheUsersDateSettingsShapeTheName) {
   struct {
     const char* lc_all;
@@ -175,6 +176,7 @@ TEST(AlbumRunTest, TheUsersDateSettingsShapeTheName) {
   } const cases[] = {
       {"C.UTF-8", "2060年03月04日15時06分07秒03秒.JPEG"},
       {"ja_JP.UTF-8", "1960年03月04日15時06分07秒03秒.JPEG"},
+      {"ko_KR.UTF-8", "1960年03月04日15時06分07秒03秒.JPEG"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.lc_all);

@@ -1,8 +1,11 @@
-// Conversion between code page 932 and UTF-8: the catalogue's and tables'
-// texts, written as UTF-8 in the source, and on POSIX the file system and the
-// terminal. Used only where text crosses that boundary. Each system converts
-// with its own service (posix_codepage.cpp: iconv; windows_codepage.cpp: the
-// Win32 conversions through UTF-16), with the same results.
+// Conversion between UTF-8, the encoding of the catalogue's and tables' texts
+// in the source and on POSIX of the file system, the terminal and the
+// locales, and the Windows ANSI code pages: code page 932, which all text
+// inside the program is in, and the code page of the user's locale, which
+// that locale's date and time texts are in. Used only where text crosses
+// into or out of the program. Each system converts with its own service
+// (posix_codepage.cpp: iconv; windows_codepage.cpp: the Win32 conversions
+// through UTF-16), with the same results.
 #ifndef PHOTOPAGES_COMMON_CODEPAGE_H_
 #define PHOTOPAGES_COMMON_CODEPAGE_H_
 
@@ -10,6 +13,13 @@
 #include <string_view>
 
 namespace photopages {
+
+// UTF-8 to the Windows ANSI code page `code_page` (such as 932, 949 or 1252).
+// A character that the code page cannot hold, or a byte that is not valid
+// UTF-8, becomes "?", as the Windows ANSI functions do. The converter of each
+// code page is opened on first use and kept; throws std::runtime_error when
+// this system has none for `code_page`.
+std::string CodePageFromUtf8(std::string_view utf8, int code_page);
 
 // UTF-8 to code page 932. A character that code page 932 cannot hold, or a
 // byte that is not valid UTF-8, becomes "?", as the Windows ANSI functions do.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace photopages {
 namespace {
 
@@ -28,6 +30,33 @@ TEST(CodepageTest, RoundTripOfWhatCodePage932Holds) {
     EXPECT_EQ(AnsiFromUtf8(c.utf8), c.ansi) << c.utf8;
     EXPECT_EQ(Utf8FromAnsi(c.ansi), c.utf8) << c.utf8;
   }
+}
+
+// The code pages that locales' date and time texts arrive in.
+TEST(CodepageTest, TheCodePagesOfLocales) {
+  const struct {
+    int code_page;
+    const char* utf8;
+    const char* bytes;
+  } cases[] = {
+      {949, "오전/오후", "\xBF\xC0\xC0\xFC/\xBF\xC0\xC8\xC4"},
+      {950, "上午/下午", "\xA4\x57\xA4\xC8/\xA4\x55\xA4\xC8"},
+      {936, "上午/下午", "\xC9\xCF\xCE\xE7/\xCF\xC2\xCE\xE7"},
+      {932, "上午/下午", "\x8F\xE3\x8C\xDF/\x89\xBA\x8C\xDF"},
+      {1251, "Март", "\xCC\xE0\xF0\xF2"},
+      {1250, "Łódź",
+       "\xA3\xF3"
+       "d\x9F"},
+      {1252, "März €", "M\xE4rz \x80"},
+      {874, "ไทย", "\xE4\xB7\xC2"},
+      {1252, "오후", "??"},
+      {1251, "März", "M?rz"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CodePageFromUtf8(c.utf8, c.code_page), c.bytes)
+        << c.code_page << " " << c.utf8;
+  }
+  EXPECT_THROW(CodePageFromUtf8("a", 1), std::runtime_error);
 }
 
 TEST(CodepageTest, WhatCannotBeConvertedBecomesAQuestionMark) {

@@ -1,6 +1,7 @@
 #include <errno.h>
 #include <iconv.h>
 
+#include <map>
 #include <stdexcept>
 
 #include "common/codepage.h"
@@ -8,8 +9,7 @@
 namespace photopages {
 namespace {
 
-// One iconv descriptor per direction, opened on first use and kept for the
-// life of the program.
+// One iconv descriptor for one direction, kept for the life of the program.
 class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
@@ -59,9 +59,19 @@ class Converter {
 
 }  // namespace
 
+std::string CodePageFromUtf8(std::string_view utf8, int code_page) {
+  // iconv knows each Windows code page as "CP" and its number.
+  static std::map<int, Converter> converters;
+  auto found = converters.find(code_page);
+  if (found == converters.end()) {
+    const std::string name = "CP" + std::to_string(code_page);
+    found = converters.try_emplace(code_page, name.c_str(), "UTF-8").first;
+  }
+  return found->second.Convert(utf8, Utf8CharLength);
+}
+
 std::string AnsiFromUtf8(std::string_view utf8) {
-  static const Converter converter("CP932", "UTF-8");
-  return converter.Convert(utf8, Utf8CharLength);
+  return CodePageFromUtf8(utf8, 932);
 }
 
 std::string Utf8FromAnsi(std::string_view ansi) {

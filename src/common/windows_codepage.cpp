@@ -67,6 +67,19 @@ Out ConvertEach(In text, Append append, Length length) {
   return out;
 }
 
+// `code_page` as the system's identifier of it. Throws std::runtime_error
+// when it names no code page of the system, or one of the identifiers that
+// stand for whichever code page is current (CP_ACP, CP_OEMCP, CP_MACCP,
+// CP_THREAD_ACP) or for symbols (CP_SYMBOL).
+UINT SystemCodePage(int code_page) {
+  if (code_page <= CP_THREAD_ACP || code_page == CP_SYMBOL ||
+      !IsValidCodePage(static_cast<UINT>(code_page))) {
+    throw std::runtime_error("Windows has no code page " +
+                             std::to_string(code_page));
+  }
+  return static_cast<UINT>(code_page);
+}
+
 }  // namespace
 
 std::wstring WideFromAnsi(std::string_view ansi) {
@@ -78,25 +91,35 @@ std::wstring WideFromAnsi(std::string_view ansi) {
       AnsiCharLength);
 }
 
-AnsiString AnsiFromWide(std::wstring_view wide) {
-  return ConvertEach<AnsiString>(
+std::string CodePageFromWide(std::wstring_view wide, int code_page) {
+  const UINT system_code_page = SystemCodePage(code_page);
+  return ConvertEach<std::string>(
       wide,
-      [](std::wstring_view in, std::string& out) {
-        return AppendMultiByte(kCodePage932, in, out);
+      [system_code_page](std::wstring_view in, std::string& out) {
+        return AppendMultiByte(system_code_page, in, out);
       },
       WideCharLength);
 }
 
-std::string AnsiFromUtf8(std::string_view utf8) {
+AnsiString AnsiFromWide(std::wstring_view wide) {
+  return CodePageFromWide(wide, kCodePage932);
+}
+
+std::string CodePageFromUtf8(std::string_view utf8, int code_page) {
+  SystemCodePage(code_page);
   return ConvertEach<std::string>(
       utf8,
-      [](std::string_view in, std::string& out) {
+      [code_page](std::string_view in, std::string& out) {
         std::wstring wide;
         if (!AppendWide(CP_UTF8, in, wide)) return false;
-        out += AnsiFromWide(wide);
+        out += CodePageFromWide(wide, code_page);
         return true;
       },
       Utf8CharLength);
+}
+
+std::string AnsiFromUtf8(std::string_view utf8) {
+  return CodePageFromUtf8(utf8, kCodePage932);
 }
 
 std::string Utf8FromAnsi(std::string_view ansi) {

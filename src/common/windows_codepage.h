@@ -5,6 +5,7 @@
 #ifndef PHOTOPAGES_COMMON_WINDOWS_CODEPAGE_H_
 #define PHOTOPAGES_COMMON_WINDOWS_CODEPAGE_H_
 
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -16,9 +17,14 @@ namespace photopages {
 // becomes "?".
 std::wstring WideFromAnsi(std::string_view ansi);
 
-// UTF-16 to code page 932. A character that code page 932 cannot hold, or a
-// lone surrogate, becomes one "?": never a look-alike (no best fit), so a
-// name either converts exactly or shows that it did not.
+// UTF-16 to the Windows ANSI code page `code_page`. A character that the
+// code page cannot hold, or a lone surrogate, becomes one "?": never a
+// look-alike (no best fit), so a text either converts exactly or shows that
+// it did not. Throws std::runtime_error when the system has no such code
+// page.
+std::string CodePageFromWide(std::wstring_view wide, int code_page);
+
+// CodePageFromWide(wide, 932): a name as the program holds it.
 AnsiString AnsiFromWide(std::wstring_view wide);
 
 }  // namespace photopages

@@ -13,7 +13,9 @@ namespace photopages {
 // The longest text that formatting gives; the rest is cut.
 inline constexpr size_t kFormattedTextLimit = 256;
 
-// `value` written with `format`, both code page 932, at most 256 bytes.
+// `value` written with `format`, at most 256 bytes. The format and the texts
+// of `settings` are copied as the bytes they are; double-byte characters are
+// recognised by the lead bytes of code page 932, the system's code page.
 //
 // Letters start fields, matched without regard to case; a field runs over
 // the directly following copies of the same byte. y and yy give the year's

@@ -11,8 +11,8 @@
 
 namespace photopages {
 
-// The time value that `text` (code page 932) names, or nothing when it names
-// none.
+// The time value that `text` (in the bytes of the settings' texts) names, or
+// nothing when it names none.
 //
 // The text is a date, optionally followed by a time. The date is two or
 // three numbers joined by the date separator, in the order of the short date

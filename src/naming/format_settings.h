@@ -13,8 +13,11 @@
 
 namespace photopages {
 
-// All texts are code page 932. A default-constructed FormatSettings holds
-// what a locale that gives nothing yields.
+// The texts taken from the locale (separators, formats, designators, month
+// and weekday names, the eras it lists) are bytes in the locale's own ANSI
+// code page, as the locale settings hold them; the built-in era names are
+// code page 932 and the defaults ASCII. A default-constructed FormatSettings
+// holds what a locale that gives nothing yields.
 struct FormatSettings {
   char date_separator = '/';
   char time_separator = ':';

@@ -38,29 +38,30 @@ TEST(RoundTripTest, FourDigitYearsOnA24HourClockCutToTheSecond) {
 TEST(RoundTripTest, EveryLocaleOfTheTableKeepsAnOrdinaryDate) {
   struct Case {
     const char* locale;
-    const char* afternoon;
+    const char* afternoon_text;  // In the locale's code page.
   };
   const Case cases[] = {
-      {"ja_JP", "15:04:05"},
-      {"en_US", "15:04:05"},
-      {"en_GB", "15:04:05"},
-      {"de_DE", "15:04:05"},
-      {"fr_FR", "15:04:05"},
-      {"zh_CN", "15:04:05"},
-      {"zh_TW", "15:04:05"},
-      {"C", "15:04:05"},
-      {"", "15:04:05"},
-      // The Korean designators cannot be held in code page 932: both become
-      // "??", which reads as the morning.
-      {"ko_KR", "03:04:05"},
+      {"ja_JP", "1999/12/31 15:04:05"},
+      {"en_US", "12/31/1999 3:04:05 PM"},
+      {"en_GB", "31/12/1999 15:04:05"},
+      {"de_DE", "31.12.1999 15:04:05"},
+      {"fr_FR", "31/12/1999 15:04:05"},
+      {"zh_CN", "1999/12/31 15:04:05"},
+      {"zh_TW",
+       "1999/12/31 \xA4\x55\xA4\xC8 03:04:05"},  // 下午, code page 950.
+      {"C", "12/31/99 3:04:05 pm"},
+      {"", "12/31/99 3:04:05 pm"},
+      {"ko_KR", "1999-12-31 \xBF\xC0\xC8\xC4 3:04:05"},  // 오후, code page 949.
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.locale);
     FormatSettings settings = Locale(c.locale);
     EXPECT_EQ(Show(RoundTrip(At(2005, 1, 2, 3, 4, 5, 678), settings, 2024)),
               "2005-01-02 03:04:05.000");
+    EXPECT_EQ(DateText(At(1999, 12, 31, 15, 4, 5, 999), settings),
+              c.afternoon_text);
     EXPECT_EQ(Show(RoundTrip(At(1999, 12, 31, 15, 4, 5, 999), settings, 1999)),
-              std::string("1999-12-31 ") + c.afternoon + ".000");
+              "1999-12-31 15:04:05.000");
   }
 }
 
@@ -90,6 +91,8 @@ TEST(RoundTripTest, DateTextsThatCannotBeReadStopTheRun) {
   kanji.short_date_format = AnsiFromUtf8("yyyy'年'MM'月'dd'日'");
   LocaleSettings month_names;
   month_names.short_date_format = "dd mmm yyyy";
+  LocaleSettings german_months = LocaleSettingsFor("de_DE");
+  german_months.short_date_format = "dd. MMM yyyy";
   LocaleSettings wide_separator;  // Refused: the short date keeps ". ".
   wide_separator.date_separator = ". ";
   wide_separator.short_date_format = "yyyy. MM. dd.";
@@ -100,6 +103,7 @@ TEST(RoundTripTest, DateTextsThatCannotBeReadStopTheRun) {
   const Case cases[] = {
       {kanji, "2005年01月02日 3:04:05"},
       {month_names, "02 Jan 2005 3:04:05 am"},
+      {german_months, "02. Jan 2005 03:04:05"},
       {wide_separator, "2005. 01. 02. 3:04:05 am"},
   };
   for (const Case& c : cases) {

@@ -49,6 +49,11 @@ TEST(TimestampNameTest, NamesFromTheLocalLastWriteTime) {
       {Utc(2005, 1, 2, 0, 0, 0, 0), "de_DE", "2005年01月02日00時00分00秒01秒"},
       {Utc(2005, 1, 2, 0, 0, 0, 999), "zh_TW",
        "2005年01月02日00時00分00秒01秒"},
+      // Designators in the locale's own code page keep the afternoon apart.
+      {Utc(2005, 1, 2, 15, 4, 5, 0), "zh_TW", "2005年01月02日15時04分05秒01秒"},
+      {Utc(2005, 1, 2, 15, 4, 5, 0), "zh_CN", "2005年01月02日15時04分05秒01秒"},
+      {Utc(2005, 1, 2, 15, 4, 5, 0), "ko_KR", "2005年01月02日15時04分05秒01秒"},
+      {Utc(2005, 1, 2, 3, 4, 5, 0), "ko_KR", "2005年01月02日03時04分05秒01秒"},
       // Two-digit years of the C locale in 2005: 1950 is read as 2050.
       {Utc(1950, 7, 8, 9, 10, 11, 0), "C", "2050年07月08日09時10分11秒07秒"},
       {Utc(1950, 7, 8, 9, 10, 11, 0), "ja_JP",

@@ -19,11 +19,13 @@ struct LocaleEra {
   bool operator==(const LocaleEra&) const = default;
 };
 
-// The text items are byte strings in an ANSI code page, as the system's
-// locale service hands them over; a text item the locale does not give is
-// empty (std::nullopt), which is not the same as an empty text. The calendar
-// and clock items have their types from where the locale is read; a locale
-// that gives nothing leaves them as initialised here.
+// The text items (era names included) are byte strings in the locale's own
+// ANSI code page, as the system's locale service hands them over, so that
+// texts the program's code page 932 cannot hold stay distinct; a character
+// that the locale's code page lacks is "?". A text item the locale does not
+// give is empty (std::nullopt), which is not the same as an empty text. The
+// calendar and clock items have their types from where the locale is read; a
+// locale that gives nothing leaves them as initialised here.
 struct LocaleSettings {
   // The primary language, lower case, such as "ja"; empty when unknown.
   std::string language;

@@ -3,6 +3,7 @@
 #include <langinfo.h>
 #include <locale.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "common/codepage.h"
@@ -45,6 +46,46 @@ constexpr RegionalDefaults kRegions[] = {
      true, "오전", "오후", "."},
 };
 
+// Each Windows ANSI code page with the languages ("ru") and languages and
+// territories ("zh_TW") whose locales use it, separated by spaces. The first
+// row that names a locale's language and territory, or its language, gives
+// the locale's code page.
+struct RegionalCodePage {
+  int code_page;
+  std::string_view locales;
+};
+
+constexpr RegionalCodePage kCodePages[] = {
+    {950, "zh_TW zh_HK zh_MO"},                         // Traditional Chinese
+    {936, "zh"},                                        // Simplified Chinese
+    {932, "ja"},                                        // Japanese
+    {949, "ko"},                                        // Korean
+    {1251, "ba be bg kk ky mk mn ru sah sr tg tt uk"},  // Cyrillic
+    {1250, "bs cs hr hu pl ro sk sl sq tk"},            // Central European
+    {1253, "el"},                                       // Greek
+    {1254, "az tr uz"},                                 // Turkish
+    {1255, "he"},                                       // Hebrew
+    {1256, "ar fa ug ur"},                              // Arabic
+    {1257, "et lt lv"},                                 // Baltic
+    {1258, "vi"},                                       // Vietnamese
+    {874, "th"},                                        // Thai
+};
+
+// True when the space-separated `list` holds `word`.
+bool ListHolds(std::string_view list, std::string_view word) {
+  while (!list.empty()) {
+    const size_t end = std::min(list.find(' '), list.size());
+    if (list.substr(0, end) == word) return true;
+    list.remove_prefix(std::min(end + 1, list.size()));
+  }
+  return false;
+}
+
+// The language of a locale's language and territory: "ko" of "ko_KR".
+AnsiString LanguageOf(std::string_view region) {
+  return AnsiLowerCase(region.substr(0, region.find('_')));
+}
+
 // The locale `name` for LC_TIME when it is installed and speaks UTF-8;
 // freed on destruction.
 class InstalledLocale {
@@ -64,48 +105,65 @@ class InstalledLocale {
   }
 
   explicit operator bool() const { return locale_ != 0; }
-  AnsiString Item(nl_item item) const {
-    return AnsiFromUtf8(nl_langinfo_l(item, locale_));
+  // The text of `item` in code page `code_page`.
+  AnsiString Item(nl_item item, int code_page) const {
+    return CodePageFromUtf8(nl_langinfo_l(item, locale_), code_page);
   }
 
  private:
   locale_t locale_;
 };
 
-void ReadNames(const InstalledLocale& locale, LocaleSettings& settings) {
+void ReadNames(const InstalledLocale& locale, int code_page,
+               LocaleSettings& settings) {
   for (int i = 0; i < 12; ++i) {
-    settings.short_month_names[i] = locale.Item(ABMON_1 + i);
-    settings.long_month_names[i] = locale.Item(MON_1 + i);
+    settings.short_month_names[i] = locale.Item(ABMON_1 + i, code_page);
+    settings.long_month_names[i] = locale.Item(MON_1 + i, code_page);
   }
   for (int i = 0; i < 7; ++i) {
-    settings.short_day_names[i] = locale.Item(ABDAY_1 + i);
-    settings.long_day_names[i] = locale.Item(DAY_1 + i);
+    settings.short_day_names[i] = locale.Item(ABDAY_1 + i, code_page);
+    settings.long_day_names[i] = locale.Item(DAY_1 + i, code_page);
   }
 }
 
 }  // namespace
 
+int LocaleAnsiCodePage(const std::string& locale_name) {
+  std::string_view region = LanguageAndTerritory(locale_name);
+  const AnsiString language = LanguageOf(region);
+  for (const RegionalCodePage& c : kCodePages) {
+    if (ListHolds(c.locales, region) || ListHolds(c.locales, language)) {
+      return c.code_page;
+    }
+  }
+  return 1252;
+}
+
 LocaleSettings LocaleSettingsFor(const std::string& locale_name) {
   LocaleSettings settings;
   std::string_view region = LanguageAndTerritory(locale_name);
   if (region.empty()) return settings;
-  settings.language = AnsiLowerCase(region.substr(0, region.find('_')));
+  settings.language = LanguageOf(region);
+  const int code_page = LocaleAnsiCodePage(locale_name);
+  auto text = [code_page](std::string_view utf8) {
+    return CodePageFromUtf8(utf8, code_page);
+  };
   for (const RegionalDefaults& r : kRegions) {
     if (r.locale != region) continue;
-    settings.date_separator = AnsiFromUtf8(r.date_separator);
-    settings.short_date_format = AnsiFromUtf8(r.short_date);
-    settings.long_date_format = AnsiFromUtf8(r.long_date);
-    settings.time_separator = AnsiFromUtf8(r.time_separator);
-    settings.decimal_separator = AnsiFromUtf8(r.decimal_separator);
-    settings.am_designator = AnsiFromUtf8(r.am);
-    settings.pm_designator = AnsiFromUtf8(r.pm);
+    settings.date_separator = text(r.date_separator);
+    settings.short_date_format = text(r.short_date);
+    settings.long_date_format = text(r.long_date);
+    settings.time_separator = text(r.time_separator);
+    settings.decimal_separator = text(r.decimal_separator);
+    settings.am_designator = text(r.am);
+    settings.pm_designator = text(r.pm);
     settings.twenty_four_hour = r.twenty_four_hour;
     settings.hour_leading_zero = r.hour_leading_zero;
     settings.designator_before = r.designator_before;
     for (const std::string& candidate :
          {locale_name, std::string(region) + ".UTF-8"}) {
       if (InstalledLocale installed(candidate); installed) {
-        ReadNames(installed, settings);
+        ReadNames(installed, code_page, settings);
         break;
       }
     }

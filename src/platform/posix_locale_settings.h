@@ -10,6 +10,15 @@
 
 namespace photopages {
 
+// The Windows ANSI code page that belongs to the locale named `locale_name`
+// (such as "ko_KR.UTF-8"), by its language and, for Chinese, its territory:
+// 932 Japanese, 949 Korean, 950 Traditional Chinese (zh_TW, zh_HK, zh_MO),
+// 936 other Chinese, 1251 Cyrillic, 1250 Central European, 1253 Greek, 1254
+// Turkish, 1255 Hebrew, 1256 Arabic, 1257 Baltic, 1258 Vietnamese, 874 Thai,
+// and 1252 for every other locale, C and POSIX included. The locale's texts
+// are converted to it.
+int LocaleAnsiCodePage(const std::string& locale_name);
+
 // The settings of the locale named `locale_name` (such as "ja_JP.UTF-8"):
 // the regional defaults of the ja_JP, en_US, en_GB, de_DE, fr_FR, zh_CN,
 // zh_TW and ko_KR locales, whether or not the locale is installed, with

@@ -42,24 +42,25 @@ TEST(LocaleSettingsTest, RegionalSettingsOfTheTable) {
     const char* am;
     const char* pm;
     const char* decimal;
+    int code_page;  // Of the texts.
   };
   const Case cases[] = {
       {"ja_JP.UTF-8", "ja", "yyyy/MM/dd", "/", "yyyy'年'M'月'd'日'", "100",
-       "午前", "午後", "."},
+       "午前", "午後", ".", 932},
       {"en_US", "en", "M/d/yyyy", "/", "dddd, MMMM d, yyyy", "000", "AM", "PM",
-       "."},
+       ".", 1252},
       {"en_GB.ISO-8859-1", "en", "dd/MM/yyyy", "/", "dd MMMM yyyy", "110", "AM",
-       "PM", "."},
+       "PM", ".", 1252},
       {"de_DE@euro", "de", "dd.MM.yyyy", ".", "dddd, d. MMMM yyyy", "110", "",
-       "", ","},
+       "", ",", 1252},
       {"fr_FR.UTF-8", "fr", "dd/MM/yyyy", "/", "dddd d MMMM yyyy", "110", "",
-       "", ","},
+       "", ",", 1252},
       {"zh_CN.GB18030", "zh", "yyyy/M/d", "/", "yyyy'年'M'月'd'日'", "101",
-       "上午", "下午", "."},
+       "上午", "下午", ".", 936},
       {"zh_TW.UTF-8", "zh", "yyyy/M/d", "/", "yyyy'年'M'月'd'日'", "011",
-       "上午", "下午", "."},
-      {"ko_KR.UTF-8", "ko", "yyyy-MM-dd", "-", "yyyy'?' M'?' d'?' dddd", "001",
-       "??", "??", "."},
+       "上午", "下午", ".", 950},
+      {"ko_KR.UTF-8", "ko", "yyyy-MM-dd", "-", "yyyy'년' M'월' d'일' dddd",
+       "001", "오전", "오후", ".", 949},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -68,15 +69,37 @@ TEST(LocaleSettingsTest, RegionalSettingsOfTheTable) {
     EXPECT_EQ(s.calendar_type, 1);
     EXPECT_EQ(s.short_date_format, c.short_date);
     EXPECT_EQ(s.date_separator, c.date_separator);
-    EXPECT_EQ(s.long_date_format, AnsiFromUtf8(c.long_date));
+    EXPECT_EQ(s.long_date_format, CodePageFromUtf8(c.long_date, c.code_page));
     EXPECT_EQ(s.time_separator, ":");
     const std::string clock = {char('0' + s.twenty_four_hour),
                                char('0' + s.hour_leading_zero),
                                char('0' + s.designator_before)};
     EXPECT_EQ(clock, c.clock);
-    EXPECT_EQ(s.am_designator, AnsiFromUtf8(c.am));
-    EXPECT_EQ(s.pm_designator, AnsiFromUtf8(c.pm));
+    EXPECT_EQ(s.am_designator, CodePageFromUtf8(c.am, c.code_page));
+    EXPECT_EQ(s.pm_designator, CodePageFromUtf8(c.pm, c.code_page));
     EXPECT_EQ(s.decimal_separator, c.decimal);
+  }
+}
+
+TEST(LocaleSettingsTest, CodePageOfTheLocale) {
+  const struct {
+    const char* name;
+    int code_page;
+  } cases[] = {
+      {"ja_JP.UTF-8", 932}, {"ko_KR.UTF-8", 949},  {"ko", 949},
+      {"zh_TW.UTF-8", 950}, {"zh_HK", 950},        {"zh_MO", 950},
+      {"zh_CN", 936},       {"zh_SG.GB2312", 936}, {"ru_RU.UTF-8", 1251},
+      {"uk_UA", 1251},      {"sr_RS", 1251},       {"pl_PL", 1250},
+      {"cs_CZ", 1250},      {"el_GR", 1253},       {"tr_TR", 1254},
+      {"he_IL", 1255},      {"ar_EG", 1256},       {"lt_LT", 1257},
+      {"vi_VN", 1258},      {"th_TH", 874},        {"de_DE@euro", 1252},
+      {"en_US", 1252},      {"C", 1252},           {"", 1252},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(LocaleAnsiCodePage(c.name), c.code_page);
+    // This system converts to it.
+    EXPECT_EQ(CodePageFromUtf8("dd.MM.yyyy", c.code_page), "dd.MM.yyyy");
   }
 }
 

@@ -21,12 +21,6 @@ std::optional<std::wstring> WideItem(LCID locale, LCTYPE type) {
   return value;
 }
 
-std::optional<AnsiString> TextItem(LCID locale, LCTYPE type) {
-  std::optional<std::wstring> value = WideItem(locale, type);
-  if (!value) return std::nullopt;
-  return AnsiFromWide(*value);
-}
-
 int NumberItem(LCID locale, LCTYPE type) {
   DWORD value = 0;
   if (GetLocaleInfoW(locale, type | LOCALE_RETURN_NUMBER,
@@ -56,14 +50,39 @@ std::vector<std::wstring> CalendarValues(LCID locale, CALID calendar,
   return values;
 }
 
-std::vector<LocaleEra> Eras(LCID locale, CALID calendar) {
+// The locale's items, as bytes in the locale's own ANSI code page.
+class LocaleItems {
+ public:
+  explicit LocaleItems(LCID locale)
+      : locale_(locale),
+        code_page_(NumberItem(locale, LOCALE_IDEFAULTANSICODEPAGE)) {}
+
+  // The text of `type`; nothing when the locale does not give it.
+  std::optional<std::string> Text(LCTYPE type) const {
+    std::optional<std::wstring> value = WideItem(locale_, type);
+    if (!value) return std::nullopt;
+    return Bytes(*value);
+  }
+  int Number(LCTYPE type) const { return NumberItem(locale_, type); }
+  std::string Bytes(std::wstring_view text) const {
+    return CodePageFromWide(text, code_page_);
+  }
+  LCID locale() const { return locale_; }
+
+ private:
+  LCID locale_;
+  int code_page_;
+};
+
+std::vector<LocaleEra> Eras(const LocaleItems& items, CALID calendar) {
+  const LCID locale = items.locale();
   const std::vector<std::wstring> names =
       CalendarValues(locale, calendar, CAL_SERASTRING);
   const std::vector<std::wstring> start_years =
       CalendarValues(locale, calendar, CAL_IYEAROFFSETRANGE);
   std::vector<LocaleEra> eras;
   for (size_t i = 0; i < names.size() && i < start_years.size(); ++i) {
-    eras.push_back({AnsiFromWide(names[i]), _wtoi(start_years[i].c_str())});
+    eras.push_back({items.Bytes(names[i]), _wtoi(start_years[i].c_str())});
   }
   return eras;
 }
@@ -71,36 +90,35 @@ std::vector<LocaleEra> Eras(LCID locale, CALID calendar) {
 }  // namespace
 
 LocaleSettings LocaleSettingsOf(LCID locale) {
+  const LocaleItems items(locale);
   LocaleSettings settings;
-  if (std::optional<AnsiString> language =
-          TextItem(locale, LOCALE_SISO639LANGNAME)) {
+  if (std::optional<std::string> language =
+          items.Text(LOCALE_SISO639LANGNAME)) {
     settings.language = AnsiLowerCase(*language);
   }
-  settings.calendar_type = NumberItem(locale, LOCALE_ICALENDARTYPE);
-  settings.eras = Eras(locale, static_cast<CALID>(settings.calendar_type));
-  settings.date_separator = TextItem(locale, LOCALE_SDATE);
-  settings.short_date_format = TextItem(locale, LOCALE_SSHORTDATE);
-  settings.long_date_format = TextItem(locale, LOCALE_SLONGDATE);
-  settings.time_separator = TextItem(locale, LOCALE_STIME);
-  settings.decimal_separator = TextItem(locale, LOCALE_SDECIMAL);
-  settings.am_designator = TextItem(locale, LOCALE_S1159);
-  settings.pm_designator = TextItem(locale, LOCALE_S2359);
-  settings.twenty_four_hour = NumberItem(locale, LOCALE_ITIME) != 0;
-  settings.hour_leading_zero = NumberItem(locale, LOCALE_ITLZERO) != 0;
-  settings.designator_before = NumberItem(locale, LOCALE_ITIMEMARKPOSN) != 0;
+  settings.calendar_type = items.Number(LOCALE_ICALENDARTYPE);
+  settings.eras = Eras(items, static_cast<CALID>(settings.calendar_type));
+  settings.date_separator = items.Text(LOCALE_SDATE);
+  settings.short_date_format = items.Text(LOCALE_SSHORTDATE);
+  settings.long_date_format = items.Text(LOCALE_SLONGDATE);
+  settings.time_separator = items.Text(LOCALE_STIME);
+  settings.decimal_separator = items.Text(LOCALE_SDECIMAL);
+  settings.am_designator = items.Text(LOCALE_S1159);
+  settings.pm_designator = items.Text(LOCALE_S2359);
+  settings.twenty_four_hour = items.Number(LOCALE_ITIME) != 0;
+  settings.hour_leading_zero = items.Number(LOCALE_ITLZERO) != 0;
+  settings.designator_before = items.Number(LOCALE_ITIMEMARKPOSN) != 0;
   for (int i = 0; i < 12; ++i) {
-    settings.short_month_names[i] =
-        TextItem(locale, LOCALE_SABBREVMONTHNAME1 + i);
-    settings.long_month_names[i] = TextItem(locale, LOCALE_SMONTHNAME1 + i);
+    settings.short_month_names[i] = items.Text(LOCALE_SABBREVMONTHNAME1 + i);
+    settings.long_month_names[i] = items.Text(LOCALE_SMONTHNAME1 + i);
   }
   // The locale counts its weekdays from Monday (LOCALE_SDAYNAME1), the
   // settings from Sunday.
   for (int i = 0; i < 7; ++i) {
     const int from_monday = (i + 6) % 7;
     settings.short_day_names[i] =
-        TextItem(locale, LOCALE_SABBREVDAYNAME1 + from_monday);
-    settings.long_day_names[i] =
-        TextItem(locale, LOCALE_SDAYNAME1 + from_monday);
+        items.Text(LOCALE_SABBREVDAYNAME1 + from_monday);
+    settings.long_day_names[i] = items.Text(LOCALE_SDAYNAME1 + from_monday);
   }
   return settings;
 }

@@ -12,9 +12,10 @@ namespace photopages {
 // date formats, designators and month and weekday names as the locale gives
 // them; the clock from LOCALE_ITIME, LOCALE_ITLZERO and LOCALE_ITIMEMARKPOSN;
 // the calendar type from LOCALE_ICALENDARTYPE and its eras, names
-// (CAL_SERASTRING) with start years (CAL_IYEAROFFSETRANGE). Texts are code
-// page 932; an item the locale does not give stays empty (std::nullopt), a
-// number it does not give is 0.
+// (CAL_SERASTRING) with start years (CAL_IYEAROFFSETRANGE). Texts are bytes
+// in the locale's own ANSI code page (LOCALE_IDEFAULTANSICODEPAGE); an item
+// the locale does not give stays empty (std::nullopt), a number it does not
+// give is 0.
 LocaleSettings LocaleSettingsOf(LCID locale);
 
 }  // namespace photopages
