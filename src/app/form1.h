@@ -33,7 +33,7 @@ class TForm1 : public MainFormHandlers {
   // The system announced a change of the user's settings (on Windows,
   // WM_SETTINGCHANGE): the locale settings are read again, and a run that
   // has not happened yet names its photos with them.
-  void SettingsChanged();
+  void SettingsChanged() override;
 
   MainWindowContents Contents() const override;
 

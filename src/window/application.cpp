@@ -21,25 +21,56 @@ AnsiString ErrorBoxText(const AnsiString& message) {
   return message;
 }
 
-int RunApplication(const AnsiString& title, MainFormHandlers& form,
-                   WindowBackend& backend) {
+namespace {
+
+// The application's side of the main window's life: TForm1's handlers, each
+// error shown in the error box, the beep after a complete run.
+class ApplicationEvents : public MainWindowEvents {
+ public:
+  ApplicationEvents(const AnsiString& title, MainFormHandlers& form,
+                    WindowBackend& backend)
+      : title_(title), form_(form), backend_(backend) {}
+
+  void Created() override { created_ = Handled(&MainFormHandlers::FormCreate); }
+  bool FirstShow() override {
+    if (!Handled(&MainFormHandlers::FormShow)) return false;
+    backend_.Beep();
+    complete_ = true;
+    return true;
+  }
+  MainWindowContents Contents() const override { return form_.Contents(); }
+  void SettingsChanged() override {
+    Handled(&MainFormHandlers::SettingsChanged);
+  }
+
+  int ExitCode() const { return created_ && complete_ ? 0 : 1; }
+
+ private:
   // Reports the error of `handler`, if any; true when there was none.
-  auto handled = [&](void (MainFormHandlers::*handler)()) {
+  bool Handled(void (MainFormHandlers::*handler)()) {
     try {
-      (form.*handler)();
+      (form_.*handler)();
       return true;
     } catch (const std::exception& error) {
-      backend.ShowErrorBox(title, ErrorBoxText(error.what()));
+      backend_.ShowErrorBox(title_, ErrorBoxText(error.what()));
       return false;
     }
-  };
-  const bool created = handled(&MainFormHandlers::FormCreate);
-  if (!handled(&MainFormHandlers::FormShow)) {
-    backend.ShowMainWindowUntilClosed(title, form.Contents());
-    return 1;
   }
-  backend.Beep();
-  return created ? 0 : 1;
+
+  const AnsiString& title_;
+  MainFormHandlers& form_;
+  WindowBackend& backend_;
+  bool created_ = false;
+  bool complete_ = false;
+};
+
+}  // namespace
+
+int RunApplication(const AnsiString& title, MainFormHandlers& form,
+                   WindowBackend& backend) {
+  ApplicationEvents events(title, form, backend);
+  backend.RunMainWindow(title, events);
+  return events.ExitCode();
 }
 
 }  // namespace photopages

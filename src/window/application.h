@@ -17,6 +17,8 @@ class MainFormHandlers {
   virtual ~MainFormHandlers() = default;
   virtual void FormCreate() = 0;
   virtual void FormShow() = 0;
+  // The system announced a change of the user's settings.
+  virtual void SettingsChanged() = 0;
   // What the main window shows after FormShow, complete or stopped.
   virtual MainWindowContents Contents() const = 0;
 };
@@ -31,11 +33,13 @@ AnsiString ApplicationTitle(std::string_view executable_path,
 // sorts after ".".
 AnsiString ErrorBoxText(const AnsiString& message);
 
-// Runs the program: FormCreate, then the first show (FormShow). An error from
-// either is shown in the error box, and start-up goes on after one from
-// FormCreate. After a complete run the default beep sounds and the result is
-// 0 (1 when FormCreate failed); after an error in the run the main window is
-// shown until the user closes it, and the result is 1. The run happens once.
+// Runs the program through `backend`: FormCreate once the main window is
+// built, then, at its first show, FormShow. An error from either is shown in
+// the error box, and start-up goes on after one from FormCreate. After a
+// complete run the default beep sounds and the result is 0 (1 when FormCreate
+// failed); after an error in the run the main window is shown until the user
+// closes it, and the result is 1, as it is when the program is closed before
+// its first show. The run happens once.
 int RunApplication(const AnsiString& title, MainFormHandlers& form,
                    WindowBackend& backend);
 

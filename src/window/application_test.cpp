@@ -64,9 +64,13 @@ class RecordingBackend : public WindowBackend {
     events.push_back("box " + caption + " " + text);
   }
   void Beep() override { events.push_back("beep"); }
-  void ShowMainWindowUntilClosed(const AnsiString& title,
-                                 const MainWindowContents& contents) override {
-    events.push_back("window " + title + " " + contents.list_box1.at(0));
+  void RunMainWindow(const AnsiString& title,
+                     MainWindowEvents& window_events) override {
+    window_events.Created();
+    if (!window_events.FirstShow()) {
+      events.push_back("window " + title + " " +
+                       window_events.Contents().list_box1.at(0));
+    }
   }
   std::vector<std::string> events;
 };
@@ -83,6 +87,7 @@ class ScriptedForm : public MainFormHandlers {
     ++shows;
     if (show_fails_) throw EJPEG(52);
   }
+  void SettingsChanged() override {}
   MainWindowContents Contents() const override {
     MainWindowContents contents;
     contents.list_box1 = {"shown " + std::to_string(shows)};

@@ -27,6 +27,26 @@ struct MainWindowContents {
   AnsiString memo1b;
 };
 
+// The main window's life as the application lives it, which the backend
+// drives: creation, the first show that performs the run, and the user's
+// settings changing while the program waits.
+class MainWindowEvents {
+ public:
+  virtual ~MainWindowEvents() = default;
+  // The application and its main window have been built, the window not yet
+  // shown: fills the input list.
+  virtual void Created() = 0;
+  // The main window's first show, before it is seen: performs the run. True
+  // when the run was complete, and the main window is then closed without
+  // being seen; false when an error stopped it, and the window then shows
+  // Contents() until the user closes it.
+  virtual bool FirstShow() = 0;
+  // What the main window shows after a run that stopped.
+  virtual MainWindowContents Contents() const = 0;
+  // The system announced that the user's settings changed.
+  virtual void SettingsChanged() = 0;
+};
+
 class WindowBackend {
  public:
   virtual ~WindowBackend() = default;
@@ -35,11 +55,16 @@ class WindowBackend {
                             const AnsiString& text) = 0;
   // Sounds the default beep.
   virtual void Beep() = 0;
-  // Lays out the main window for `contents`, places it centred on the
-  // primary screen, shows it as the program's entry labelled `title`, and
-  // waits until the user closes it.
-  virtual void ShowMainWindowUntilClosed(
-      const AnsiString& title, const MainWindowContents& contents) = 0;
+  // Builds the application titled `title` and its main window, calls
+  // events.Created(), and runs the window system's event loop until the main
+  // window is closed. The backend decides when the first show happens (at
+  // once, or when the user restores a program started minimized) and calls
+  // events.FirstShow() then, once. After a run that stopped the main window
+  // is laid out for events.Contents(), placed centred on the primary screen
+  // and shown as the program's entry labelled `title` until the user closes
+  // it.
+  virtual void RunMainWindow(const AnsiString& title,
+                             MainWindowEvents& events) = 0;
 };
 
 }  // namespace photopages

@@ -32,9 +32,12 @@ void FltkBackend::Beep() {
   XFlush(fl_display);
 }
 
-void FltkBackend::ShowMainWindowUntilClosed(
-    const AnsiString& title, const MainWindowContents& contents) {
-  std::unique_ptr<Form1Window> window = Form1Window::Create(title, contents);
+void FltkBackend::RunMainWindow(const AnsiString& title,
+                                MainWindowEvents& events) {
+  events.Created();
+  if (events.FirstShow()) return;
+  std::unique_ptr<Form1Window> window =
+      Form1Window::Create(title, events.Contents());
   window->Show();
   while (window->shown()) Fl::wait();
 }

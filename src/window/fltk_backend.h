@@ -19,8 +19,10 @@ class FltkBackend : public WindowBackend {
   // Text is converted from code page 932 to UTF-8 here.
   void ShowErrorBox(const AnsiString& caption, const AnsiString& text) override;
   void Beep() override;
-  void ShowMainWindowUntilClosed(const AnsiString& title,
-                                 const MainWindowContents& contents) override;
+  // Calls events.Created() and, at once, events.FirstShow(); the main window
+  // after a run that stopped.
+  void RunMainWindow(const AnsiString& title,
+                     MainWindowEvents& events) override;
 
  private:
   FltkBackend() = default;

@@ -19,9 +19,12 @@ class HeadlessBackend : public WindowBackend {
   void ShowErrorBox(const AnsiString& caption, const AnsiString& text) override;
   // Writes BEL to standard error when it is a terminal.
   void Beep() override;
-  // There is no window to show: returns at once.
-  void ShowMainWindowUntilClosed(const AnsiString&,
-                                 const MainWindowContents&) override {}
+  // Calls events.Created() and events.FirstShow(); there is no window to
+  // show after it.
+  void RunMainWindow(const AnsiString&, MainWindowEvents& events) override {
+    events.Created();
+    events.FirstShow();
+  }
 
  private:
   bool standard_error_is_terminal_;
