@@ -4,7 +4,7 @@
 namespace photopages {
 
 std::unique_ptr<WindowBackend> OpenSystemWindowBackend() {
-  return std::make_unique<WindowsBackend>();
+  return std::make_unique<WindowsBackend>(StartupShowRequest());
 }
 
 }  // namespace photopages

@@ -1,23 +1,33 @@
-// The backend on Windows, through the Win32 user interface: the system's
-// message box and message beep.
+// The backend on Windows, through the Win32 user interface: the application
+// window with the taskbar entry, the main window, the system's message box
+// and message beep.
 #ifndef PHOTOPAGES_WINDOW_WINDOWS_BACKEND_H_
 #define PHOTOPAGES_WINDOW_WINDOWS_BACKEND_H_
 
 #include "window/backend.h"
+#include "window/windows_application_window.h"
 
 namespace photopages {
 
 class WindowsBackend : public WindowBackend {
  public:
-  // MessageBoxW with the stop icon and an OK button; text and caption are
-  // converted from code page 932 to UTF-16 here.
+  // `show`: how the program was asked to show its window at start-up
+  // (StartupShowRequest()).
+  explicit WindowsBackend(StartupShow show) : show_(show) {}
+
+  // MessageBoxW with the stop icon and an OK button, owned by the
+  // application window while it exists; text and caption are converted from
+  // code page 932 to UTF-16 here.
   void ShowErrorBox(const AnsiString& caption, const AnsiString& text) override;
   // MessageBeep(MB_OK), the system's default sound.
   void Beep() override;
-  // Shows no main window: returns at once, so that a run stopped by an
-  // error ends when its error box is dismissed.
-  void ShowMainWindowUntilClosed(const AnsiString&,
-                                 const MainWindowContents&) override {}
+  // The application window's life (ApplicationWindow::Run).
+  void RunMainWindow(const AnsiString& title,
+                     MainWindowEvents& events) override;
+
+ private:
+  StartupShow show_;
+  ApplicationWindow* application_ = nullptr;
 };
 
 }  // namespace photopages

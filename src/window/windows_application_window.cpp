@@ -1,0 +1,152 @@
+#include "window/windows_application_window.h"
+
+#include <vector>
+
+#include "common/windows_codepage.h"
+#include "window/windows_window_class.h"
+
+namespace photopages {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TApplication";
+
+// Posted to the application window: the main window's first show.
+constexpr UINT kFirstShowMessage = WM_APP + 1;
+
+}  // namespace
+
+StartupShow StartupShowRequest() {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  GetStartupInfoW(&startup);
+  if ((startup.dwFlags & STARTF_USESHOWWINDOW) == 0)
+    return StartupShow::kNormal;
+  switch (startup.wShowWindow) {
+    case SW_SHOWMINNOACTIVE:
+      return StartupShow::kMinimizedWithoutActivation;
+    case SW_SHOWMAXIMIZED:
+      return StartupShow::kMaximized;
+    default:
+      return StartupShow::kNormal;
+  }
+}
+
+ApplicationWindow::ApplicationWindow(const AnsiString& title,
+                                     MainWindowEvents& events, StartupShow show)
+    : events_(events), show_(show) {
+  RegisterWindowClass(kClassName, Procedure);
+  // A popup of no size in the middle of the screen: seen only as the
+  // taskbar entry, whose menu offers restore, minimize and close.
+  window_ = CreateWindowExW(0, kClassName, WideFromAnsi(title).c_str(),
+                            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                            GetSystemMetrics(SM_CXSCREEN) / 2,
+                            GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                            nullptr, GetModuleHandleW(nullptr), this);
+  form1_ = std::make_unique<Form1Window>(window_, WindowFontTextHeight(),
+                                         ScreenPaletteColours());
+}
+
+ApplicationWindow::~ApplicationWindow() {
+  form1_.reset();
+  DestroyWindow(window_);
+}
+
+void ApplicationWindow::Run() {
+  events_.Created();
+  // The program reads its show request itself (StartupShowRequest) and asks
+  // for the taskbar entry explicitly, never through SW_SHOWDEFAULT.
+  if (show_ == StartupShow::kMinimizedWithoutActivation) {
+    waiting_for_restore_ = true;
+    ShowWindow(window_, SW_SHOWMINNOACTIVE);
+  } else {
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+    PostMessageW(window_, kFirstShowMessage, 0, 0);
+  }
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+void ApplicationWindow::ShowErrorBox(const AnsiString& caption,
+                                     const AnsiString& text) {
+  const HWND previously_active = GetActiveWindow();
+  struct Owned {
+    HWND owner;
+    std::vector<HWND> disabled;
+  } owned{window_, {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM lparam) -> BOOL {
+        auto* owned = reinterpret_cast<Owned*>(lparam);
+        if (GetWindow(window, GW_OWNER) == owned->owner &&
+            IsWindowEnabled(window)) {
+          EnableWindow(window, FALSE);
+          owned->disabled.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&owned));
+  MessageBoxW(window_, WideFromAnsi(text).c_str(),
+              WideFromAnsi(caption).c_str(), MB_OK | MB_ICONSTOP);
+  for (HWND window : owned.disabled) EnableWindow(window, TRUE);
+  if (previously_active != nullptr && IsWindow(previously_active)) {
+    SetActiveWindow(previously_active);
+  }
+}
+
+LRESULT CALLBACK ApplicationWindow::Procedure(HWND window, UINT message,
+                                              WPARAM wparam, LPARAM lparam) {
+  auto* application = WindowObject<ApplicationWindow>(window, message, lparam);
+  if (application == nullptr) {
+    return DefWindowProcW(window, message, wparam, lparam);
+  }
+  if (message == WM_NCCREATE) application->window_ = window;
+  return application->Handle(message, wparam, lparam);
+}
+
+LRESULT ApplicationWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case kFirstShowMessage:
+      FirstShow();
+      return 0;
+    case WM_SIZE:
+      // Restored from the taskbar (or by any other means) after a start
+      // minimized without activation: now the main window is shown.
+      if (waiting_for_restore_ && wparam != SIZE_MINIMIZED) {
+        waiting_for_restore_ = false;
+        PostMessageW(window_, kFirstShowMessage, 0, 0);
+      }
+      break;
+    case WM_ACTIVATE:
+      // Activated through its taskbar entry: the main window takes over.
+      if (LOWORD(wparam) != WA_INACTIVE && form1_ &&
+          IsWindowVisible(form1_->handle()) &&
+          IsWindowEnabled(form1_->handle())) {
+        SetActiveWindow(form1_->handle());
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      // The taskbar entry's Close closes the main window.
+      SendMessageW(form1_->handle(), WM_CLOSE, 0, 0);
+      return 0;
+    case WM_SETTINGCHANGE:
+      events_.SettingsChanged();
+      break;
+  }
+  return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void ApplicationWindow::FirstShow() {
+  if (first_shown_) return;
+  first_shown_ = true;
+  if (events_.FirstShow()) {
+    SendMessageW(form1_->handle(), WM_CLOSE, 0, 0);
+    return;
+  }
+  form1_->Show(events_.Contents(), show_ == StartupShow::kMaximized);
+}
+
+}  // namespace photopages

@@ -1,0 +1,121 @@
+#include "window/windows_form1_window.h"
+
+#include <optional>
+
+#include "common/messages.h"
+#include "common/windows_codepage.h"
+#include "picture/jpeg_decode.h"
+#include "window/windows_window_class.h"
+
+namespace photopages {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TForm1";
+constexpr wchar_t kCaption[] = L"Form1";
+
+// The height of the input list's rows as designed, for a text height of
+// kDesignTextHeight.
+constexpr int kListRowHeight = 12;
+
+// The window's font: a character height of kWindowFontPixels (the pixel
+// size its face is drawn at), the Shift_JIS character set.
+HFONT CreateWindowFont() {
+  return CreateFontW(
+      -kWindowFontPixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+      SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+      WideFromAnsi(MessageText(Message::kForm1FontName)).c_str());
+}
+
+}  // namespace
+
+int WindowFontTextHeight() {
+  HFONT font = CreateWindowFont();
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(screen, font);
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(screen, &metrics);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(font);
+  return metrics.tmHeight;
+}
+
+int ScreenPaletteColours() {
+  HDC screen = GetDC(nullptr);
+  const int bits =
+      GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+  ReleaseDC(nullptr, screen);
+  return bits <= 8 ? kPaletteColours : 0;
+}
+
+Form1Window::Form1Window(HWND owner, int text_height, int palette_colours)
+    : text_height_(text_height), font_(CreateWindowFont()) {
+  RegisterWindowClass(kClassName, Procedure);
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  const Form1Layout layout = LayOutForm1(text_height, std::nullopt);
+  window_ = CreateWindowExW(0, kClassName, kCaption,
+                            WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0,
+                            layout.client.width, layout.client.height, owner,
+                            nullptr, instance, nullptr);
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  image1_ = std::make_unique<PictureViewWindow>(window_, kImage1Id,
+                                                layout.image1, palette_colours);
+  auto child = [&](const wchar_t* window_class, DWORD style, const Rect& at,
+                   int id) {
+    HWND control = CreateWindowExW(
+        WS_EX_CLIENTEDGE, window_class, L"",
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | style, at.left,
+        at.top, at.width, at.height, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    return control;
+  };
+  // Without LBS_SORT the list keeps the order of its entries; without
+  // integral height it keeps its designed height.
+  list_box1_ = child(L"LISTBOX", WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                     layout.list_box1, kListBox1Id);
+  SendMessageW(list_box1_, LB_SETITEMHEIGHT, 0,
+               ScaleToTextHeight(kListRowHeight, text_height));
+  memo1b_ = child(L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                  layout.memo1b, kMemo1BId);
+}
+
+Form1Window::~Form1Window() {
+  DestroyWindow(window_);
+  DeleteObject(font_);
+}
+
+void Form1Window::Show(const MainWindowContents& contents, bool maximized) {
+  const Form1Layout layout = LayOutForm1(text_height_, contents.image1_size);
+  const Rect& image = layout.image1;
+  MoveWindow(image1_->handle(), image.left, image.top, image.width,
+             image.height, FALSE);
+  image1_->SetPicture(contents.image1_jpeg);
+  SendMessageW(list_box1_, LB_RESETCONTENT, 0, 0);
+  for (const AnsiString& entry : contents.list_box1) {
+    SendMessageW(list_box1_, LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(WideFromAnsi(entry).c_str()));
+  }
+  SetWindowTextW(memo1b_, WideFromAnsi(contents.memo1b).c_str());
+  const Point at = CentredPosition(
+      {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+      layout.client);
+  SetWindowPos(window_, nullptr, at.left, at.top, layout.client.width,
+               layout.client.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(window_, maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  UpdateWindow(window_);
+}
+
+LRESULT CALLBACK Form1Window::Procedure(HWND window, UINT message,
+                                        WPARAM wparam, LPARAM lparam) {
+  // Closing the main window, by Alt+F4 or the taskbar entry's Close, ends
+  // the event loop; the window itself goes with the program.
+  if (message == WM_CLOSE) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+}  // namespace photopages

@@ -1,0 +1,65 @@
+// TForm1 on Win32: the borderless main window with the picture view
+// (Image1), the input list (ListBox1, a list box that keeps its order) and
+// the title-close block (Memo1B, a multi-line edit control), in the window's
+// font. It exists, hidden, from start-up on, and is shown after a run that
+// stopped.
+#ifndef PHOTOPAGES_WINDOW_WINDOWS_FORM1_WINDOW_H_
+#define PHOTOPAGES_WINDOW_WINDOWS_FORM1_WINDOW_H_
+
+#include <memory>
+
+#include "common/windows_api.h"
+#include "window/backend.h"
+#include "window/form_layout.h"
+#include "window/windows_picture_view.h"
+
+namespace photopages {
+
+// The control ids of TForm1's children.
+inline constexpr int kImage1Id = 1;
+inline constexpr int kListBox1Id = 2;
+inline constexpr int kMemo1BId = 3;
+
+// The text height, in pixels, of the window's font (Message::kForm1FontName,
+// kWindowFontPixels high, Shift_JIS character set) as the screen draws it.
+int WindowFontTextHeight();
+
+// The colours the picture view reduces a photo to on this screen:
+// kPaletteColours at 8 bits per pixel or fewer, else 0 (no reduction).
+int ScreenPaletteColours();
+
+class Form1Window {
+ public:
+  // The window, hidden, owned by `owner`: no caption bar and no frame,
+  // caption "Form1", the button face colour; the children at their design
+  // places scaled for `text_height` (WindowFontTextHeight() as the screen
+  // has it), in the window's font, the window sized to them. The picture
+  // view reduces photos to `palette_colours` (ScreenPaletteColours()).
+  Form1Window(HWND owner, int text_height, int palette_colours);
+  ~Form1Window();
+  Form1Window(const Form1Window&) = delete;
+  Form1Window& operator=(const Form1Window&) = delete;
+
+  // Puts `contents` in the children (contents.image1_jpeg must outlive the
+  // window), sizes the window to the bounding box of its visible children,
+  // places it once, centred on the primary screen, and shows it; maximized
+  // when `maximized`.
+  void Show(const MainWindowContents& contents, bool maximized);
+
+  HWND handle() const { return window_; }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam,
+                                    LPARAM lparam);
+
+  int text_height_;
+  HFONT font_;
+  HWND window_ = nullptr;
+  std::unique_ptr<PictureViewWindow> image1_;
+  HWND list_box1_ = nullptr;
+  HWND memo1b_ = nullptr;
+};
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_WINDOW_WINDOWS_FORM1_WINDOW_H_

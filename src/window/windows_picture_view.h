@@ -1,0 +1,46 @@
+// The picture view (Image1) on Win32: a child window that draws the last
+// photo loaded at its full size at its top-left corner, decoded through
+// libjpeg when the view is first painted.
+#ifndef PHOTOPAGES_WINDOW_WINDOWS_PICTURE_VIEW_H_
+#define PHOTOPAGES_WINDOW_WINDOWS_PICTURE_VIEW_H_
+
+#include <string_view>
+#include <vector>
+
+#include "common/windows_api.h"
+#include "window/form_layout.h"
+
+namespace photopages {
+
+class PictureViewWindow {
+ public:
+  // An empty view at `at` in `parent`, with the control id `id`, below its
+  // siblings. `palette_colours` as DecodeJpegForDisplay takes it.
+  PictureViewWindow(HWND parent, int id, const Rect& at, int palette_colours);
+  PictureViewWindow(const PictureViewWindow&) = delete;
+  PictureViewWindow& operator=(const PictureViewWindow&) = delete;
+
+  // Shows the whole JPEG file `jpeg`, which must outlive the window, from the
+  // next painting on; a file the decoder cannot read leaves the view empty.
+  void SetPicture(std::string_view jpeg);
+
+  HWND handle() const { return window_; }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam,
+                                    LPARAM lparam);
+  void Paint(HDC dc);
+
+  HWND window_ = nullptr;
+  int palette_colours_;
+  std::string_view jpeg_;
+  bool decoded_ = false;
+  // The decoded photo as a top-down device-independent bitmap: 24-bit pixels
+  // in blue, green, red order, each row padded to four bytes.
+  BITMAPINFO bitmap_info_ = {};
+  std::vector<unsigned char> bits_;
+};
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_WINDOW_WINDOWS_PICTURE_VIEW_H_
