@@ -3,10 +3,12 @@
 namespace photopages {
 
 void RegisterWindowClass(const wchar_t* name, WNDPROC procedure) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW window_class = {};
   window_class.cbSize = sizeof window_class;
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
   if (GetClassInfoExW(instance, name, &window_class)) return;
+  window_class = {};
+  window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = procedure;
   window_class.hInstance = instance;
   // IDC_ARROW, named by its number in the W form.

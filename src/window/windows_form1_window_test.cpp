@@ -1,0 +1,162 @@
+// TForm1's window under Wine on Xvfb (1024 x 768, 24-bit): its geometry,
+// children, style and drawing, as Win32 reports them.
+#include "window/windows_form1_window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "common/codepage.h"
+#include "common/windows_codepage.h"
+#include "picture/coloured_jpeg_for_test.h"
+#include "window/windows_window_for_test.h"
+
+namespace photopages {
+namespace {
+
+TEST(WindowsForm1WindowTest, PlacedCentredAndScaledByTheTextHeight) {
+  ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
+  ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+  struct {
+    int text_height;
+    std::optional<Size> picture;
+    Rect window, image1, list_box1, memo1b;
+  } const cases[] = {
+      // Stopped before any photo: the view keeps its design size.
+      {12,
+       std::nullopt,
+       {243, 139, 537, 489},
+       {0, 0, 537, 489},
+       {264, 0, 273, 129},
+       {16, 256, 161, 89}},
+      // A small photo: the input list and the title-close block set the size.
+      {12,
+       Size{120, 90},
+       {243, 211, 537, 345},
+       {0, 0, 120, 90},
+       {264, 0, 273, 129},
+       {16, 256, 161, 89}},
+      {12,
+       Size{800, 300},
+       {112, 211, 800, 345},
+       {0, 0, 800, 300},
+       {264, 0, 273, 129},
+       {16, 256, 161, 89}},
+      // Larger than the screen: placed at its top-left corner.
+      {12,
+       Size{1600, 1200},
+       {0, 0, 1600, 1200},
+       {0, 0, 1600, 1200},
+       {264, 0, 273, 129},
+       {16, 256, 161, 89}},
+      // Text twice the design height doubles every design value, but not
+      // the photo's size.
+      {24,
+       Size{120, 90},
+       {0, 39, 1074, 690},
+       {0, 0, 120, 90},
+       {528, 0, 546, 258},
+       {32, 512, 322, 178}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text_height);
+    Form1Window form(nullptr, c.text_height, 0);
+    MainWindowContents contents;
+    contents.image1_size = c.picture;
+    form.Show(contents, false);
+    const HWND window = form.handle();
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(WindowRectangle(window), c.window);
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, c.window.width);
+    EXPECT_EQ(client.bottom, c.window.height);
+    EXPECT_EQ(WindowRectangle(GetDlgItem(window, kImage1Id)), c.image1);
+    EXPECT_EQ(WindowRectangle(GetDlgItem(window, kListBox1Id)), c.list_box1);
+    EXPECT_EQ(WindowRectangle(GetDlgItem(window, kMemo1BId)), c.memo1b);
+  }
+}
+
+TEST(WindowsForm1WindowTest, BorderlessWithUnsortedListAndBlockInTheFont) {
+  Form1Window form(nullptr, 12, 0);
+  MainWindowContents contents;
+  contents.list_box1 = {AnsiFromUtf8("写真\\c.jpg"), "b.jpg", "a.jpg", "b.jpg"};
+  contents.memo1b = "</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
+  form.Show(contents, false);
+  const HWND window = form.handle();
+
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  EXPECT_TRUE(style & WS_POPUP);
+  EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME), 0);
+  EXPECT_EQ(GetWindowLongPtrW(window, GWL_EXSTYLE) &
+                (WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE |
+                 WS_EX_APPWINDOW),
+            0);
+  wchar_t text[256] = L"";
+  GetWindowTextW(window, text, 256);
+  EXPECT_STREQ(text, L"Form1");
+  EXPECT_EQ(GetClassLongPtrW(window, GCLP_HBRBACKGROUND), COLOR_BTNFACE + 1);
+
+  const HWND list = GetDlgItem(window, kListBox1Id);
+  EXPECT_EQ(GetWindowLongPtrW(list, GWL_STYLE) & LBS_SORT, 0);
+  ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 4);
+  const wchar_t* const entries[] = {L"写真\\c.jpg", L"b.jpg", L"a.jpg",
+                                    L"b.jpg"};
+  for (int i = 0; i < 4; ++i) {
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, entries[i]);
+  }
+  EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), 12);
+
+  const HWND memo = GetDlgItem(window, kMemo1BId);
+  EXPECT_TRUE(GetWindowLongPtrW(memo, GWL_STYLE) & ES_MULTILINE);
+  GetWindowTextW(memo, text, 256);
+  EXPECT_STREQ(text, L"</TITLE>\r\n</HEAD>\r\n<BODY>\r\n");
+
+  for (HWND control : {list, memo}) {
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, L"ＭＳ Ｐゴシック");
+    EXPECT_EQ(font.lfHeight, -12);
+    EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
+  }
+}
+
+TEST(WindowsForm1WindowTest, DrawsTheLastPhotoAtFullSizeAtTopLeft) {
+  const TestColour red{230, 20, 20}, blue{20, 20, 230};
+  const std::string photo = MakeTestJpeg(200, 150, red, blue);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  struct {
+    std::string_view jpeg;
+    COLORREF at_left, at_right;
+  } const cases[] = {
+      {photo, RGB(230, 20, 20), RGB(20, 20, 230)},
+      // A photo that cannot be decoded leaves the view empty.
+      {"not a photo", face, face},
+  };
+  for (const auto& c : cases) {
+    Form1Window form(nullptr, 12, 0);
+    MainWindowContents contents;
+    contents.image1_size = Size{200, 150};
+    contents.image1_jpeg = c.jpeg;
+    form.Show(contents, false);
+    const HWND view = GetDlgItem(form.handle(), kImage1Id);
+    HDC dc = GetDC(view);
+    auto shows = [&](int x, int y, COLORREF colour) {
+      const COLORREF pixel = GetPixel(dc, x, y);
+      return std::abs(GetRValue(pixel) - GetRValue(colour)) <= 12 &&
+             std::abs(GetGValue(pixel) - GetGValue(colour)) <= 12 &&
+             std::abs(GetBValue(pixel) - GetBValue(colour)) <= 12;
+    };
+    EXPECT_TRUE(PumpMessagesUntil([&] {
+      return shows(10, 10, c.at_left) && shows(190, 140, c.at_right);
+    }));
+    ReleaseDC(view, dc);
+  }
+}
+
+}  // namespace
+}  // namespace photopages
