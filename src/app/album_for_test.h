@@ -93,8 +93,7 @@ class TestAlbum {
 
   static void SetTime(const std::string& file, time_t seconds,
                       long nanoseconds = 0) {
-    timespec times[2] = {{seconds, nanoseconds}, {seconds, nanoseconds}};
-    if (utimensat(AT_FDCWD, file.c_str(), times, 0) != 0) {
+    if (!SetLastWriteTime(file, seconds, nanoseconds)) {
       throw std::runtime_error("cannot set the time of " + file);
     }
   }

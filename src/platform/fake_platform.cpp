@@ -7,7 +7,7 @@
 
 #include "common/errors.h"
 #include "common/paths.h"
-#include "platform/nanoseconds.h"
+#include "platform/posix_time.h"
 
 namespace photopages {
 
@@ -19,9 +19,7 @@ class FakeInputFile : public InputFile {
   uint64_t Size() const override { return file_.bytes.size(); }
   FileIdentity Identity() const override { return {1, file_.inode}; }
   unsigned Permissions() const override { return file_.permissions; }
-  int64_t LastWriteNanoseconds() const override {
-    return file_.last_write_nanoseconds;
-  }
+  UtcTime LastWriteTime() const override { return file_.last_write; }
   size_t Read(char* buffer, size_t size) override {
     if (platform_.Fails(FaultKind::kRead)) throw EReadError();
     size_t n = std::min(size, file_.bytes.size() - position_);
@@ -61,10 +59,9 @@ class FakeOutputFile : public OutputFile {
     char buffer[4096];
     while (size_t n = input.Read(buffer, sizeof buffer)) Write(buffer, n);
   }
-  void SetAttributes(unsigned permissions,
-                     int64_t last_write_nanoseconds) override {
+  void SetAttributes(unsigned permissions, const UtcTime& last_write) override {
     File().permissions = permissions;
-    File().last_write_nanoseconds = last_write_nanoseconds;
+    File().last_write = last_write;
   }
   void SetDefaultPermissions() override { File().permissions = 0644; }
   void Commit() override {
@@ -93,10 +90,9 @@ void FakePlatform::AddFolder(const AnsiString& path) {
 }
 
 void FakePlatform::AddFile(const AnsiString& path, std::string bytes,
-                           unsigned permissions,
-                           int64_t last_write_nanoseconds) {
-  files_[Resolve(path)] = {std::move(bytes), permissions,
-                           last_write_nanoseconds, next_inode_++};
+                           unsigned permissions, UtcTime last_write) {
+  files_[Resolve(path)] = {std::move(bytes), permissions, last_write,
+                           next_inode_++};
 }
 
 int FakePlatform::Count(FaultKind kind) const {
@@ -148,7 +144,7 @@ std::unique_ptr<OutputFile> FakePlatform::CreateOutput(
   }
   AnsiString temporary = (folder == "/" ? "" : folder) + "/.photopages-" +
                          std::to_string(next_temporary_++);
-  files_[temporary] = {std::string(), 0600, 0, next_inode_++};
+  files_[temporary] = {std::string(), 0600, {}, next_inode_++};
   written_.push_back(temporary);
   return std::make_unique<FakeOutputFile>(*this, temporary, target);
 }
@@ -166,13 +162,13 @@ PathInfo FakePlatform::Inspect(const AnsiString& path) {
   return info;
 }
 
-LocalDateTime FakePlatform::ToLocalTime(int64_t nanoseconds) {
-  timespec moment = TimespecFromNanoseconds(nanoseconds);
-  moment.tv_sec += utc_offset_;
+LocalDateTime FakePlatform::ToLocalTime(const UtcTime& moment) {
+  time_t local = 0;
   tm fields{};
-  gmtime_r(&moment.tv_sec, &fields);
-  return LocalDateTimeFromTm(fields,
-                             static_cast<int>(moment.tv_nsec / 1'000'000));
+  const bool fits =
+      !__builtin_add_overflow(moment.seconds, utc_offset_, &local);
+  return LocalDateTimeFromTm(fits ? gmtime_r(&local, &fields) : nullptr,
+                             moment.nanoseconds);
 }
 
 AnsiString FakePlatform::Resolve(const AnsiString& path) const {

@@ -6,8 +6,6 @@
 #ifndef PHOTOPAGES_PLATFORM_PLATFORM_H_
 #define PHOTOPAGES_PLATFORM_PLATFORM_H_
 
-#include <time.h>
-
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -29,13 +27,17 @@ struct LocalDateTime {
   bool operator==(const LocalDateTime&) const = default;
 };
 
-// The calendar fields that gmtime_r or localtime_r gave in `fields`, with
-// `millisecond` added.
-inline LocalDateTime LocalDateTimeFromTm(const tm& fields, int millisecond) {
-  return {
-      fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
-      fields.tm_min,         fields.tm_sec,     millisecond};
-}
+// A moment in coordinated universal time, exact to the nanosecond as file
+// systems keep it: whole seconds since 1970-01-01 00:00:00 (negative before
+// it) and the nanoseconds past that second, 0 to 999 999 999, so that
+// 1969-12-31 23:59:59.5 is {-1, 500'000'000}. The two are kept apart because
+// one 64-bit count of nanoseconds ends in 1677 and 2262, while file times
+// reach from before year 1 to after year 9999.
+struct UtcTime {
+  int64_t seconds = 0;
+  int32_t nanoseconds = 0;
+  bool operator==(const UtcTime&) const = default;
+};
 
 // What identifies a file across paths: two paths name the same file when
 // their identities are equal.
@@ -63,8 +65,7 @@ class InputFile {
   virtual FileIdentity Identity() const = 0;
   // Permission bits (the low twelve bits of the POSIX mode).
   virtual unsigned Permissions() const = 0;
-  // Last-write time in nanoseconds since 1970-01-01 00:00:00 UTC.
-  virtual int64_t LastWriteNanoseconds() const = 0;
+  virtual UtcTime LastWriteTime() const = 0;
   // Reads up to `size` bytes at the current position; returns the count, 0
   // at the end of the file. Throws EReadError when the read fails.
   virtual size_t Read(char* buffer, size_t size) = 0;
@@ -82,10 +83,9 @@ class OutputFile {
   // Appends everything from `input`'s current position to its end, by the
   // fastest means the system has. Throws EReadError or EWriteError.
   virtual void CopyFrom(InputFile& input) = 0;
-  // Sets the permission bits and the last-write time (nanoseconds since the
-  // epoch, kept to the nanosecond).
+  // Sets the permission bits and the last-write time, kept exactly.
   virtual void SetAttributes(unsigned permissions,
-                             int64_t last_write_nanoseconds) = 0;
+                             const UtcTime& last_write) = 0;
   // Sets the permission bits that a newly created ordinary file gets.
   virtual void SetDefaultPermissions() = 0;
   // Replaces the target with this file. Throws EFCreateError(target).
@@ -126,9 +126,12 @@ class Platform {
   virtual PathInfo Inspect(const AnsiString& path) = 0;
 
   // Clock and time zone.
-  // `nanoseconds` since the epoch as local calendar fields, by the time-zone
-  // rules in force at that moment.
-  virtual LocalDateTime ToLocalTime(int64_t nanoseconds) = 0;
+  // `moment` as local calendar fields, by the time-zone rules in force at
+  // that moment; the milliseconds are its nanoseconds cut to whole
+  // milliseconds. Throws EConvertError (Message::kInvalidDate) when the local
+  // year lies beyond what the system's calendar can give, which is far
+  // outside years 1 to 9999.
+  virtual LocalDateTime ToLocalTime(const UtcTime& moment) = 0;
   virtual LocalDateTime Now() = 0;
 };
 

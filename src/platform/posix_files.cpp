@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "common/errors.h"
-#include "platform/nanoseconds.h"
+#include "platform/posix_time.h"
 
 namespace photopages {
 namespace {
@@ -55,8 +55,8 @@ class PosixInputFile : public InputFile {
             static_cast<uint64_t>(status_.st_ino)};
   }
   unsigned Permissions() const override { return status_.st_mode & 07777; }
-  int64_t LastWriteNanoseconds() const override {
-    return NanosecondsFromTimespec(status_.st_mtim);
+  UtcTime LastWriteTime() const override {
+    return UtcTimeFromTimespec(status_.st_mtim);
   }
   size_t Read(char* buffer, size_t size) override {
     while (true) {
@@ -115,10 +115,9 @@ class PosixOutputFile : public OutputFile {
     }
   }
 
-  void SetAttributes(unsigned permissions,
-                     int64_t last_write_nanoseconds) override {
+  void SetAttributes(unsigned permissions, const UtcTime& last_write) override {
     const timespec times[2] = {{0, UTIME_OMIT},
-                               TimespecFromNanoseconds(last_write_nanoseconds)};
+                               TimespecFromUtcTime(last_write)};
     if (fchmod(fd_.get(), permissions & 07777) != 0 ||
         futimens(fd_.get(), times) != 0) {
       throw EWriteError();

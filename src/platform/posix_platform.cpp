@@ -18,8 +18,8 @@
 #include "common/errors.h"
 #include "common/paths.h"
 #include "platform/locale_name.h"
-#include "platform/nanoseconds.h"
 #include "platform/posix_files.h"
+#include "platform/posix_time.h"
 #include "platform/program_path.h"
 
 namespace photopages {
@@ -279,18 +279,17 @@ void PosixPlatform::NoteInexact(const PosixName& name, const AnsiString& text) {
   if (SystemNameOf(text) != name) inexact_texts_.insert(text);
 }
 
-LocalDateTime PosixPlatform::ToLocalTime(int64_t nanoseconds) {
-  timespec moment = TimespecFromNanoseconds(nanoseconds);
+LocalDateTime PosixPlatform::ToLocalTime(const UtcTime& moment) {
+  const timespec time = TimespecFromUtcTime(moment);
   tm fields{};
-  localtime_r(&moment.tv_sec, &fields);
-  return LocalDateTimeFromTm(fields,
-                             static_cast<int>(moment.tv_nsec / 1'000'000));
+  return LocalDateTimeFromTm(localtime_r(&time.tv_sec, &fields),
+                             moment.nanoseconds);
 }
 
 LocalDateTime PosixPlatform::Now() {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
-  return ToLocalTime(NanosecondsFromTimespec(now));
+  return ToLocalTime(UtcTimeFromTimespec(now));
 }
 
 }  // namespace photopages

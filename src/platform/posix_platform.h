@@ -76,7 +76,7 @@ class PosixPlatform : public Platform {
   std::unique_ptr<OutputFile> CreateOutput(const AnsiString& target) override;
   PathInfo Inspect(const AnsiString& path) override;
 
-  LocalDateTime ToLocalTime(int64_t nanoseconds) override;
+  LocalDateTime ToLocalTime(const UtcTime& moment) override;
   LocalDateTime Now() override;
 
  private:

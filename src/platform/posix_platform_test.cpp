@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -275,8 +276,8 @@ TEST_F(PosixFolderTest, ListingAMissingFolderFails) {
   }
 }
 
-int64_t Nanoseconds(int year, int month, int day, int hour, int minute,
-                    int second, int64_t nanosecond) {
+UtcTime Utc(int year, int month, int day, int hour, int minute, int second,
+            int32_t nanosecond) {
   tm fields{};
   fields.tm_year = year - 1900;
   fields.tm_mon = month - 1;
@@ -284,7 +285,7 @@ int64_t Nanoseconds(int year, int month, int day, int hour, int minute,
   fields.tm_hour = hour;
   fields.tm_min = minute;
   fields.tm_sec = second;
-  return static_cast<int64_t>(timegm(&fields)) * 1'000'000'000 + nanosecond;
+  return {static_cast<int64_t>(timegm(&fields)), nanosecond};
 }
 
 std::string Text(const LocalDateTime& t) {
@@ -297,35 +298,48 @@ std::string Text(const LocalDateTime& t) {
 TEST(PosixPlatformTest, ToLocalTimeUsesTheOffsetOfTheMoment) {
   const struct {
     const char* tz;
-    int64_t nanoseconds;
+    UtcTime moment;
     LocalDateTime expected;
   } cases[] = {
       {"Asia/Tokyo",
-       Nanoseconds(2005, 1, 1, 18, 4, 5, 678'900'000),
+       Utc(2005, 1, 1, 18, 4, 5, 678'900'000),
        {2005, 1, 2, 3, 4, 5, 678}},
       {"Europe/Berlin",
-       Nanoseconds(2021, 1, 15, 12, 0, 0, 0),
+       Utc(2021, 1, 15, 12, 0, 0, 0),
        {2021, 1, 15, 13, 0, 0, 0}},
       {"Europe/Berlin",
-       Nanoseconds(2021, 7, 15, 12, 0, 0, 0),
+       Utc(2021, 7, 15, 12, 0, 0, 0),
        {2021, 7, 15, 14, 0, 0, 0}},
       {"Europe/Berlin",
-       Nanoseconds(2021, 3, 28, 0, 59, 59, 999'999'999),
+       Utc(2021, 3, 28, 0, 59, 59, 999'999'999),
        {2021, 3, 28, 1, 59, 59, 999}},
       {"Europe/Berlin",
-       Nanoseconds(2021, 3, 28, 1, 0, 0, 0),
+       Utc(2021, 3, 28, 1, 0, 0, 0),
        {2021, 3, 28, 3, 0, 0, 0}},
-      {"UTC", -1, {1969, 12, 31, 23, 59, 59, 999}},
-      {"UTC", -1'000'000'000, {1969, 12, 31, 23, 59, 59, 0}},
-      {"UTC", 999'999, {1970, 1, 1, 0, 0, 0, 0}},
-      {"Asia/Tokyo", -1, {1970, 1, 1, 8, 59, 59, 999}},
-      {"UTC", Nanoseconds(1700, 3, 1, 0, 0, 0, 1), {1700, 3, 1, 0, 0, 0, 0}},
+      {"UTC", {-1, 999'999'999}, {1969, 12, 31, 23, 59, 59, 999}},
+      {"UTC", {-1, 0}, {1969, 12, 31, 23, 59, 59, 0}},
+      {"UTC", {0, 999'999}, {1970, 1, 1, 0, 0, 0, 0}},
+      {"Asia/Tokyo", {-1, 999'999'999}, {1970, 1, 1, 8, 59, 59, 999}},
+      {"UTC", Utc(1700, 3, 1, 0, 0, 0, 1), {1700, 3, 1, 0, 0, 0, 0}},
+      // Beyond the years that one 64-bit count of nanoseconds reaches.
+      {"UTC", Utc(1600, 1, 1, 0, 0, 0, 0), {1600, 1, 1, 0, 0, 0, 0}},
+      {"UTC",
+       Utc(9999, 12, 31, 23, 59, 59, 999'999'999),
+       {9999, 12, 31, 23, 59, 59, 999}},
+      {"Asia/Tokyo", Utc(9999, 12, 31, 15, 0, 0, 0), {10000, 1, 1, 0, 0, 0, 0}},
+      {"UTC", Utc(0, 12, 31, 23, 59, 59, 0), {0, 12, 31, 23, 59, 59, 0}},
   };
   for (const auto& c : cases) {
     ScopedTimeZone tz(c.tz);
     PosixPlatform platform(1, kArgv);
-    EXPECT_EQ(Text(platform.ToLocalTime(c.nanoseconds)), Text(c.expected))
-        << c.tz << " " << c.nanoseconds;
+    EXPECT_EQ(Text(platform.ToLocalTime(c.moment)), Text(c.expected))
+        << c.tz << " " << c.moment.seconds;
+  }
+  // Years that no int holds.
+  PosixPlatform platform(1, kArgv);
+  for (int64_t seconds : {int64_t{1} << 62, -(int64_t{1} << 62),
+                          std::numeric_limits<int64_t>::max()}) {
+    EXPECT_THROW(platform.ToLocalTime({seconds, 0}), EConvertError) << seconds;
   }
 }
 
