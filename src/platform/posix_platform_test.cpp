@@ -17,6 +17,7 @@
 #include "common/errors.h"
 #include "common/paths.h"
 #include "platform/environment_for_test.h"
+#include "platform/file_ops.h"
 #include "platform/temp_dir_for_test.h"
 
 namespace photopages {
@@ -119,24 +120,39 @@ class PosixFolderTest : public testing::Test {
   ScopedEnvironmentVariable lang_{"LANG", nullptr};
 };
 
+// Puts an empty program file, that may be run, into `folder`; its path.
+std::string AddProgram(const std::string& folder) {
+  const std::string program = folder + "/photopages";
+  WriteTestFile(program, "");
+  chmod(program.c_str(), 0755);
+  return program;
+}
+
+// A program folder whose name code page 932 cannot hold is entered by its
+// text, not the folder of the converted text beside it.
 TEST_F(PosixFolderTest, SetCurrentDirectoryMovesTheProcess) {
-  PosixPlatform platform(1, kArgv);
-  std::filesystem::create_directory(dir_.Path("sub"));
-  std::string real = std::filesystem::canonical(dir_.path());
+  std::filesystem::create_directories(dir_.Path("Café/sub"));
+  std::filesystem::create_directory(dir_.Path("Caf?"));
+  const std::string program = AddProgram(dir_.Path("Café"));
+  const char* const argv[] = {program.c_str()};
+  PosixPlatform platform(1, argv);
+  const std::string real = std::filesystem::canonical(dir_.path());
   platform.SetCurrentDirectory(dir_.path());
   EXPECT_EQ(platform.CurrentDirectory(), real);
+  platform.SetCurrentDirectory(ExtractFileDir(platform.ExecutablePath()));
+  EXPECT_EQ(std::filesystem::current_path(), real + "/Café");
   platform.SetCurrentDirectory("sub");
-  EXPECT_EQ(platform.CurrentDirectory(), real + "/sub");
+  EXPECT_EQ(std::filesystem::current_path(), real + "/Café/sub");
+  EXPECT_EQ(platform.CurrentDirectory(), AnsiFromUtf8(real + "/Café/sub"));
 }
 
 TEST_F(PosixFolderTest, SetCurrentDirectoryFailuresCarryWindowsCodes) {
-  // A program in a folder whose name code page 932 cannot hold, beside a
-  // folder named by the converted text.
+  // A program in a folder whose name code page 932 cannot hold, started in
+  // another folder that gives the same text.
   std::filesystem::create_directory(dir_.Path("写真😀"));
-  std::filesystem::create_directory(dir_.Path("写真?"));
-  const std::string program = dir_.Path("写真😀/photopages");
-  WriteTestFile(program, "");
-  chmod(program.c_str(), 0755);
+  std::filesystem::create_directory(dir_.Path("写真😁"));
+  const std::string program = AddProgram(dir_.Path("写真😀"));
+  std::filesystem::current_path(dir_.Path("写真😁"));
   const char* const argv[] = {program.c_str()};
   PosixPlatform platform(1, argv);
   const AnsiString executable = platform.ExecutablePath();
@@ -156,7 +172,7 @@ TEST_F(PosixFolderTest, SetCurrentDirectoryFailuresCarryWindowsCodes) {
       {"a name too long", dir_.Path(std::string(300, 'n')), 3},
       {"a link loop", dir_.Path("loop"), ELOOP},
       {"no permission", dir_.Path("locked/inner"), 5},
-      {"a program folder of another name", ExtractFileDir(executable), 3},
+      {"a program folder that two folders give", ExtractFileDir(executable), 3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -235,33 +251,49 @@ TEST_F(PosixFolderTest, ListingConvertsNamesToCodePage932) {
   EXPECT_EQ(platform.ListOrdinaryFiles(".").size(), 3u);
 }
 
-// A text that stands for another name never opens a file of its own text.
-TEST_F(PosixFolderTest, TextsThatStandForOtherNamesOpenNothing) {
-  for (const char* name : {"a?.jpg", "b?.jpg", "xy.jpg", "z.jpg"}) {
-    WriteTestFile(dir_.Path(name), "x");
-  }
-  WriteTestFile(dir_.Path("a\xff.jpg"), "x");
-  WriteTestFile(dir_.Path("b😀.jpg"), "x");
-  const char* const argv[] = {"/p", "x\"y.jpg", "z.jpg"};
-  PosixPlatform platform(3, argv);
-  platform.RawCommandLine();
-  platform.SetCurrentDirectory(dir_.path());
-  platform.ListOrdinaryFiles(".");
+// A listed or given text opens the very file it came up from, also where
+// code page 932 cannot hold the name; a text that two names gave, or that
+// lost a double quote, opens nothing, not even a file of that very text.
+TEST_F(PosixFolderTest, TextsOpenTheNamesTheyCameFrom) {
+  const std::vector<std::string> names = {
+      "旅行〜京都.jpg", "Café.jpg", "사진.jpg", "photo😀.jpg",
+      "か\u3099.jpg",   "é.jpg",    "è.jpg",    "a\xff.jpg",
+      "a?.jpg",         "xy.jpg",   "x\"y.jpg", "z.jpg"};
+  for (const std::string& name : names) WriteTestFile(dir_.Path(name), name);
   const struct {
-    const char* text;
-    bool opens;
+    const char* text;    // UTF-8, converted to code page 932.
+    const char* listed;  // The file the listed text opens; null for none.
+    const char* given;   // The same for an argument.
   } cases[] = {
-      {"a?.jpg", false},
-      {"b?.jpg", false},
-      {"xy.jpg", false},
-      {"z.jpg", true},
+      {"旅行〜京都.jpg", "旅行〜京都.jpg", "旅行〜京都.jpg"},
+      {"Café.jpg", "Café.jpg", "Café.jpg"},
+      {"사진.jpg", "사진.jpg", "사진.jpg"},
+      {"photo😀.jpg", "photo😀.jpg", "photo😀.jpg"},
+      {"か\u3099.jpg", "か\u3099.jpg", "か\u3099.jpg"},
+      {"é.jpg", nullptr, nullptr},
+      {"a?.jpg", nullptr, nullptr},
+      {"xy.jpg", "xy.jpg", nullptr},
+      {"z.jpg", "z.jpg", "z.jpg"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    if (c.opens) {
-      EXPECT_EQ(platform.OpenInput(c.text)->Size(), 1u);
-    } else {
-      EXPECT_THROW(platform.OpenInput(c.text), EFOpenError);
+  for (const bool listed : {true, false}) {
+    SCOPED_TRACE(listed ? "listed" : "given");
+    std::vector<const char*> argv = {"/p"};
+    if (!listed) {
+      for (const std::string& name : names) argv.push_back(name.c_str());
+    }
+    PosixPlatform platform(static_cast<int>(argv.size()), argv.data());
+    platform.RawCommandLine();
+    platform.SetCurrentDirectory(dir_.path());
+    if (listed) platform.ListOrdinaryFiles(dir_.path());
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.text);
+      const char* opens = listed ? c.listed : c.given;
+      const AnsiString text = AnsiFromUtf8(c.text);
+      if (opens != nullptr) {
+        EXPECT_EQ(ReadWholeFile(platform, text), opens);
+      } else {
+        EXPECT_THROW(platform.OpenInput(text), EFOpenError);
+      }
     }
   }
 }
