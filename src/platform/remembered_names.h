@@ -54,10 +54,13 @@ class RememberedNames {
   // argument). A text that another name was also handed up as, or that was
   // refused, names no file.
   void Remember(const AnsiString& text, const Name& name) {
-    NoteInexactParts(text, name);
+    const bool exact = to_system_(text) == name;
+    if (!exact) NoteInexactParts(text, name);
     if (text.empty()) return;
-    auto [entry, added] = names_.try_emplace(text, name);
-    if (!added && entry->second != name) entry->second.reset();
+    // A name that the plain conversion gives is kept as an empty one.
+    const Name kept = exact ? Name() : name;
+    auto [entry, added] = names_.try_emplace(text, kept);
+    if (!added && entry->second != kept) entry->second.reset();
   }
 
   // Notes that `name` was handed up as `text` altered beyond the conversion
@@ -130,50 +133,51 @@ class RememberedNames {
     return false;
   }
 
-  // Where each part of `text` starts and ends: the bytes between delimiters,
-  // a trail byte never taken for a delimiter.
-  std::vector<std::pair<size_t, size_t>> TextParts(
-      std::string_view text) const {
-    std::vector<std::pair<size_t, size_t>> parts;
+  // Calls `visit` with each part of `text`, the bytes between delimiters; a
+  // trail byte is never taken for a delimiter.
+  template <typename Visit>
+  void ForEachTextPart(std::string_view text, Visit visit) const {
     size_t start = 0;
     for (size_t i = 0; i < text.size(); i += CharLength(text[i])) {
       if (IsDelimiter(static_cast<Unit>(text[i]))) {
-        parts.emplace_back(start, i);
+        visit(text.substr(start, i - start));
         start = i + 1;
       }
     }
-    parts.emplace_back(start, text.size());
-    return parts;
+    visit(text.substr(start));
   }
 
   // The same for a name, whose units never hold a delimiter inside a
   // character.
-  std::vector<std::pair<size_t, size_t>> NameParts(
-      std::basic_string_view<Unit> units) const {
-    std::vector<std::pair<size_t, size_t>> parts;
+  template <typename Visit>
+  void ForEachNamePart(std::basic_string_view<Unit> units, Visit visit) const {
     size_t start = 0;
     for (size_t i = 0; i < units.size(); ++i) {
       if (IsDelimiter(units[i])) {
-        parts.emplace_back(start, i);
+        visit(units.substr(start, i - start));
         start = i + 1;
       }
     }
-    parts.emplace_back(start, units.size());
-    return parts;
+    visit(units.substr(start));
   }
 
   bool IsRelative(std::string_view text) const {
-    const auto parts = TextParts(text);
-    return parts.size() == 1 ||
-           (parts[0].second > 0 && text[parts[0].second] == syntax_.separator);
+    for (size_t i = 0; i < text.size(); i += CharLength(text[i])) {
+      if (IsDelimiter(static_cast<Unit>(text[i]))) {
+        return i > 0 && text[i] == syntax_.separator;
+      }
+    }
+    return true;
   }
 
   bool IsRelativeName(const Name& name) const {
-    const std::basic_string_view<Unit> units = name.units();
-    const auto parts = NameParts(units);
-    return parts.size() == 1 ||
-           (parts[0].second > 0 &&
-            units[parts[0].second] == static_cast<Unit>(syntax_.separator));
+    const std::basic_string<Unit>& units = name.units();
+    for (size_t i = 0; i < units.size(); ++i) {
+      if (IsDelimiter(units[i])) {
+        return i > 0 && units[i] == static_cast<Unit>(syntax_.separator);
+      }
+    }
+    return true;
   }
 
   AnsiString JoinTexts(std::string_view folder, std::string_view text) const {
@@ -208,37 +212,35 @@ class RememberedNames {
   // Notes each part of `text` that converts to something other than its part
   // of `name` (when the two do not split alike: to none of its parts).
   void NoteInexactParts(std::string_view text, const Name& name) {
-    const std::basic_string_view<Unit> units = name.units();
     std::vector<std::basic_string_view<Unit>> name_parts;
-    for (const auto& [start, end] : NameParts(units)) {
-      name_parts.push_back(units.substr(start, end - start));
-    }
-    const auto text_parts = TextParts(text);
+    ForEachNamePart(name.units(), [&](std::basic_string_view<Unit> part) {
+      name_parts.push_back(part);
+    });
+    std::vector<std::string_view> text_parts;
+    ForEachTextPart(text,
+                    [&](std::string_view part) { text_parts.push_back(part); });
     const bool alike = text_parts.size() == name_parts.size();
     for (size_t i = 0; i < text_parts.size(); ++i) {
-      const auto [start, end] = text_parts[i];
-      const std::string_view part = text.substr(start, end - start);
-      const Name converted = to_system_(part);
+      const Name converted = to_system_(text_parts[i]);
       const bool exact = alike
                              ? converted.units() == name_parts[i]
                              : std::find(name_parts.begin(), name_parts.end(),
                                          converted.units()) != name_parts.end();
-      if (!exact) inexact_parts_.emplace(part);
+      if (!exact) inexact_parts_.emplace(text_parts[i]);
     }
   }
 
-  // The longest remembered text of at least `min_length` bytes that `text`
-  // is, or starts with up to a delimiter (before or after it).
+  // The longest remembered text of at least `min_length` (and one) bytes
+  // that `text` is, or starts with up to a delimiter (before or after it).
   Match Longest(std::string_view text, size_t min_length) const {
-    std::vector<size_t> ends;
-    for (const auto& [start, end] : TextParts(text)) {
-      if (start > 0) ends.push_back(start);
-      ends.push_back(end);
-    }
-    for (auto end = ends.rbegin(); end != ends.rend() && *end >= min_length;
-         ++end) {
-      auto found = names_.find(text.substr(0, *end));
-      if (found != names_.end()) return {*end, &found->second};
+    size_t end = text.size();
+    while (end >= std::max<size_t>(min_length, 1)) {
+      auto found = names_.find(text.substr(0, end));
+      if (found != names_.end()) return {end, &found->second};
+      const size_t delimiter =
+          LastDelimiter(syntax_.delimiters, text.substr(0, end));
+      if (delimiter == std::string_view::npos) break;
+      end = delimiter + 1 == end ? delimiter : delimiter + 1;
     }
     return {};
   }
@@ -248,20 +250,23 @@ class RememberedNames {
   std::optional<Name> Resolve(const Match& match, std::string_view text) const {
     if (match.entry != nullptr && !*match.entry) return std::nullopt;
     const std::string_view rest = text.substr(match.length);
-    for (const auto& [start, end] : TextParts(rest)) {
-      if (inexact_parts_.count(rest.substr(start, end - start)) != 0) {
-        return std::nullopt;
-      }
+    bool stands_for_another = false;
+    if (!inexact_parts_.empty()) {
+      ForEachTextPart(rest, [&](std::string_view part) {
+        stands_for_another |= inexact_parts_.count(part) != 0;
+      });
     }
-    std::basic_string<Unit> units;
-    if (match.entry != nullptr) units = (*match.entry)->units();
-    return Name(units + to_system_(rest).units());
+    if (stands_for_another) return std::nullopt;
+    if (match.entry == nullptr || (*match.entry)->units().empty()) {
+      return to_system_(text);
+    }
+    return Name((*match.entry)->units() + to_system_(rest).units());
   }
 
   const PathSyntax syntax_;
   const Conversion to_system_;
-  // Each text handed up, and the name behind it; none when the text names
-  // no file.
+  // Each text handed up, and the name behind it: empty when the plain
+  // conversion gives it, none when the text names no file.
   std::map<AnsiString, std::optional<Name>, std::less<>> names_;
   std::set<AnsiString, std::less<>> inexact_parts_;
   // The current directory's text and name, absolute; none when not known.
