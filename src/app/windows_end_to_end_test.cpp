@@ -133,11 +133,19 @@ class Started {
   bool started_ = false;
 };
 
+// The album is a folder whose name code page 932 cannot hold: the program
+// knows its folder as "Caf? アルバム" and still reaches it.
 class WindowsEndToEndTest : public testing::Test {
  protected:
   void SetUp() override {
+    fs::create_directory(Wide(album_));
     ASSERT_TRUE(CopyFileW(WindowsPathOfHost(PHOTOPAGES_BINARY).c_str(),
                           Wide(program_).c_str(), TRUE));
+  }
+
+  // The path of `name` in the album.
+  std::string Path(std::string_view name) const {
+    return album_ + kTestPathSeparator + std::string(name);
   }
 
   static std::wstring Wide(const std::string& utf8_path) {
@@ -147,21 +155,22 @@ class WindowsEndToEndTest : public testing::Test {
   // Puts `bytes` at `name` in the album, last written at `time`.
   void AddPhoto(const std::string& name, const std::string& bytes,
                 unsigned long long time) {
-    WriteTestFile(album_.Path(name), bytes);
-    SetLastWrite(album_.Path(name), time);
+    WriteTestFile(Path(name), bytes);
+    SetLastWrite(Path(name), time);
   }
 
   // How many names in the album end in `extension`.
   size_t CountWithExtension(const char* extension) const {
     size_t count = 0;
-    for (const auto& entry : fs::directory_iterator(Wide(album_.path()))) {
+    for (const auto& entry : fs::directory_iterator(Wide(album_))) {
       if (entry.path().extension() == extension) ++count;
     }
     return count;
   }
 
-  ScopedTempDir album_;
-  const std::string program_ = album_.Path("photopages.exe");
+  ScopedTempDir temp_;
+  const std::string album_ = temp_.Path("Café アルバム");
+  const std::string program_ = Path("photopages.exe");
 };
 
 TEST_F(WindowsEndToEndTest, CompleteRunWritesTheLinuxBuildsCopiesAndPages) {
@@ -171,14 +180,16 @@ TEST_F(WindowsEndToEndTest, CompleteRunWritesTheLinuxBuildsCopiesAndPages) {
       MakeTestJpeg(1000, 500, {20, 90, 200}, {200, 90, 20});
   AddPhoto("夏の写真.jpg", harbour, kJanuary2005);
   AddPhoto("表ソ 2.jpg", garden, kJuly2005);
-  fs::create_directory(Wide(album_.Path("sub")));
+  AddPhoto("Café.jpg", garden, kJuly2005 + kSecond);
+  fs::create_directory(Wide(Path("sub")));
   AddPhoto("sub\\b.jpg", wide, kNewYearsEve2005);
 
   // A full path; a relative one with a space, resolved in the program's
-  // folder; and "sub\"b.jpg, which the C runtime would read as sub"b.jpg.
+  // folder; a name that code page 932 cannot hold; and "sub\"b.jpg, which
+  // the C runtime would read as sub"b.jpg.
   Started program(L"\"" + Wide(program_) + L"\" \"" +
-                      Wide(album_.Path("夏の写真.jpg")) +
-                      L"\" \"表ソ 2.jpg\" \"sub\\\"b.jpg",
+                      Wide(Path("夏の写真.jpg")) +
+                      L"\" \"表ソ 2.jpg\" Café.jpg \"sub\\\"b.jpg",
                   fs::temp_directory_path());
   ASSERT_TRUE(program.started());
   ASSERT_TRUE(program.Ended());
@@ -193,19 +204,21 @@ TEST_F(WindowsEndToEndTest, CompleteRunWritesTheLinuxBuildsCopiesAndPages) {
   } expected[] = {
       {"2005年01月02日04時04分05秒01秒", harbour, kJanuary2005, "800", "600"},
       {"2005年07月02日05時04分05秒07秒", garden, kJuly2005, "640", "480"},
+      {"2005年07月02日05時04分06秒07秒", garden, kJuly2005 + kSecond, "640",
+       "480"},
       {"2006年01月01日00時59分59秒01秒", wide, kNewYearsEve2005, "800", "400"},
   };
   for (const auto& e : expected) {
     SCOPED_TRACE(e.name);
-    const std::string copy = album_.Path(std::string(e.name) + ".JPEG");
+    const std::string copy = Path(std::string(e.name) + ".JPEG");
     EXPECT_EQ(ReadTestFile(copy), e.photo);
     EXPECT_EQ(Intervals(LastWriteOf(copy)), e.time);
     const AnsiString name = AnsiFromUtf8(e.name);
-    EXPECT_EQ(ReadTestFile(album_.Path(std::string(e.name) + ".HTML")),
+    EXPECT_EQ(ReadTestFile(Path(std::string(e.name) + ".HTML")),
               ExpectedPage(name, name + ".JPEG", e.width, e.height));
   }
-  EXPECT_EQ(CountWithExtension(".JPEG"), 3u);
-  EXPECT_EQ(CountWithExtension(".HTML"), 3u);
+  EXPECT_EQ(CountWithExtension(".JPEG"), 4u);
+  EXPECT_EQ(CountWithExtension(".HTML"), 4u);
 }
 
 // Without arguments the album's files are the inputs, in their order: a.jpg,
@@ -216,7 +229,7 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheErrorBoxAndStopsTheRun) {
   AddPhoto("a.jpg", good, kJanuary2005);
   AddPhoto("b.jpg", "\x89PNG\r\n\x1a\n not a photo", kJanuary2005 + kSecond);
   AddPhoto("c.jpg", good, kJanuary2005 + 2 * kSecond);
-  Started program(L"\"" + Wide(program_) + L"\"", Wide(album_.path()));
+  Started program(L"\"" + Wide(program_) + L"\"", Wide(album_));
   ASSERT_TRUE(program.started());
 
   HWND box = nullptr;
@@ -242,8 +255,7 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheErrorBoxAndStopsTheRun) {
   // a.jpg has its copy and page, b.jpg its copy only; c.jpg was not reached.
   EXPECT_EQ(CountWithExtension(".JPEG"), 2u);
   EXPECT_EQ(CountWithExtension(".HTML"), 1u);
-  EXPECT_EQ(ReadTestFile(album_.Path("2005年01月02日04時04分05秒01秒.JPEG")),
-            good);
+  EXPECT_EQ(ReadTestFile(Path("2005年01月02日04時04分05秒01秒.JPEG")), good);
 }
 
 }  // namespace
