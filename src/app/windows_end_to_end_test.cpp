@@ -6,13 +6,11 @@
 // expect of the same photos.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <string>
-#include <thread>
 
+#include "app/poll_for_test.h"
 #include "common/ansi.h"
 #include "common/codepage.h"
 #include "common/windows_api.h"
@@ -32,17 +30,6 @@ constexpr unsigned long long kJanuary2005 = 127491086456789012;
 constexpr unsigned long long kJuly2005 = 127647470450000000;
 constexpr unsigned long long kNewYearsEve2005 = 127805471990000000;
 constexpr unsigned long long kSecond = 10'000'000;
-
-// Polls `done` every 20 ms; false after `seconds`.
-bool PollFor(const std::function<bool()>& done, double seconds = 30) {
-  const auto deadline =
-      std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return true;
-}
 
 std::string SamplePhoto(const char* name) {
   return ReadTestFile(std::string(PHOTOPAGES_SOURCE_DIR) + "/sample/" + name);
@@ -233,10 +220,12 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheErrorBoxAndStopsTheRun) {
   ASSERT_TRUE(program.started());
 
   HWND box = nullptr;
-  ASSERT_TRUE(PollFor([&] {
-    box = FindWindowW(L"#32770", L"photopages");
-    return box != nullptr;
-  }));
+  ASSERT_TRUE(PollFor(
+      [&] {
+        box = FindWindowW(L"#32770", L"photopages");
+        return box != nullptr;
+      },
+      30));
   // The application title: the program's name before its first ".", every
   // letter after the first in lower case.
   wchar_t caption[64] = L"";
