@@ -24,9 +24,11 @@ test: build build-sanitize windows
 	ctest --preset sanitize
 	$(MAKE) --no-print-directory test-windows
 
-# The Windows build's tests under Wine, all in one Xvfb (Wine's server keeps
-# the display it started with), the server ended afterwards.
+# The Windows build's tests under Wine, all in one Xvfb. Wine's server keeps
+# the display it started with: the one the build started to list the tests
+# is ended first, the one the tests started afterwards.
 test-windows: windows
+	scripts/wine-run --stop
 	xvfb-run -n 190 -a -s "-screen 0 1024x768x24" ctest --preset windows; \
 	status=$$?; scripts/wine-run --stop; exit $$status
 

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/child_process_for_test.h"
+#include "platform/posix_file_times_for_test.h"
 #include "platform/temp_dir_for_test.h"
 
 namespace photopages {
@@ -93,8 +94,7 @@ class TestAlbum {
 
   static void SetTime(const std::string& file, time_t seconds,
                       long nanoseconds = 0) {
-    timespec times[2] = {{seconds, nanoseconds}, {seconds, nanoseconds}};
-    if (utimensat(AT_FDCWD, file.c_str(), times, 0) != 0) {
+    if (!SetLastWriteTime(file, seconds, nanoseconds)) {
       throw std::runtime_error("cannot set the time of " + file);
     }
   }

@@ -6,15 +6,13 @@
 // it.
 #include <X11/keysym.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/album_for_test.h"
+#include "app/poll_for_test.h"
 #include "picture/coloured_jpeg_for_test.h"
 #include "window/form_layout.h"
 #include "window/x_test_client.h"
@@ -23,17 +21,6 @@ namespace photopages {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Polls `done` every 20 ms; false after `seconds`.
-bool PollFor(const std::function<bool()>& done, double seconds = 10) {
-  const auto deadline =
-      std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return true;
-}
 
 // The folder this test keeps its screenshots in, beside the program.
 fs::path OutputFolder() {

@@ -76,15 +76,13 @@ TEST(Form1Test, AProgramFolderThatCannotBeEnteredStopsTheRun) {
 
 TEST(Form1Test, TheRunNamesWithTheSettingsOfTheLastChange) {
   using namespace std::chrono;
-  const auto nanoseconds_at = [](sys_days day) {
-    return duration_cast<std::chrono::nanoseconds>(day.time_since_epoch())
-        .count();
+  const auto at = [](sys_days day) {
+    return UtcTime{duration_cast<seconds>(day.time_since_epoch()).count(), 0};
   };
   FakePlatform platform;
   SetUpAlbum(platform);
-  platform.AddFile("/album/old.jpg", "", 0644,
-                   nanoseconds_at(sys_days{1950y / 7 / 8}));
-  platform.set_now(nanoseconds_at(sys_days{2005y / 6 / 1}));
+  platform.AddFile("/album/old.jpg", "", 0644, at(sys_days{1950y / 7 / 8}));
+  platform.set_now(at(sys_days{2005y / 6 / 1}));
   platform.set_command_line("\"/album/photopages\" \"old.jpg\"");
   // Two-digit years at start-up would place 1950 in 2050.
   TForm1 form(platform);

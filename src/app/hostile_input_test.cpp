@@ -76,9 +76,12 @@ std::string LongJapaneseName() {
   return name + ".jpg";
 }
 
+// The album is "Café", started from "Crème": names that code page 932
+// cannot hold reach their own files and folders through their texts.
 TEST(HostileInputTest, AwkwardNamesArePublished) {
   // Every name in the album sorts before "photopages", which is listed too
-  // and stops a run without arguments when its copy does not load.
+  // and stops a run without arguments when its copy does not load; names in
+  // other scripts sort after it, so those start with a Latin letter.
   const struct {
     std::string name;  // Relative to the album.
     bool argument;     // Can be given on the command line.
@@ -94,11 +97,17 @@ TEST(HostileInputTest, AwkwardNamesArePublished) {
       {"../outside.jpg", true, false},
       {std::string(251, 'a') + ".jpg", true, true},
       {LongJapaneseName(), true, true},
+      {"Café.jpg", true, true},
+      {"photo😀.jpg", true, true},
+      {"a 旅行〜京都.jpg", true, true},  // U+301C, not code page 932's U+FF5E.
+      {"a 사진.jpg", true, true},
+      {"a か\u3099.jpg", true, true},  // が decomposed.
   };
   for (const bool with_arguments : {true, false}) {
     SCOPED_TRACE(with_arguments ? "given as arguments" : "listed");
     ScopedTempDir parent;  // Holds the album, so that "../" stays inside.
-    TestAlbum album(parent.Path("album"));
+    TestAlbum album(parent.Path("Café"));
+    std::filesystem::create_directory(parent.Path("Crème"));
     std::vector<std::string> arguments;
     for (int i = 0; i < static_cast<int>(std::size(photos)); ++i) {
       album.AddFile(photos[i].name, Photo(16 + i), kJanuary2005 + i);
@@ -108,7 +117,7 @@ TEST(HostileInputTest, AwkwardNamesArePublished) {
     }
     TestAlbum::SetTime(album.program(), kJanuary2005 + 50);
 
-    RunResult result = album.Run(arguments);
+    RunResult result = album.Run(arguments, parent.Path("Crème"));
     EXPECT_FALSE(result.timed_out);
     EXPECT_EQ(result.exit_status, with_arguments ? 0 : 1);
     EXPECT_EQ(result.standard_error,
@@ -168,14 +177,17 @@ TEST(HostileInputTest, EntriesThatAreNotOrdinaryFilesAreNotListed) {
 
 TEST(HostileInputTest, InputsThatCannotBeOpenedStopTheRunAndCreateNothing) {
   TestAlbum album;
-  // Not UTF-8: the name becomes "a??.jpg", which names no file, not even the
-  // file of that name beside it.
+  // Not UTF-8: the name becomes "a??.jpg", which the file of that name beside
+  // it also gives, so it names no file.
   album.AddFile("a\xff\xfe.jpg", Photo(16), kJanuary2005);
   album.AddFile("a??.jpg", Photo(17), kJanuary2005 + 1);
   // Quotes are no part of an argument: the name becomes "say cheese.jpg",
   // which names no file either.
   album.AddFile("say \"cheese\".jpg", Photo(18), kJanuary2005 + 2);
   album.AddFile("say cheese.jpg", Photo(19), kJanuary2005 + 3);
+  // Two names that code page 932 gives as one text, "?.jpg".
+  album.AddFile("é.jpg", Photo(20), kJanuary2005 + 4);
+  album.AddFile("è.jpg", Photo(21), kJanuary2005 + 5);
   const std::vector<std::string> special = AddSpecialEntries(album);
   const std::vector<std::string> names = album.Names();
 
@@ -187,6 +199,7 @@ TEST(HostileInputTest, InputsThatCannotBeOpenedStopTheRunAndCreateNothing) {
       {{}, "a??.jpg"},
       {{"a\xff\xfe.jpg"}, "a??.jpg"},
       {{"say \"cheese\".jpg"}, "say cheese.jpg"},
+      {{"è.jpg"}, "?.jpg"},
   };
   for (const std::string& name : special) cases.push_back({{name}, name});
   // A control character in a name never reaches the terminal.

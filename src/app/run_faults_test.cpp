@@ -24,16 +24,15 @@ namespace {
 using test::EncodeJpeg;
 using test::SampleColour;
 
-constexpr int64_t kSecond = 1'000'000'000;
 // 2005-01-02 03:04:05 UTC.
-constexpr int64_t kJanuary2005 = 1104635045 * kSecond;
+constexpr int64_t kJanuary2005 = 1104635045;
 constexpr char kProgramFolder[] = "/album/";
 
 struct Photo {
   AnsiString path;  // As given on the command line.
   std::string bytes;
   unsigned permissions;
-  int64_t last_write;
+  UtcTime last_write;
 };
 
 // Photos of several pictures, one wider than a page shows, one read-only, one
@@ -41,19 +40,29 @@ struct Photo {
 // and writes to copy.
 const std::vector<Photo>& Photos() {
   static const auto* const photos = new std::vector<Photo>{
-      {"a.jpg", EncodeJpeg({.width = 1000, .height = 160}), 0644, kJanuary2005},
-      {"/photos/e.jpg", EncodeJpeg({.width = 90, .height = 120}), 0644,
-       kJanuary2005 + 1 * kSecond},
+      {"a.jpg",
+       EncodeJpeg({.width = 1000, .height = 160}),
+       0644,
+       {kJanuary2005}},
+      {"/photos/e.jpg",
+       EncodeJpeg({.width = 90, .height = 120}),
+       0644,
+       {kJanuary2005 + 1}},
       {"b.jpg",
        EncodeJpeg({.width = 200,
                    .height = 50,
                    .colour = SampleColour::kGrayscale,
                    .progressive = true}),
-       0640, kJanuary2005 + 2 * kSecond},
-      {"c.jpg", EncodeJpeg({.width = 40, .height = 300}), 0644,
-       kJanuary2005 + 3 * kSecond},
-      {"d.jpg", EncodeJpeg({.width = 60, .height = 60}), 0444,
-       kJanuary2005 + 4 * kSecond},
+       0640,
+       {kJanuary2005 + 2}},
+      {"c.jpg",
+       EncodeJpeg({.width = 40, .height = 300}),
+       0644,
+       {kJanuary2005 + 3}},
+      {"d.jpg",
+       EncodeJpeg({.width = 60, .height = 60}),
+       0444,
+       {kJanuary2005 + 4}},
   };
   return *photos;
 }
@@ -77,8 +86,7 @@ void SetUpAlbum(FakePlatform& fake,
   }
   fake.set_command_line(command_line);
   for (const auto& [path, file] : earlier) {
-    fake.AddFile(path, file.bytes, file.permissions,
-                 file.last_write_nanoseconds);
+    fake.AddFile(path, file.bytes, file.permissions, file.last_write);
   }
 }
 
@@ -124,7 +132,7 @@ std::vector<AnsiString> Committed(const FakePlatform& fake) {
 
 bool SameFile(const FakeFile& a, const FakeFile& b) {
   return a.bytes == b.bytes && a.permissions == b.permissions &&
-         a.last_write_nanoseconds == b.last_write_nanoseconds;
+         a.last_write == b.last_write;
 }
 
 // An album and what a clean run over it does.
@@ -154,9 +162,9 @@ CleanRun PrepareCleanRun() {
   const AnsiString& page_c = targets[2 * 3 + 1];
   const AnsiString& copy_d = targets[2 * 4];
   CleanRun clean;
-  clean.earlier[copy_b] = {EncodeJpeg({.width = 8, .height = 8}), 0600,
-                           kJanuary2005 - kSecond};
-  clean.earlier[page_c] = {"an earlier page", 0644, 0};
+  clean.earlier[copy_b] = {
+      EncodeJpeg({.width = 8, .height = 8}), 0600, {kJanuary2005 - 1}};
+  clean.earlier[page_c] = {"an earlier page", 0644, {}};
   clean.earlier[copy_d] = bare.files().at(copy_d);
 
   FakePlatform fake;

@@ -20,7 +20,7 @@ void TimestampNamer::UseSettings(FormatSettings settings) {
 
 AnsiString TimestampNamer::TimestampName(const AnsiString& path) {
   std::unique_ptr<InputFile> file = platform_.OpenInput(path);
-  LocalDateTime t = platform_.ToLocalTime(file->LastWriteNanoseconds());
+  LocalDateTime t = platform_.ToLocalTime(file->LastWriteTime());
   TDateTime value =
       ComposeDateTime(EncodeDate(t.year, t.month, t.day),
                       EncodeTime(t.hour, t.minute, t.second, t.millisecond));

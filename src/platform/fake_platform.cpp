@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/errors.h"
+#include "common/messages.h"
 #include "common/paths.h"
 
 namespace photopages {
@@ -17,9 +18,7 @@ class FakeInputFile : public InputFile {
   uint64_t Size() const override { return file_.bytes.size(); }
   FileIdentity Identity() const override { return {1, file_.inode}; }
   FileAttributes Attributes() const override { return {file_.permissions}; }
-  int64_t LastWriteNanoseconds() const override {
-    return file_.last_write_nanoseconds;
-  }
+  UtcTime LastWriteTime() const override { return file_.last_write; }
   size_t Read(char* buffer, size_t size) override {
     if (platform_.Fails(FaultKind::kRead)) throw EReadError();
     size_t n = std::min(size, file_.bytes.size() - position_);
@@ -60,9 +59,9 @@ class FakeOutputFile : public OutputFile {
     while (size_t n = input.Read(buffer, sizeof buffer)) Write(buffer, n);
   }
   void SetAttributes(FileAttributes attributes,
-                     int64_t last_write_nanoseconds) override {
+                     const UtcTime& last_write) override {
     File().permissions = attributes.bits;
-    File().last_write_nanoseconds = last_write_nanoseconds;
+    File().last_write = last_write;
   }
   void SetDefaultAttributes() override { File().permissions = 0644; }
   void Commit() override {
@@ -91,10 +90,9 @@ void FakePlatform::AddFolder(const AnsiString& path) {
 }
 
 void FakePlatform::AddFile(const AnsiString& path, std::string bytes,
-                           unsigned permissions,
-                           int64_t last_write_nanoseconds) {
-  files_[Resolve(path)] = {std::move(bytes), permissions,
-                           last_write_nanoseconds, next_inode_++};
+                           unsigned permissions, UtcTime last_write) {
+  files_[Resolve(path)] = {std::move(bytes), permissions, last_write,
+                           next_inode_++};
 }
 
 int FakePlatform::Count(FaultKind kind) const {
@@ -146,7 +144,7 @@ std::unique_ptr<OutputFile> FakePlatform::CreateOutput(
   }
   AnsiString temporary = (folder == "/" ? "" : folder) + "/.photopages-" +
                          std::to_string(next_temporary_++);
-  files_[temporary] = {std::string(), 0600, 0, next_inode_++};
+  files_[temporary] = {std::string(), 0600, {}, next_inode_++};
   written_.push_back(temporary);
   return std::make_unique<FakeOutputFile>(*this, temporary, target);
 }
@@ -164,22 +162,27 @@ PathInfo FakePlatform::Inspect(const AnsiString& path) {
   return info;
 }
 
-LocalDateTime FakePlatform::ToLocalTime(int64_t nanoseconds) {
+LocalDateTime FakePlatform::ToLocalTime(const UtcTime& moment) {
   using namespace std::chrono;
-  const sys_time<milliseconds> moment =
-      floor<milliseconds>(sys_time<std::chrono::nanoseconds>(
-          std::chrono::nanoseconds(nanoseconds))) +
-      seconds(utc_offset_);
-  const sys_days day = floor<days>(moment);
+  // The proleptic Gregorian calendar of <chrono> reaches the years -32767
+  // to 32767.
+  constexpr int64_t kCalendarSeconds = int64_t{32766} * 365 * 86400;
+  int64_t local = 0;
+  if (__builtin_add_overflow(moment.seconds, utc_offset_, &local) ||
+      local < -kCalendarSeconds || local > kCalendarSeconds) {
+    throw EConvertError(MessageText(Message::kInvalidDate));
+  }
+  const sys_seconds time{seconds(local)};
+  const sys_days day = floor<days>(time);
   const year_month_day date(day);
-  const hh_mm_ss time(moment - day);
+  const hh_mm_ss clock(time - day);
   return {int(date.year()),
           int(unsigned(date.month())),
           int(unsigned(date.day())),
-          int(time.hours().count()),
-          int(time.minutes().count()),
-          int(time.seconds().count()),
-          int(time.subseconds().count())};
+          int(clock.hours().count()),
+          int(clock.minutes().count()),
+          int(clock.seconds().count()),
+          moment.nanoseconds / 1'000'000};
 }
 
 AnsiString FakePlatform::Resolve(const AnsiString& path) const {

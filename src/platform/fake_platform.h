@@ -31,7 +31,7 @@ enum class FaultKind { kRead, kWrite, kCreate, kRename, kOpen };
 struct FakeFile {
   std::string bytes;
   unsigned permissions = 0644;
-  int64_t last_write_nanoseconds = 0;
+  UtcTime last_write;
   uint64_t inode = 0;  // Set by the platform: unique per created file.
 };
 
@@ -44,12 +44,12 @@ class FakePlatform : public Platform {
   // Setting up.
   void AddFolder(const AnsiString& path);
   void AddFile(const AnsiString& path, std::string bytes,
-               unsigned permissions = 0644, int64_t last_write_nanoseconds = 0);
+               unsigned permissions = 0644, UtcTime last_write = {});
   void set_executable_path(AnsiString path) {
     executable_path_ = std::move(path);
   }
   void set_command_line(AnsiString line) { command_line_ = std::move(line); }
-  void set_now(int64_t nanoseconds) { now_ = nanoseconds; }
+  void set_now(UtcTime now) { now_ = now; }
   // Local time is UTC shifted by this many seconds.
   void set_utc_offset_seconds(int64_t seconds) { utc_offset_ = seconds; }
   void set_locale_settings(LocaleSettings settings) {
@@ -83,7 +83,7 @@ class FakePlatform : public Platform {
   std::unique_ptr<InputFile> OpenInput(const AnsiString& path) override;
   std::unique_ptr<OutputFile> CreateOutput(const AnsiString& target) override;
   PathInfo Inspect(const AnsiString& path) override;
-  LocalDateTime ToLocalTime(int64_t nanoseconds) override;
+  LocalDateTime ToLocalTime(const UtcTime& moment) override;
   LocalDateTime Now() override { return ToLocalTime(now_); }
   LocaleSettings UserLocaleSettings() override { return locale_settings_; }
 
@@ -108,7 +108,7 @@ class FakePlatform : public Platform {
   AnsiString executable_path_ = "/album/photopages";
   AnsiString command_line_ = "\"/album/photopages\"";
   AnsiString current_directory_ = "/";
-  int64_t now_ = 0;
+  UtcTime now_;
   int64_t utc_offset_ = 0;
   LocaleSettings locale_settings_;
 };

@@ -61,9 +61,13 @@ TEST(FakePlatformTest, FaultsCountOperationsOfTheirKind) {
 TEST(FakePlatformTest, LocalTimeIsShiftedUtc) {
   FakePlatform fake;
   fake.set_utc_offset_seconds(9 * 3600);
-  fake.set_now(1104635045'678'000'000);  // 2005-01-02 03:04:05.678 UTC.
+  fake.set_now({1104635045, 678'000'000});  // 2005-01-02 03:04:05.678 UTC.
   EXPECT_EQ(fake.Now(), (LocalDateTime{2005, 1, 2, 12, 4, 5, 678}));
-  EXPECT_EQ(fake.ToLocalTime(-1), (LocalDateTime{1970, 1, 1, 8, 59, 59, 999}));
+  EXPECT_EQ(fake.ToLocalTime({-1, 999'999'999}),
+            (LocalDateTime{1970, 1, 1, 8, 59, 59, 999}));
+  // 10000-01-01 00:00:00 UTC, beyond the years a date may have.
+  EXPECT_EQ(fake.ToLocalTime({253402300800, 0}),
+            (LocalDateTime{10000, 1, 1, 9, 0, 0, 0}));
 }
 
 }  // namespace

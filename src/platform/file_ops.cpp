@@ -75,7 +75,7 @@ void CopyFileReplacing(Platform& platform, const AnsiString& source,
   if (!MayReplace(platform, target, info, input.get())) return;
   auto output = platform.CreateOutput(target);
   output->CopyFrom(*input);
-  output->SetAttributes(input->Attributes(), input->LastWriteNanoseconds());
+  output->SetAttributes(input->Attributes(), input->LastWriteTime());
   output->Commit();
 }
 

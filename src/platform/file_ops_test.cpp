@@ -11,7 +11,7 @@
 namespace photopages {
 namespace {
 
-constexpr int64_t kPhotoTime = 1104635045'123456789;
+constexpr UtcTime kPhotoTime = {1104635045, 123456789};
 constexpr uint64_t kNoLimit = std::numeric_limits<uint64_t>::max();
 
 std::string PhotoBytes() {
@@ -49,7 +49,7 @@ class FileOpsTest : public testing::Test {
 TEST_F(FileOpsTest, CopyKeepsContentTimeAndPermissions) {
   CopyFileReplacing(fake_, "/album/photo.jpg", "/album/T.JPEG");
   EXPECT_EQ(File("/album/T.JPEG").bytes, PhotoBytes());
-  EXPECT_EQ(File("/album/T.JPEG").last_write_nanoseconds, kPhotoTime);
+  EXPECT_EQ(File("/album/T.JPEG").last_write, kPhotoTime);
   EXPECT_EQ(File("/album/T.JPEG").permissions, 0640u);
   EXPECT_FALSE(TemporaryLeft(fake_));
 }

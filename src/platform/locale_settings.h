@@ -48,6 +48,7 @@ struct LocaleSettings {
   // Sunday first.
   std::array<std::optional<AnsiString>, 7> short_day_names;
   std::array<std::optional<AnsiString>, 7> long_day_names;
+  bool operator==(const LocaleSettings&) const = default;
 };
 
 }  // namespace photopages

@@ -39,6 +39,18 @@ struct LocalDateTime {
   bool operator==(const LocalDateTime&) const = default;
 };
 
+// A moment in coordinated universal time, exact to the nanosecond as file
+// systems keep it: whole seconds since 1970-01-01 00:00:00 (negative before
+// it) and the nanoseconds past that second, 0 to 999 999 999, so that
+// 1969-12-31 23:59:59.5 is {-1, 500'000'000}. The two are kept apart because
+// one 64-bit count of nanoseconds ends in 1677 and 2262, while file times
+// reach from before year 1 to after year 9999.
+struct UtcTime {
+  int64_t seconds = 0;
+  int32_t nanoseconds = 0;
+  bool operator==(const UtcTime&) const = default;
+};
+
 // What identifies a file across paths: two paths name the same file when
 // their identities are equal. The device and inode numbers on POSIX, the
 // volume serial number and file index on Windows.
@@ -74,8 +86,7 @@ class InputFile {
   virtual uint64_t Size() const = 0;
   virtual FileIdentity Identity() const = 0;
   virtual FileAttributes Attributes() const = 0;
-  // Last-write time in nanoseconds since 1970-01-01 00:00:00 UTC.
-  virtual int64_t LastWriteNanoseconds() const = 0;
+  virtual UtcTime LastWriteTime() const = 0;
   // Reads up to `size` bytes at the current position; returns the count, 0
   // at the end of the file. Throws EReadError when the read fails.
   virtual size_t Read(char* buffer, size_t size) = 0;
@@ -94,10 +105,9 @@ class OutputFile {
   // fastest means the system has. Throws EReadError or EWriteError.
   virtual void CopyFrom(InputFile& input) = 0;
   // Gives the file `attributes`, from an InputFile of the same platform, and
-  // the last-write time (nanoseconds since the epoch, kept as exactly as the
-  // file system holds it).
+  // the last-write time, kept exactly.
   virtual void SetAttributes(FileAttributes attributes,
-                             int64_t last_write_nanoseconds) = 0;
+                             const UtcTime& last_write) = 0;
   // Gives the file the attributes that a newly created ordinary file gets.
   virtual void SetDefaultAttributes() = 0;
   // Replaces the target with this file. Throws EFCreateError(target).
@@ -142,9 +152,12 @@ class Platform {
   virtual PathInfo Inspect(const AnsiString& path) = 0;
 
   // Clock and time zone.
-  // `nanoseconds` since the epoch as local calendar fields, by the time-zone
-  // rules in force at that moment.
-  virtual LocalDateTime ToLocalTime(int64_t nanoseconds) = 0;
+  // `moment` as local calendar fields, by the time-zone rules in force at
+  // that moment; the milliseconds are its nanoseconds cut to whole
+  // milliseconds. Throws EConvertError (Message::kInvalidDate) when the local
+  // year lies beyond what the system's calendar can give, which is far
+  // outside years 1 to 9999.
+  virtual LocalDateTime ToLocalTime(const UtcTime& moment) = 0;
   virtual LocalDateTime Now() = 0;
 
   // The user's date and time settings as the locale gives them now: read

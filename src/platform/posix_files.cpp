@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "common/errors.h"
-#include "platform/nanoseconds.h"
+#include "platform/posix_time.h"
 
 namespace photopages {
 namespace {
@@ -57,8 +57,8 @@ class PosixInputFile : public InputFile {
   FileAttributes Attributes() const override {
     return {static_cast<uint32_t>(status_.st_mode & 07777)};
   }
-  int64_t LastWriteNanoseconds() const override {
-    return NanosecondsFromTimespec(status_.st_mtim);
+  UtcTime LastWriteTime() const override {
+    return UtcTimeFromTimespec(status_.st_mtim);
   }
   size_t Read(char* buffer, size_t size) override {
     while (true) {
@@ -118,9 +118,9 @@ class PosixOutputFile : public OutputFile {
   }
 
   void SetAttributes(FileAttributes attributes,
-                     int64_t last_write_nanoseconds) override {
+                     const UtcTime& last_write) override {
     const timespec times[2] = {{0, UTIME_OMIT},
-                               TimespecFromNanoseconds(last_write_nanoseconds)};
+                               TimespecFromUtcTime(last_write)};
     if (fchmod(fd_.get(), attributes.bits & 07777) != 0 ||
         futimens(fd_.get(), times) != 0) {
       throw EWriteError();

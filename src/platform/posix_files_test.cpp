@@ -13,15 +13,15 @@
 #include "platform/environment_for_test.h"
 #include "platform/fake_platform.h"
 #include "platform/file_ops.h"
-#include "platform/nanoseconds.h"
 #include "platform/posix_platform.h"
+#include "platform/posix_time.h"
 #include "platform/temp_dir_for_test.h"
 
 namespace photopages {
 namespace {
 
 const char* const kArgv[] = {"photopages_tests"};
-constexpr int64_t kPhotoTime = 1104635045'123456789;  // 2005-01-02, UTC.
+constexpr UtcTime kPhotoTime = {1104635045, 123456789};  // 2005-01-02, UTC.
 
 std::string PseudoRandomBytes(size_t size) {
   std::string bytes(size, '\0');
@@ -39,9 +39,8 @@ struct stat LinkStatus(const std::string& path) {
   return status;
 }
 
-void SetLastWrite(const std::string& path, int64_t nanoseconds) {
-  const timespec times[2] = {{0, UTIME_OMIT},
-                             TimespecFromNanoseconds(nanoseconds)};
+void SetLastWrite(const std::string& path, const UtcTime& time) {
+  const timespec times[2] = {{0, UTIME_OMIT}, TimespecFromUtcTime(time)};
   ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
 }
 
@@ -81,7 +80,7 @@ TEST_F(PosixFilesTest, CopyKeepsContentLastWriteTimeAndPermissions) {
 
     struct stat copy = LinkStatus(Path("copy.JPEG"));
     EXPECT_EQ(ReadTestFile(Path("copy.JPEG")), content);
-    EXPECT_EQ(NanosecondsFromTimespec(copy.st_mtim), kPhotoTime);
+    EXPECT_EQ(UtcTimeFromTimespec(copy.st_mtim), kPhotoTime);
     EXPECT_EQ(copy.st_mode & 07777, 0640u);
     EXPECT_EQ(ReadTestFile(Path("source.jpg")), content);
     EXPECT_TRUE(NoTemporaryLeft());
@@ -158,13 +157,13 @@ TEST_F(PosixFilesTest, CopyOverWhatIsAtTheTarget) {
     if (c.outcome == kCopied) {
       EXPECT_TRUE(S_ISREG(after.st_mode));
       EXPECT_EQ(ReadTestFile(target), kContent);
-      EXPECT_EQ(NanosecondsFromTimespec(after.st_mtim), kPhotoTime);
+      EXPECT_EQ(UtcTimeFromTimespec(after.st_mtim), kPhotoTime);
     } else {
       EXPECT_EQ(after.st_ino, before.st_ino);
       EXPECT_EQ(after.st_mode, before.st_mode);
       EXPECT_EQ(after.st_size, before.st_size);
-      EXPECT_EQ(NanosecondsFromTimespec(after.st_mtim),
-                NanosecondsFromTimespec(before.st_mtim));
+      EXPECT_EQ(UtcTimeFromTimespec(after.st_mtim),
+                UtcTimeFromTimespec(before.st_mtim));
     }
     EXPECT_EQ(ReadTestFile(source), kContent);
     if (std::filesystem::exists(target + ".pointee")) {
@@ -184,7 +183,7 @@ TEST_F(PosixFilesTest, CopyOntoItselfLeavesTheFileAlone) {
   CopyFileReplacing(platform_, "a.JPEG", Path("a.JPEG"));
   struct stat after = LinkStatus(Path("a.JPEG"));
   EXPECT_EQ(ReadTestFile(Path("a.JPEG")), "bytes");
-  EXPECT_EQ(NanosecondsFromTimespec(after.st_mtim), kPhotoTime);
+  EXPECT_EQ(UtcTimeFromTimespec(after.st_mtim), kPhotoTime);
   EXPECT_TRUE(NoTemporaryLeft());
 }
 
@@ -312,7 +311,7 @@ TEST_F(PosixFilesTest, OpenInputDescribesTheFile) {
   auto input = platform_.OpenInput(Path("link.jpg"));
   EXPECT_EQ(input->Size(), content.size());
   EXPECT_EQ(input->Attributes(), FileAttributes{0604});
-  EXPECT_EQ(input->LastWriteNanoseconds(), kPhotoTime);
+  EXPECT_EQ(input->LastWriteTime(), kPhotoTime);
   EXPECT_EQ(input->Identity(), platform_.Inspect(Path("photo.jpg")).identity);
   EXPECT_NE(input->Identity(), platform_.Inspect(Path("link.jpg")).identity);
   std::string read(content.size() + 10, '\0');

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "common/codepage.h"
-#include "platform/locale_name.h"
+#include "platform/posix_locale_name.h"
 
 namespace photopages {
 namespace {

@@ -17,25 +17,17 @@
 #include "common/codepage.h"
 #include "common/errors.h"
 #include "common/paths.h"
-#include "platform/locale_name.h"
-#include "platform/nanoseconds.h"
 #include "platform/posix_files.h"
+#include "platform/posix_locale_name.h"
 #include "platform/posix_locale_settings.h"
 #include "platform/posix_program_path.h"
+#include "platform/posix_time.h"
 
 namespace photopages {
 namespace {
 
 [[noreturn]] void ThrowInOutError(int errno_value) {
   throw EInOutError(WindowsErrorCode(errno_value));
-}
-
-// The calendar fields that localtime_r gave in `fields`, with `millisecond`
-// added.
-LocalDateTime LocalDateTimeFromTm(const tm& fields, int millisecond) {
-  return {
-      fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
-      fields.tm_min,         fields.tm_sec,     millisecond};
 }
 
 // The current directory as the system names it; empty, with errno set, when
@@ -57,11 +49,13 @@ bool IsRunnable(const std::string& path) {
          access(path.c_str(), X_OK) == 0;
 }
 
-// The path the program was started by, found from `argv0`, the current
-// directory and PATH; empty when none of them names a program.
-PosixName StartedProgramPath(std::string_view argv0) {
+// The path the program was started by, found from `argv0`, the folder it was
+// started in (empty when not known) and PATH; empty when none of them names
+// a program.
+PosixName StartedProgramPath(std::string_view argv0,
+                             const std::string& start_folder) {
   for (std::string& candidate :
-       ProgramPathCandidates(argv0, WorkingFolder(), getenv("PATH"))) {
+       ProgramPathCandidates(argv0, start_folder, getenv("PATH"))) {
     if (IsRunnable(candidate)) return PosixName(std::move(candidate));
   }
   return PosixName();
@@ -102,8 +96,8 @@ bool IsOrdinaryFile(int directory_fd, const dirent& entry) {
   }
 }
 
-// `text` as the system names it.
-PosixName SystemNameOf(const AnsiString& text) {
+// `text` as the system names it, converted plainly.
+PosixName SystemNameOf(std::string_view text) {
   return PosixName(Utf8FromAnsi(text));
 }
 
@@ -177,8 +171,15 @@ std::string CollationLocaleFromEnvironment() {
 }
 
 PosixPlatform::PosixPlatform(int argc, const char* const* argv)
-    : arguments_(argv, argv + argc),
-      started_path_(StartedProgramPath(argc > 0 ? argv[0] : "")) {
+    : arguments_(argv, argv + argc), names_(kPosixPaths, &SystemNameOf) {
+  const std::string start_folder = WorkingFolder();
+  if (!start_folder.empty()) {
+    const PosixName name(start_folder);
+    const AnsiString text = TextOf(name);
+    names_.Remember(text, name);
+    names_.EnterFolder(text, name);
+  }
+  started_path_ = StartedProgramPath(argc > 0 ? argv[0] : "", start_folder);
   mode_t mask = umask(0);
   umask(mask);
   default_permissions_ = 0666 & ~mask;
@@ -205,9 +206,10 @@ AnsiString PosixPlatform::ExecutablePath() {
       started_path_.units().empty() ? RunningProgramFile() : started_path_;
   const std::string& units = path.units();
   AnsiString executable = TextOf(path);
-  NoteInexact(path, executable);
-  NoteInexact(PosixName(units.substr(0, std::max<size_t>(units.rfind('/'), 1))),
-              ExtractFileDir(executable, kPosixPaths));
+  names_.Remember(executable, path);
+  names_.Remember(
+      ExtractFileDir(executable, kPosixPaths),
+      PosixName(units.substr(0, std::max<size_t>(units.rfind('/'), 1))));
   return executable;
 }
 
@@ -215,8 +217,11 @@ AnsiString PosixPlatform::RawCommandLine() {
   AnsiString line;
   for (const PosixName& argument : arguments_) {
     AnsiString converted = TextOf(argument);
-    std::erase(converted, '"');
-    NoteInexact(argument, converted);
+    if (std::erase(converted, '"') != 0) {
+      names_.Refuse(converted, argument);
+    } else {
+      names_.Remember(converted, argument);
+    }
     if (!line.empty()) line += ' ';
     line += '"' + converted + '"';
   }
@@ -226,19 +231,26 @@ AnsiString PosixPlatform::RawCommandLine() {
 AnsiString PosixPlatform::CurrentDirectory() {
   std::string path = WorkingFolder();
   if (path.empty()) ThrowInOutError(errno);
-  return TextOf(PosixName(std::move(path)));
+  const PosixName name(std::move(path));
+  AnsiString text = TextOf(name);
+  names_.Remember(text, name);
+  return text;
 }
 
 void PosixPlatform::SetCurrentDirectory(const AnsiString& folder) {
-  // A text that stands for another folder's name is a path not found.
-  if (inexact_texts_.count(folder) != 0) throw EInOutError(3);
-  if (chdir(SystemNameOf(folder).c_str()) != 0) ThrowInOutError(errno);
+  // A text that names no folder of its own is a path not found.
+  const std::optional<PosixName> name = names_.Find(folder);
+  if (!name) throw EInOutError(3);
+  if (chdir(name->c_str()) != 0) ThrowInOutError(errno);
+  names_.EnterFolder(folder, *name);
 }
 
 std::vector<AnsiString> PosixPlatform::ListOrdinaryFiles(
     const AnsiString& folder) {
+  const std::optional<PosixName> folder_name = names_.Find(folder);
+  if (!folder_name) throw EInOutError(3);
   std::unique_ptr<DIR, DirectoryCloser> directory(
-      opendir(SystemNameOf(folder).c_str()));
+      opendir(folder_name->c_str()));
   if (directory == nullptr) ThrowInOutError(errno);
   std::vector<ListedName> listed;
   std::vector<UChar> utf16;
@@ -260,24 +272,28 @@ std::vector<AnsiString> PosixPlatform::ListOrdinaryFiles(
   names.reserve(listed.size());
   for (const ListedName& entry : listed) {
     names.push_back(TextOf(entry.name));
-    NoteInexact(entry.name, names.back());
+    names_.RememberListed(folder, *folder_name, names.back(), entry.name);
   }
   return names;
 }
 
 std::unique_ptr<InputFile> PosixPlatform::OpenInput(const AnsiString& path) {
-  if (inexact_texts_.count(path) != 0) throw EFOpenError(path);
-  return OpenPosixInput(SystemNameOf(path), path);
+  const std::optional<PosixName> name = names_.Find(path);
+  if (!name) throw EFOpenError(path);
+  return OpenPosixInput(*name, path);
 }
 
 std::unique_ptr<OutputFile> PosixPlatform::CreateOutput(
     const AnsiString& target) {
-  return CreatePosixOutput(SystemNameOf(target), target, default_permissions_);
+  const std::optional<PosixName> name = names_.Find(target);
+  if (!name) throw EFCreateError(target);
+  return CreatePosixOutput(*name, target, default_permissions_);
 }
 
 PathInfo PosixPlatform::Inspect(const AnsiString& path) {
+  const std::optional<PosixName> name = names_.Find(path);
   struct stat status;
-  if (lstat(SystemNameOf(path).c_str(), &status) != 0) return PathInfo();
+  if (!name || lstat(name->c_str(), &status) != 0) return PathInfo();
   PathInfo info;
   info.exists = true;
   info.is_directory = S_ISDIR(status.st_mode);
@@ -288,22 +304,17 @@ PathInfo PosixPlatform::Inspect(const AnsiString& path) {
   return info;
 }
 
-void PosixPlatform::NoteInexact(const PosixName& name, const AnsiString& text) {
-  if (SystemNameOf(text) != name) inexact_texts_.insert(text);
-}
-
-LocalDateTime PosixPlatform::ToLocalTime(int64_t nanoseconds) {
-  timespec moment = TimespecFromNanoseconds(nanoseconds);
+LocalDateTime PosixPlatform::ToLocalTime(const UtcTime& moment) {
+  const timespec time = TimespecFromUtcTime(moment);
   tm fields{};
-  localtime_r(&moment.tv_sec, &fields);
-  return LocalDateTimeFromTm(fields,
-                             static_cast<int>(moment.tv_nsec / 1'000'000));
+  return LocalDateTimeFromTm(localtime_r(&time.tv_sec, &fields),
+                             moment.nanoseconds);
 }
 
 LocalDateTime PosixPlatform::Now() {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
-  return ToLocalTime(NanosecondsFromTimespec(now));
+  return ToLocalTime(UtcTimeFromTimespec(now));
 }
 
 LocaleSettings PosixPlatform::UserLocaleSettings() {

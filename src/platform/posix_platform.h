@@ -1,7 +1,9 @@
 // The Platform of a POSIX system whose file names and terminal are UTF-8.
 // Every path and name is converted between code page 932 and UTF-8 where it
 // crosses into the system; a character that code page 932 cannot hold comes
-// back as "?".
+// up as "?". The platform remembers the exact name behind every text it hands
+// up (RememberedNames), so that such a text still reaches its own file and
+// never another one.
 #ifndef PHOTOPAGES_PLATFORM_POSIX_PLATFORM_H_
 #define PHOTOPAGES_PLATFORM_POSIX_PLATFORM_H_
 
@@ -9,12 +11,12 @@
 #include <unicode/ucol.h>
 
 #include <memory>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/remembered_names.h"
 #include "platform/system_name.h"
 
 namespace photopages {
@@ -34,9 +36,10 @@ std::string CollationLocaleFromEnvironment();
 
 class PosixPlatform : public Platform {
  public:
-  // Keeps `argv`'s texts, finds the path the program was started by, reads
-  // the umask and the time-zone rules, and builds the collator of the user's
-  // collation locale, all once for the life of the program.
+  // Keeps `argv`'s texts, notes the current directory, finds the path the
+  // program was started by, reads the umask and the time-zone rules, and
+  // builds the collator of the user's collation locale, all once for the
+  // life of the program.
   PosixPlatform(int argc, const char* const* argv);
   PosixPlatform(const PosixPlatform&) = delete;
   PosixPlatform& operator=(const PosixPlatform&) = delete;
@@ -47,38 +50,38 @@ class PosixPlatform : public Platform {
   // The path the program was started by, links left as they are: argv[0]
   // when it holds a "/", else the first runnable match on PATH, made
   // absolute against the start-up folder and tidied; /proc/self/exe when
-  // neither names an existing program (argv[0] empty or made up). A path, or
-  // its folder, whose code page 932 text does not convert back to it names
-  // nothing (see OpenInput and SetCurrentDirectory). Throws EInOutError when
-  // /proc/self/exe is needed and cannot be read.
+  // neither names an existing program (argv[0] empty or made up). Throws
+  // EInOutError when /proc/self/exe is needed and cannot be read.
   AnsiString ExecutablePath() override;
   // A double quote inside an argument is dropped: in the rebuilt line it
-  // would end the quoted stretch and merge arguments.
+  // would end the quoted stretch and merge arguments. Such an argument names
+  // no file, so that "ab.jpg" never stands for "a\"b.jpg".
   AnsiString RawCommandLine() override;
 
   // Throws EInOutError when the current directory cannot be had.
   AnsiString CurrentDirectory() override;
-  // A program folder whose text does not convert back to its name is
-  // refused with code 3 (path not found), even when a folder of that text
-  // exists.
+  // A folder whose text names no file (see OpenInput) is refused with code 3
+  // (path not found).
   void SetCurrentDirectory(const AnsiString& folder) override;
   // Entries that cannot be followed to a file (dangling links, link loops)
   // are left out. Ties of the collation are ordered by the names' bytes, so
-  // the order is total. Throws EInOutError when the folder cannot be read.
+  // the order is total. Throws EInOutError when the folder cannot be read,
+  // with code 3 when its text names no file.
   std::vector<AnsiString> ListOrdinaryFiles(const AnsiString& folder) override;
 
-  // An argument or listed name whose code page 932 text does not convert
-  // back to it (a character that code page 932 cannot hold, a byte that is
-  // not UTF-8, a double quote dropped from an argument) names no file: its
-  // text is refused even when a file of that text exists, so that "a?.jpg"
-  // never stands in for "a😀.jpg", nor "ab.jpg" for "a\"b.jpg".
+  // Every path reaches the name its text came up from: "a?.jpg" listed for
+  // "a😀.jpg" opens "a😀.jpg". A text that two different names came up as
+  // ("é.jpg" and "è.jpg" in one folder), or an argument that lost a double
+  // quote, names no file and is refused, even when a file of that very text
+  // exists.
   std::unique_ptr<InputFile> OpenInput(const AnsiString& path) override;
   // The file is written as a hidden ".photopages-XXXXXX" in the target's
-  // folder.
+  // folder. A target whose text names no file cannot be created.
   std::unique_ptr<OutputFile> CreateOutput(const AnsiString& target) override;
+  // Nothing exists at a path whose text names no file.
   PathInfo Inspect(const AnsiString& path) override;
 
-  LocalDateTime ToLocalTime(int64_t nanoseconds) override;
+  LocalDateTime ToLocalTime(const UtcTime& moment) override;
   LocalDateTime Now() override;
 
   // The regional settings of the user's locale name (LC_ALL, LC_TIME, LANG).
@@ -89,13 +92,9 @@ class PosixPlatform : public Platform {
     void operator()(UCollator* collator) const { ucol_close(collator); }
   };
 
-  // `name` in code page 932, `text`; remembers `text` as one that names no
-  // file when it does not convert back to `name`.
-  void NoteInexact(const PosixName& name, const AnsiString& text);
-
   std::vector<PosixName> arguments_;
+  RememberedNames<char> names_;
   PosixName started_path_;  // Empty when argv and PATH name nothing.
-  std::set<AnsiString> inexact_texts_;
   mode_t default_permissions_;
   std::unique_ptr<UCollator, CollatorCloser> collator_;
 };

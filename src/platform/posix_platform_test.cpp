@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "common/errors.h"
 #include "common/paths.h"
 #include "platform/environment_for_test.h"
+#include "platform/file_ops.h"
 #include "platform/temp_dir_for_test.h"
 
 namespace photopages {
@@ -118,24 +120,40 @@ class PosixFolderTest : public testing::Test {
   ScopedEnvironmentVariable lang_{"LANG", nullptr};
 };
 
+// Puts an empty program file, that may be run, into `folder`; its path.
+std::string AddProgram(const std::string& folder) {
+  const std::string program = folder + "/photopages";
+  WriteTestFile(program, "");
+  chmod(program.c_str(), 0755);
+  return program;
+}
+
+// A program folder whose name code page 932 cannot hold is entered by its
+// text, not the folder of the converted text beside it.
 TEST_F(PosixFolderTest, SetCurrentDirectoryMovesTheProcess) {
-  PosixPlatform platform(1, kArgv);
-  std::filesystem::create_directory(dir_.Path("sub"));
-  std::string real = std::filesystem::canonical(dir_.path());
+  std::filesystem::create_directories(dir_.Path("Café/sub"));
+  std::filesystem::create_directory(dir_.Path("Caf?"));
+  const std::string program = AddProgram(dir_.Path("Café"));
+  const char* const argv[] = {program.c_str()};
+  PosixPlatform platform(1, argv);
+  const std::string real = std::filesystem::canonical(dir_.path());
   platform.SetCurrentDirectory(dir_.path());
   EXPECT_EQ(platform.CurrentDirectory(), real);
+  platform.SetCurrentDirectory(
+      ExtractFileDir(platform.ExecutablePath(), kPosixPaths));
+  EXPECT_EQ(std::filesystem::current_path(), real + "/Café");
   platform.SetCurrentDirectory("sub");
-  EXPECT_EQ(platform.CurrentDirectory(), real + "/sub");
+  EXPECT_EQ(std::filesystem::current_path(), real + "/Café/sub");
+  EXPECT_EQ(platform.CurrentDirectory(), AnsiFromUtf8(real + "/Café/sub"));
 }
 
 TEST_F(PosixFolderTest, SetCurrentDirectoryFailuresCarryWindowsCodes) {
-  // A program in a folder whose name code page 932 cannot hold, beside a
-  // folder named by the converted text.
+  // A program in a folder whose name code page 932 cannot hold, started in
+  // another folder that gives the same text.
   std::filesystem::create_directory(dir_.Path("写真😀"));
-  std::filesystem::create_directory(dir_.Path("写真?"));
-  const std::string program = dir_.Path("写真😀/photopages");
-  WriteTestFile(program, "");
-  chmod(program.c_str(), 0755);
+  std::filesystem::create_directory(dir_.Path("写真😁"));
+  const std::string program = AddProgram(dir_.Path("写真😀"));
+  std::filesystem::current_path(dir_.Path("写真😁"));
   const char* const argv[] = {program.c_str()};
   PosixPlatform platform(1, argv);
   const AnsiString executable = platform.ExecutablePath();
@@ -155,7 +173,7 @@ TEST_F(PosixFolderTest, SetCurrentDirectoryFailuresCarryWindowsCodes) {
       {"a name too long", dir_.Path(std::string(300, 'n')), 3},
       {"a link loop", dir_.Path("loop"), ELOOP},
       {"no permission", dir_.Path("locked/inner"), 5},
-      {"a program folder of another name",
+      {"a program folder that two folders give",
        ExtractFileDir(executable, kPosixPaths), 3},
   };
   for (const auto& c : cases) {
@@ -235,33 +253,49 @@ TEST_F(PosixFolderTest, ListingConvertsNamesToCodePage932) {
   EXPECT_EQ(platform.ListOrdinaryFiles(".").size(), 3u);
 }
 
-// A text that stands for another name never opens a file of its own text.
-TEST_F(PosixFolderTest, TextsThatStandForOtherNamesOpenNothing) {
-  for (const char* name : {"a?.jpg", "b?.jpg", "xy.jpg", "z.jpg"}) {
-    WriteTestFile(dir_.Path(name), "x");
-  }
-  WriteTestFile(dir_.Path("a\xff.jpg"), "x");
-  WriteTestFile(dir_.Path("b😀.jpg"), "x");
-  const char* const argv[] = {"/p", "x\"y.jpg", "z.jpg"};
-  PosixPlatform platform(3, argv);
-  platform.RawCommandLine();
-  platform.SetCurrentDirectory(dir_.path());
-  platform.ListOrdinaryFiles(".");
+// A listed or given text opens the very file it came up from, also where
+// code page 932 cannot hold the name; a text that two names gave, or that
+// lost a double quote, opens nothing, not even a file of that very text.
+TEST_F(PosixFolderTest, TextsOpenTheNamesTheyCameFrom) {
+  const std::vector<std::string> names = {
+      "旅行〜京都.jpg", "Café.jpg", "사진.jpg", "photo😀.jpg",
+      "か\u3099.jpg",   "é.jpg",    "è.jpg",    "a\xff.jpg",
+      "a?.jpg",         "xy.jpg",   "x\"y.jpg", "z.jpg"};
+  for (const std::string& name : names) WriteTestFile(dir_.Path(name), name);
   const struct {
-    const char* text;
-    bool opens;
+    const char* text;    // UTF-8, converted to code page 932.
+    const char* listed;  // The file the listed text opens; null for none.
+    const char* given;   // The same for an argument.
   } cases[] = {
-      {"a?.jpg", false},
-      {"b?.jpg", false},
-      {"xy.jpg", false},
-      {"z.jpg", true},
+      {"旅行〜京都.jpg", "旅行〜京都.jpg", "旅行〜京都.jpg"},
+      {"Café.jpg", "Café.jpg", "Café.jpg"},
+      {"사진.jpg", "사진.jpg", "사진.jpg"},
+      {"photo😀.jpg", "photo😀.jpg", "photo😀.jpg"},
+      {"か\u3099.jpg", "か\u3099.jpg", "か\u3099.jpg"},
+      {"é.jpg", nullptr, nullptr},
+      {"a?.jpg", nullptr, nullptr},
+      {"xy.jpg", "xy.jpg", nullptr},
+      {"z.jpg", "z.jpg", "z.jpg"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    if (c.opens) {
-      EXPECT_EQ(platform.OpenInput(c.text)->Size(), 1u);
-    } else {
-      EXPECT_THROW(platform.OpenInput(c.text), EFOpenError);
+  for (const bool listed : {true, false}) {
+    SCOPED_TRACE(listed ? "listed" : "given");
+    std::vector<const char*> argv = {"/p"};
+    if (!listed) {
+      for (const std::string& name : names) argv.push_back(name.c_str());
+    }
+    PosixPlatform platform(static_cast<int>(argv.size()), argv.data());
+    platform.RawCommandLine();
+    platform.SetCurrentDirectory(dir_.path());
+    if (listed) platform.ListOrdinaryFiles(dir_.path());
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.text);
+      const char* opens = listed ? c.listed : c.given;
+      const AnsiString text = AnsiFromUtf8(c.text);
+      if (opens != nullptr) {
+        EXPECT_EQ(ReadWholeFile(platform, text), opens);
+      } else {
+        EXPECT_THROW(platform.OpenInput(text), EFOpenError);
+      }
     }
   }
 }
@@ -276,8 +310,8 @@ TEST_F(PosixFolderTest, ListingAMissingFolderFails) {
   }
 }
 
-int64_t Nanoseconds(int year, int month, int day, int hour, int minute,
-                    int second, int64_t nanosecond) {
+UtcTime Utc(int year, int month, int day, int hour, int minute, int second,
+            int32_t nanosecond) {
   tm fields{};
   fields.tm_year = year - 1900;
   fields.tm_mon = month - 1;
@@ -285,7 +319,7 @@ int64_t Nanoseconds(int year, int month, int day, int hour, int minute,
   fields.tm_hour = hour;
   fields.tm_min = minute;
   fields.tm_sec = second;
-  return static_cast<int64_t>(timegm(&fields)) * 1'000'000'000 + nanosecond;
+  return {static_cast<int64_t>(timegm(&fields)), nanosecond};
 }
 
 std::string Text(const LocalDateTime& t) {
@@ -298,35 +332,48 @@ std::string Text(const LocalDateTime& t) {
 TEST(PosixPlatformTest, ToLocalTimeUsesTheOffsetOfTheMoment) {
   const struct {
     const char* tz;
-    int64_t nanoseconds;
+    UtcTime moment;
     LocalDateTime expected;
   } cases[] = {
       {"Asia/Tokyo",
-       Nanoseconds(2005, 1, 1, 18, 4, 5, 678'900'000),
+       Utc(2005, 1, 1, 18, 4, 5, 678'900'000),
        {2005, 1, 2, 3, 4, 5, 678}},
       {"Europe/Berlin",
-       Nanoseconds(2021, 1, 15, 12, 0, 0, 0),
+       Utc(2021, 1, 15, 12, 0, 0, 0),
        {2021, 1, 15, 13, 0, 0, 0}},
       {"Europe/Berlin",
-       Nanoseconds(2021, 7, 15, 12, 0, 0, 0),
+       Utc(2021, 7, 15, 12, 0, 0, 0),
        {2021, 7, 15, 14, 0, 0, 0}},
       {"Europe/Berlin",
-       Nanoseconds(2021, 3, 28, 0, 59, 59, 999'999'999),
+       Utc(2021, 3, 28, 0, 59, 59, 999'999'999),
        {2021, 3, 28, 1, 59, 59, 999}},
       {"Europe/Berlin",
-       Nanoseconds(2021, 3, 28, 1, 0, 0, 0),
+       Utc(2021, 3, 28, 1, 0, 0, 0),
        {2021, 3, 28, 3, 0, 0, 0}},
-      {"UTC", -1, {1969, 12, 31, 23, 59, 59, 999}},
-      {"UTC", -1'000'000'000, {1969, 12, 31, 23, 59, 59, 0}},
-      {"UTC", 999'999, {1970, 1, 1, 0, 0, 0, 0}},
-      {"Asia/Tokyo", -1, {1970, 1, 1, 8, 59, 59, 999}},
-      {"UTC", Nanoseconds(1700, 3, 1, 0, 0, 0, 1), {1700, 3, 1, 0, 0, 0, 0}},
+      {"UTC", {-1, 999'999'999}, {1969, 12, 31, 23, 59, 59, 999}},
+      {"UTC", {-1, 0}, {1969, 12, 31, 23, 59, 59, 0}},
+      {"UTC", {0, 999'999}, {1970, 1, 1, 0, 0, 0, 0}},
+      {"Asia/Tokyo", {-1, 999'999'999}, {1970, 1, 1, 8, 59, 59, 999}},
+      {"UTC", Utc(1700, 3, 1, 0, 0, 0, 1), {1700, 3, 1, 0, 0, 0, 0}},
+      // Beyond the years that one 64-bit count of nanoseconds reaches.
+      {"UTC", Utc(1600, 1, 1, 0, 0, 0, 0), {1600, 1, 1, 0, 0, 0, 0}},
+      {"UTC",
+       Utc(9999, 12, 31, 23, 59, 59, 999'999'999),
+       {9999, 12, 31, 23, 59, 59, 999}},
+      {"Asia/Tokyo", Utc(9999, 12, 31, 15, 0, 0, 0), {10000, 1, 1, 0, 0, 0, 0}},
+      {"UTC", Utc(0, 12, 31, 23, 59, 59, 0), {0, 12, 31, 23, 59, 59, 0}},
   };
   for (const auto& c : cases) {
     ScopedTimeZone tz(c.tz);
     PosixPlatform platform(1, kArgv);
-    EXPECT_EQ(Text(platform.ToLocalTime(c.nanoseconds)), Text(c.expected))
-        << c.tz << " " << c.nanoseconds;
+    EXPECT_EQ(Text(platform.ToLocalTime(c.moment)), Text(c.expected))
+        << c.tz << " " << c.moment.seconds;
+  }
+  // Years that no int holds.
+  PosixPlatform platform(1, kArgv);
+  for (int64_t seconds : {int64_t{1} << 62, -(int64_t{1} << 62),
+                          std::numeric_limits<int64_t>::max()}) {
+    EXPECT_THROW(platform.ToLocalTime({seconds, 0}), EConvertError) << seconds;
   }
 }
 

@@ -36,6 +36,9 @@ class SystemName {
 // A name on a POSIX system.
 using PosixName = SystemName<char>;
 
+// A name on Windows, in UTF-16.
+using WindowsName = SystemName<wchar_t>;
+
 }  // namespace photopages
 
 #endif  // PHOTOPAGES_PLATFORM_SYSTEM_NAME_H_

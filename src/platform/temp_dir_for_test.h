@@ -48,14 +48,22 @@ inline void RemoveTestFiles(const std::string& path) {
   std::filesystem::remove_all(root, ignored);
 }
 
-// A new empty folder in the system's temporary folder (TMPDIR on POSIX),
-// removed with everything in it when the object goes. Its path is ASCII
-// where the temporary folder's is, so the same bytes name it in UTF-8 and
-// code page 932.
+// The system's folder for temporary files (TMPDIR, else /tmp, on POSIX), in
+// UTF-8.
+inline std::string TempFolderBase() {
+  return Utf8FromPath(std::filesystem::temp_directory_path());
+}
+
+// A new empty folder, removed with everything in it when the object goes.
+// Its path is ASCII where the folder it is made in has one, so the same bytes
+// name it in UTF-8 and code page 932.
 class ScopedTempDir {
  public:
-  ScopedTempDir() {
-    const std::filesystem::path base = std::filesystem::temp_directory_path();
+  // A folder in TempFolderBase().
+  ScopedTempDir() : ScopedTempDir(TempFolderBase()) {}
+  // A folder in `base` (UTF-8).
+  explicit ScopedTempDir(const std::string& base_utf8) {
+    const std::filesystem::path base = PathFromUtf8(base_utf8);
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
       const std::filesystem::path folder =

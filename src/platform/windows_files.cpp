@@ -48,8 +48,9 @@ FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
 
 class WindowsInputFile : public InputFile {
  public:
-  WindowsInputFile(FileHandle file, const BY_HANDLE_FILE_INFORMATION& info)
-      : file_(std::move(file)), info_(info) {}
+  WindowsInputFile(FileHandle file, const BY_HANDLE_FILE_INFORMATION& info,
+                   const FILETIME& last_write)
+      : file_(std::move(file)), info_(info), last_write_(last_write) {}
 
   uint64_t Size() const override {
     return (uint64_t{info_.nFileSizeHigh} << 32) | info_.nFileSizeLow;
@@ -58,8 +59,8 @@ class WindowsInputFile : public InputFile {
   FileAttributes Attributes() const override {
     return {info_.dwFileAttributes & FILE_ATTRIBUTE_READONLY};
   }
-  int64_t LastWriteNanoseconds() const override {
-    return NanosecondsFromFileTime(info_.ftLastWriteTime);
+  UtcTime LastWriteTime() const override {
+    return UtcTimeFromFileTime(last_write_);
   }
   size_t Read(char* buffer, size_t size) override {
     const DWORD wanted =
@@ -74,6 +75,7 @@ class WindowsInputFile : public InputFile {
  private:
   FileHandle file_;
   BY_HANDLE_FILE_INFORMATION info_;
+  FILETIME last_write_;
 };
 
 // The folder part of `path`, with its separator: up to and including the
@@ -140,9 +142,9 @@ class WindowsOutputFile : public OutputFile {
   }
 
   void SetAttributes(FileAttributes attributes,
-                     int64_t last_write_nanoseconds) override {
-    const FILETIME last_write = FileTimeFromNanoseconds(last_write_nanoseconds);
-    if (!SetFileTime(file_.get(), nullptr, nullptr, &last_write)) {
+                     const UtcTime& last_write) override {
+    const std::optional<FILETIME> time = FileTimeFromUtcTime(last_write);
+    if (!time || !SetFileTime(file_.get(), nullptr, nullptr, &*time)) {
       throw EWriteError();
     }
     attributes_ =
@@ -186,12 +188,14 @@ std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
                               FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   BY_HANDLE_FILE_INFORMATION info;
+  FILETIME last_write;
   if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK ||
       !GetFileInformationByHandle(file.get(), &info) ||
-      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
+      !GetFileTime(file.get(), nullptr, nullptr, &last_write)) {
     throw EFOpenError(path);
   }
-  return std::make_unique<WindowsInputFile>(std::move(file), info);
+  return std::make_unique<WindowsInputFile>(std::move(file), info, last_write);
 }
 
 std::unique_ptr<OutputFile> CreateWindowsOutput(

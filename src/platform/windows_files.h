@@ -11,9 +11,6 @@
 
 namespace photopages {
 
-// A name on Windows, in UTF-16.
-using WindowsName = SystemName<wchar_t>;
-
 // Opens the ordinary file at `system_path` for reading, others may read it
 // too. Throws EFOpenError(path) when it is missing, cannot be read, or is a
 // folder or a device; `path` is the same path as the program gave it.

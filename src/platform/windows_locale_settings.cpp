@@ -67,15 +67,16 @@ class LocaleItems {
   std::string Bytes(std::wstring_view text) const {
     return CodePageFromWide(text, code_page_);
   }
-  LCID locale() const { return locale_; }
 
  private:
   LCID locale_;
   int code_page_;
 };
 
-std::vector<LocaleEra> Eras(const LocaleItems& items, CALID calendar) {
-  const LCID locale = items.locale();
+}  // namespace
+
+std::vector<LocaleEra> CalendarEras(LCID locale, CALID calendar) {
+  const LocaleItems items(locale);
   const std::vector<std::wstring> names =
       CalendarValues(locale, calendar, CAL_SERASTRING);
   const std::vector<std::wstring> start_years =
@@ -87,8 +88,6 @@ std::vector<LocaleEra> Eras(const LocaleItems& items, CALID calendar) {
   return eras;
 }
 
-}  // namespace
-
 LocaleSettings LocaleSettingsOf(LCID locale) {
   const LocaleItems items(locale);
   LocaleSettings settings;
@@ -97,7 +96,8 @@ LocaleSettings LocaleSettingsOf(LCID locale) {
     settings.language = AnsiLowerCase(*language);
   }
   settings.calendar_type = items.Number(LOCALE_ICALENDARTYPE);
-  settings.eras = Eras(items, static_cast<CALID>(settings.calendar_type));
+  settings.eras =
+      CalendarEras(locale, static_cast<CALID>(settings.calendar_type));
   settings.date_separator = items.Text(LOCALE_SDATE);
   settings.short_date_format = items.Text(LOCALE_SSHORTDATE);
   settings.long_date_format = items.Text(LOCALE_SLONGDATE);

@@ -3,6 +3,8 @@
 #ifndef PHOTOPAGES_PLATFORM_WINDOWS_LOCALE_SETTINGS_H_
 #define PHOTOPAGES_PLATFORM_WINDOWS_LOCALE_SETTINGS_H_
 
+#include <vector>
+
 #include "common/windows_api.h"
 #include "platform/locale_settings.h"
 
@@ -17,6 +19,10 @@ namespace photopages {
 // the locale does not give stays empty (std::nullopt), a number it does not
 // give is 0.
 LocaleSettings LocaleSettingsOf(LCID locale);
+
+// The eras of `calendar` as `locale` lists them: names (CAL_SERASTRING), in
+// the locale's own ANSI code page, with start years (CAL_IYEAROFFSETRANGE).
+std::vector<LocaleEra> CalendarEras(LCID locale, CALID calendar);
 
 }  // namespace photopages
 

@@ -1,10 +1,13 @@
 #include "platform/windows_platform.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "common/errors.h"
+#include "common/messages.h"
 #include "common/paths.h"
 #include "common/windows_api.h"
 #include "common/windows_codepage.h"
@@ -15,7 +18,7 @@ namespace photopages {
 namespace {
 
 // `text` as the system names it.
-WindowsName SystemNameOf(const AnsiString& text) {
+WindowsName SystemNameOf(std::string_view text) {
   return WindowsName(WideFromAnsi(text));
 }
 
@@ -28,19 +31,28 @@ AnsiString TextOf(const WindowsName& name) {
   throw EInOutError(static_cast<int>(GetLastError()));
 }
 
-// The full path of the running executable.
-WindowsName ModuleFileName() {
-  std::wstring path(MAX_PATH, L'\0');
+// A text of the system that `get` fills into a buffer of the size it is
+// given, returning the length it wrote, or a length at least the buffer's
+// size when the buffer is too small, or 0 on failure. Throws EInOutError
+// with the system's code on failure.
+template <typename Get>
+WindowsName SystemText(Get get) {
+  std::wstring text(MAX_PATH, L'\0');
   while (true) {
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(),
-                                       static_cast<DWORD>(path.size()));
+    const DWORD n = get(text.data(), static_cast<DWORD>(text.size()));
     if (n == 0) ThrowLastError();
-    if (n < path.size()) {
-      path.resize(n);
-      return WindowsName(std::move(path));
+    if (n < text.size()) {
+      text.resize(n);
+      return WindowsName(std::move(text));
     }
-    path.resize(path.size() * 2);
+    text.resize(std::max<size_t>(n, text.size() * 2));
   }
+}
+
+WindowsName CurrentFolder() {
+  return SystemText([](wchar_t* buffer, DWORD size) {
+    return GetCurrentDirectoryW(size, buffer);
+  });
 }
 
 // The folder of `path` without separator, by the rule of ExtractFileDir:
@@ -55,6 +67,32 @@ WindowsName FolderOf(const WindowsName& path) {
     --end;
   }
   return WindowsName(units.substr(0, end));
+}
+
+// The arguments of the command line `line`, the executable first, read by
+// the splitter's rules (SplitCommandLine), which the UTF-16 units keep: a
+// unit up to U+0020 separates, a double quote opens or closes a stretch in
+// which spaces are kept, and an empty pair of quotes is skipped.
+std::vector<std::wstring> CommandLineArguments(std::wstring_view line) {
+  std::vector<std::wstring> arguments;
+  size_t i = 0;
+  while (true) {
+    while (i < line.size() &&
+           (line[i] <= L' ' || line.substr(i, 2) == L"\"\"")) {
+      i += line[i] <= L' ' ? 1 : 2;
+    }
+    if (i == line.size()) return arguments;
+    std::wstring argument;
+    bool quoted = false;
+    for (; i < line.size() && (quoted || line[i] > L' '); ++i) {
+      if (line[i] == L'"') {
+        quoted = !quoted;
+      } else {
+        argument += line[i];
+      }
+    }
+    arguments.push_back(std::move(argument));
+  }
 }
 
 struct FindCloser {
@@ -76,41 +114,52 @@ std::unique_ptr<Platform> NewSystemPlatform(int, const char* const*) {
   return std::make_unique<WindowsPlatform>();
 }
 
+WindowsPlatform::WindowsPlatform() : names_(kWindowsPaths, &SystemNameOf) {
+  const WindowsName start_folder = CurrentFolder();
+  const AnsiString text = TextOf(start_folder);
+  names_.Remember(text, start_folder);
+  names_.EnterFolder(text, start_folder);
+}
+
 AnsiString WindowsPlatform::ExecutablePath() {
-  const WindowsName path = ModuleFileName();
+  const WindowsName path = SystemText([](wchar_t* buffer, DWORD size) {
+    return GetModuleFileNameW(nullptr, buffer, size);
+  });
   AnsiString executable = TextOf(path);
-  NoteInexact(path, executable);
-  NoteInexact(FolderOf(path), ExtractFileDir(executable, kWindowsPaths));
+  names_.Remember(executable, path);
+  names_.Remember(ExtractFileDir(executable, kWindowsPaths), FolderOf(path));
   return executable;
 }
 
 AnsiString WindowsPlatform::RawCommandLine() {
-  return AnsiFromWide(GetCommandLineW());
+  const std::wstring_view line = GetCommandLineW();
+  for (std::wstring& argument : CommandLineArguments(line)) {
+    WindowsName name(std::move(argument));
+    names_.Remember(TextOf(name), name);
+  }
+  return AnsiFromWide(line);
 }
 
 AnsiString WindowsPlatform::CurrentDirectory() {
-  std::wstring path(MAX_PATH, L'\0');
-  while (true) {
-    const DWORD n =
-        GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data());
-    if (n == 0) ThrowLastError();
-    if (n < path.size()) {
-      path.resize(n);
-      return TextOf(WindowsName(std::move(path)));
-    }
-    path.resize(n);
-  }
+  const WindowsName folder = CurrentFolder();
+  AnsiString text = TextOf(folder);
+  names_.Remember(text, folder);
+  return text;
 }
 
 void WindowsPlatform::SetCurrentDirectory(const AnsiString& folder) {
-  // A text that stands for another folder's name is a path not found.
-  if (inexact_texts_.count(folder) != 0) throw EInOutError(3);
-  if (!SetCurrentDirectoryW(SystemNameOf(folder).c_str())) ThrowLastError();
+  // A text that names no folder of its own is a path not found.
+  const std::optional<WindowsName> name = names_.Find(folder);
+  if (!name) throw EInOutError(3);
+  if (!SetCurrentDirectoryW(name->c_str())) ThrowLastError();
+  names_.EnterFolder(folder, *name);
 }
 
 std::vector<AnsiString> WindowsPlatform::ListOrdinaryFiles(
     const AnsiString& folder) {
-  std::wstring pattern = SystemNameOf(folder).units();
+  const std::optional<WindowsName> folder_name = names_.Find(folder);
+  if (!folder_name) throw EInOutError(3);
+  std::wstring pattern = folder_name->units();
   if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/' &&
       pattern.back() != L':') {
     pattern += L'\\';
@@ -136,30 +185,36 @@ std::vector<AnsiString> WindowsPlatform::ListOrdinaryFiles(
   std::sort(listed.begin(), listed.end(), CollatesBefore);
   std::vector<AnsiString> names;
   names.reserve(listed.size());
-  for (std::wstring& name : listed) {
-    WindowsName system_name(std::move(name));
-    names.push_back(TextOf(system_name));
-    NoteInexact(system_name, names.back());
+  for (std::wstring& entry : listed) {
+    WindowsName name(std::move(entry));
+    names.push_back(TextOf(name));
+    names_.RememberListed(folder, *folder_name, names.back(), name);
   }
   return names;
 }
 
 std::unique_ptr<InputFile> WindowsPlatform::OpenInput(const AnsiString& path) {
-  if (inexact_texts_.count(path) != 0) throw EFOpenError(path);
-  return OpenWindowsInput(SystemNameOf(path), path);
+  const std::optional<WindowsName> name = names_.Find(path);
+  if (!name) throw EFOpenError(path);
+  return OpenWindowsInput(*name, path);
 }
 
 std::unique_ptr<OutputFile> WindowsPlatform::CreateOutput(
     const AnsiString& target) {
-  return CreateWindowsOutput(SystemNameOf(target), target);
+  const std::optional<WindowsName> name = names_.Find(target);
+  if (!name) throw EFCreateError(target);
+  return CreateWindowsOutput(*name, target);
 }
 
 PathInfo WindowsPlatform::Inspect(const AnsiString& path) {
-  return InspectWindowsPath(SystemNameOf(path));
+  const std::optional<WindowsName> name = names_.Find(path);
+  return name ? InspectWindowsPath(*name) : PathInfo();
 }
 
-LocalDateTime WindowsPlatform::ToLocalTime(int64_t nanoseconds) {
-  return LocalDateTimeFromFileTime(FileTimeFromNanoseconds(nanoseconds));
+LocalDateTime WindowsPlatform::ToLocalTime(const UtcTime& moment) {
+  const std::optional<FILETIME> time = FileTimeFromUtcTime(moment);
+  if (!time) throw EConvertError(MessageText(Message::kInvalidDate));
+  return LocalDateTimeFromFileTime(*time);
 }
 
 LocalDateTime WindowsPlatform::Now() {
@@ -171,11 +226,6 @@ LocalDateTime WindowsPlatform::Now() {
 
 LocaleSettings WindowsPlatform::UserLocaleSettings() {
   return LocaleSettingsOf(LOCALE_USER_DEFAULT);
-}
-
-void WindowsPlatform::NoteInexact(const WindowsName& name,
-                                  const AnsiString& text) {
-  if (SystemNameOf(text) != name) inexact_texts_.insert(text);
 }
 
 }  // namespace photopages

@@ -1,6 +1,6 @@
 #include "platform/windows_time.h"
 
-#include <limits>
+#include <cstdint>
 
 #include "common/errors.h"
 #include "common/messages.h"
@@ -8,33 +8,33 @@
 namespace photopages {
 namespace {
 
-// FILETIME's count at 1970-01-01 00:00:00 UTC.
-constexpr int64_t kEpochIntervals = 116'444'736'000'000'000;
-constexpr int64_t kNanosecondsPerInterval = 100;
-
-int64_t Intervals(const FILETIME& time) {
-  return static_cast<int64_t>((uint64_t{time.dwHighDateTime} << 32) |
-                              time.dwLowDateTime);
-}
+// Seconds from 1601-01-01 to 1970-01-01, and FILETIME's intervals.
+constexpr int64_t kEpochSeconds = 11'644'473'600;
+constexpr int64_t kIntervalsPerSecond = 10'000'000;
+constexpr int32_t kNanosecondsPerInterval = 100;
 
 }  // namespace
 
-int64_t NanosecondsFromFileTime(const FILETIME& time) {
-  int64_t nanoseconds;
-  if (__builtin_mul_overflow(Intervals(time) - kEpochIntervals,
-                             kNanosecondsPerInterval, &nanoseconds)) {
-    return Intervals(time) < kEpochIntervals
-               ? std::numeric_limits<int64_t>::min()
-               : std::numeric_limits<int64_t>::max();
-  }
-  return nanoseconds;
+UtcTime UtcTimeFromFileTime(const FILETIME& time) {
+  const uint64_t intervals =
+      (uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+  return {static_cast<int64_t>(intervals / kIntervalsPerSecond) - kEpochSeconds,
+          static_cast<int32_t>(intervals % kIntervalsPerSecond) *
+              kNanosecondsPerInterval};
 }
 
-FILETIME FileTimeFromNanoseconds(int64_t nanoseconds) {
-  int64_t intervals = nanoseconds / kNanosecondsPerInterval;
-  if (nanoseconds % kNanosecondsPerInterval < 0) --intervals;
-  const uint64_t count = static_cast<uint64_t>(intervals + kEpochIntervals);
-  return {static_cast<DWORD>(count), static_cast<DWORD>(count >> 32)};
+std::optional<FILETIME> FileTimeFromUtcTime(const UtcTime& time) {
+  int64_t seconds;
+  int64_t intervals;
+  if (__builtin_add_overflow(time.seconds, kEpochSeconds, &seconds) ||
+      seconds < 0 ||
+      __builtin_mul_overflow(seconds, kIntervalsPerSecond, &intervals) ||
+      __builtin_add_overflow(
+          intervals, time.nanoseconds / kNanosecondsPerInterval, &intervals)) {
+    return std::nullopt;
+  }
+  const uint64_t count = static_cast<uint64_t>(intervals);
+  return FILETIME{static_cast<DWORD>(count), static_cast<DWORD>(count >> 32)};
 }
 
 LocalDateTime LocalDateTimeFromFileTime(const FILETIME& time) {

@@ -1,6 +1,6 @@
 // The user's POSIX locale names, as the C library would pick them.
-#ifndef PHOTOPAGES_PLATFORM_LOCALE_NAME_H_
-#define PHOTOPAGES_PLATFORM_LOCALE_NAME_H_
+#ifndef PHOTOPAGES_PLATFORM_POSIX_LOCALE_NAME_H_
+#define PHOTOPAGES_PLATFORM_POSIX_LOCALE_NAME_H_
 
 #include <cstdlib>
 #include <string>
@@ -28,4 +28,4 @@ inline std::string_view LanguageAndTerritory(std::string_view name) {
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_PLATFORM_LOCALE_NAME_H_
+#endif  // PHOTOPAGES_PLATFORM_POSIX_LOCALE_NAME_H_

@@ -1,0 +1,251 @@
+// The real photopages.exe on a real album under Wine (Japanese locale, code
+// page 932, time zone Europe/Berlin), started by a Windows process as
+// Explorer or a command prompt starts it, so that its command line arrives
+// exactly as typed: a complete run, and a run that a bad photo stops with the
+// error box. The copies and pages are the bytes that the Linux build's tests
+// expect of the same photos.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "app/poll_for_test.h"
+#include "common/ansi.h"
+#include "common/codepage.h"
+#include "common/windows_api.h"
+#include "page/expected_page_for_test.h"
+#include "picture/coloured_jpeg_for_test.h"
+#include "platform/temp_dir_for_test.h"
+#include "platform/windows_for_test.h"
+
+namespace photopages {
+namespace {
+
+namespace fs = std::filesystem;
+
+// 2005-01-02 03:04:05.6789012 UTC, 2005-07-02 03:04:05 UTC and 2005-12-31
+// 23:59:59 UTC, in 100-nanosecond intervals since 1601.
+constexpr unsigned long long kJanuary2005 = 127491086456789012;
+constexpr unsigned long long kJuly2005 = 127647470450000000;
+constexpr unsigned long long kNewYearsEve2005 = 127805471990000000;
+constexpr unsigned long long kSecond = 10'000'000;
+
+std::string SamplePhoto(const char* name) {
+  return ReadTestFile(std::string(PHOTOPAGES_SOURCE_DIR) + "/sample/" + name);
+}
+
+// The folder this test keeps its screenshots in, beside the program.
+fs::path OutputFolder() {
+  const fs::path folder =
+      fs::path(WindowsPathOfHost(PHOTOPAGES_BINARY)).parent_path() /
+      "test-output" / "WindowsEndToEndTest";
+  fs::create_directories(folder);
+  return folder;
+}
+
+// Saves what the screen shows of `window` as the bitmap file `name` in
+// OutputFolder(); true when it was written.
+bool Screenshot(HWND window, const char* name) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // Top row first.
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap =
+      CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  GdiFlush();
+  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+  const BITMAPFILEHEADER header = {0x4D42, offset + stride * height, 0, 0,
+                                   offset};
+  bool written = false;
+  if (FILE* out = _wfopen((OutputFolder() / name).c_str(), L"wb")) {
+    written = fwrite(&header, sizeof header, 1, out) == 1 &&
+              fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
+              fwrite(bits, stride * height, 1, out) == 1;
+    written = fclose(out) == 0 && written;
+  }
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return written;
+}
+
+// The program started with `command_line`, exactly those UTF-16 units, from
+// `folder`; ended when the test is done with it.
+class Started {
+ public:
+  Started(std::wstring command_line, const fs::path& folder) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    started_ =
+        CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0,
+                       nullptr, folder.c_str(), &startup, &process_);
+  }
+  Started(const Started&) = delete;
+  Started& operator=(const Started&) = delete;
+  ~Started() {
+    if (!started_) return;
+    if (!Ended(0)) TerminateProcess(process_.hProcess, 99);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+
+  bool started() const { return started_; }
+  bool Ended(DWORD milliseconds = 30'000) const {
+    return WaitForSingleObject(process_.hProcess, milliseconds) ==
+           WAIT_OBJECT_0;
+  }
+  DWORD ExitCode() const {
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+  }
+
+ private:
+  PROCESS_INFORMATION process_ = {};
+  bool started_ = false;
+};
+
+// The album is a folder whose name code page 932 cannot hold: the program
+// knows its folder as "Caf? アルバム" and still reaches it.
+class WindowsEndToEndTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directory(Wide(album_));
+    ASSERT_TRUE(CopyFileW(WindowsPathOfHost(PHOTOPAGES_BINARY).c_str(),
+                          Wide(program_).c_str(), TRUE));
+  }
+
+  // The path of `name` in the album.
+  std::string Path(std::string_view name) const {
+    return album_ + kTestPathSeparator + std::string(name);
+  }
+
+  static std::wstring Wide(const std::string& utf8_path) {
+    return PathFromUtf8(utf8_path).wstring();
+  }
+
+  // Puts `bytes` at `name` in the album, last written at `time`.
+  void AddPhoto(const std::string& name, const std::string& bytes,
+                unsigned long long time) {
+    WriteTestFile(Path(name), bytes);
+    SetLastWrite(Path(name), time);
+  }
+
+  // How many names in the album end in `extension`.
+  size_t CountWithExtension(const char* extension) const {
+    size_t count = 0;
+    for (const auto& entry : fs::directory_iterator(Wide(album_))) {
+      if (entry.path().extension() == extension) ++count;
+    }
+    return count;
+  }
+
+  ScopedTempDir temp_;
+  const std::string album_ = temp_.Path("Café アルバム");
+  const std::string program_ = Path("photopages.exe");
+};
+
+TEST_F(WindowsEndToEndTest, CompleteRunWritesTheLinuxBuildsCopiesAndPages) {
+  const std::string harbour = SamplePhoto("harbour.jpg");
+  const std::string garden = SamplePhoto("garden.jpg");
+  const std::string wide =
+      MakeTestJpeg(1000, 500, {20, 90, 200}, {200, 90, 20});
+  AddPhoto("夏の写真.jpg", harbour, kJanuary2005);
+  AddPhoto("表ソ 2.jpg", garden, kJuly2005);
+  AddPhoto("Café.jpg", garden, kJuly2005 + kSecond);
+  fs::create_directory(Wide(Path("sub")));
+  AddPhoto("sub\\b.jpg", wide, kNewYearsEve2005);
+
+  // A full path; a relative one with a space, resolved in the program's
+  // folder; a name that code page 932 cannot hold; and "sub\"b.jpg, which
+  // the C runtime would read as sub"b.jpg.
+  Started program(L"\"" + Wide(program_) + L"\" \"" +
+                      Wide(Path("夏の写真.jpg")) +
+                      L"\" \"表ソ 2.jpg\" Café.jpg \"sub\\\"b.jpg",
+                  fs::temp_directory_path());
+  ASSERT_TRUE(program.started());
+  ASSERT_TRUE(program.Ended());
+  EXPECT_EQ(program.ExitCode(), 0u);
+
+  const struct {
+    const char* name;  // In Europe/Berlin: UTC+1 in winter, UTC+2 in summer.
+    const std::string& photo;
+    unsigned long long time;
+    const char* width;
+    const char* height;
+  } expected[] = {
+      {"2005年01月02日04時04分05秒01秒", harbour, kJanuary2005, "800", "600"},
+      {"2005年07月02日05時04分05秒07秒", garden, kJuly2005, "640", "480"},
+      {"2005年07月02日05時04分06秒07秒", garden, kJuly2005 + kSecond, "640",
+       "480"},
+      {"2006年01月01日00時59分59秒01秒", wide, kNewYearsEve2005, "800", "400"},
+  };
+  for (const auto& e : expected) {
+    SCOPED_TRACE(e.name);
+    const std::string copy = Path(std::string(e.name) + ".JPEG");
+    EXPECT_EQ(ReadTestFile(copy), e.photo);
+    EXPECT_EQ(Intervals(LastWriteOf(copy)), e.time);
+    const AnsiString name = AnsiFromUtf8(e.name);
+    EXPECT_EQ(ReadTestFile(Path(std::string(e.name) + ".HTML")),
+              ExpectedPage(name, name + ".JPEG", e.width, e.height));
+  }
+  EXPECT_EQ(CountWithExtension(".JPEG"), 4u);
+  EXPECT_EQ(CountWithExtension(".HTML"), 4u);
+}
+
+// Without arguments the album's files are the inputs, in their order: a.jpg,
+// then the bad b.jpg, which stops the run before c.jpg and photopages.exe.
+TEST_F(WindowsEndToEndTest, BadPhotoShowsTheErrorBoxAndStopsTheRun) {
+  const std::string good =
+      MakeTestJpeg(160, 120, {30, 200, 40}, {240, 220, 20});
+  AddPhoto("a.jpg", good, kJanuary2005);
+  AddPhoto("b.jpg", "\x89PNG\r\n\x1a\n not a photo", kJanuary2005 + kSecond);
+  AddPhoto("c.jpg", good, kJanuary2005 + 2 * kSecond);
+  Started program(L"\"" + Wide(program_) + L"\"", Wide(album_));
+  ASSERT_TRUE(program.started());
+
+  HWND box = nullptr;
+  ASSERT_TRUE(PollFor(
+      [&] {
+        box = FindWindowW(L"#32770", L"photopages");
+        return box != nullptr;
+      },
+      30));
+  // The application title: the program's name before its first ".", every
+  // letter after the first in lower case.
+  wchar_t caption[64] = L"";
+  GetWindowTextW(box, caption, 64);
+  EXPECT_STREQ(caption, L"photopages");
+  wchar_t text[256] = L"";
+  GetDlgItemTextW(box, 0xFFFF, text, 256);
+  EXPECT_STREQ(text, L"JPEG エラー #52.");
+  EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
+  EXPECT_FALSE(program.Ended(300));  // Time for the box to be drawn, too.
+  EXPECT_TRUE(Screenshot(box, "error-box.bmp"));
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+
+  ASSERT_TRUE(program.Ended());
+  EXPECT_EQ(program.ExitCode(), 1u);
+  // a.jpg has its copy and page, b.jpg its copy only; c.jpg was not reached.
+  EXPECT_EQ(CountWithExtension(".JPEG"), 2u);
+  EXPECT_EQ(CountWithExtension(".HTML"), 1u);
+  EXPECT_EQ(ReadTestFile(Path("2005年01月02日04時04分05秒01秒.JPEG")), good);
+}
+
+}  // namespace
+}  // namespace photopages

@@ -1,0 +1,278 @@
+// The exact system names behind the texts that a platform hands up, so that
+// a name code page 932 cannot hold can still be reached through its text.
+#ifndef PHOTOPAGES_PLATFORM_REMEMBERED_NAMES_H_
+#define PHOTOPAGES_PLATFORM_REMEMBERED_NAMES_H_
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "common/ansi.h"
+#include "common/paths.h"
+#include "platform/system_name.h"
+
+namespace photopages {
+
+// The program's texts are code page 932, and a system name that code page
+// 932 cannot hold ("Café", "사진", "photo😀", a decomposed "が") comes up as a
+// text that converts back to another name ("Caf?"). A platform remembers
+// here, for every text it hands up (an argument, a listed name, the
+// executable's path and its folder, the current directory), the exact name
+// behind it, and finds that name again when the text, or a path that goes on
+// from it, comes back down: "Caf?/2005年…JPEG" reaches the real "Café"
+// folder. A text that two different names gave ("é.jpg" and "è.jpg" both
+// give "?.jpg") names no file, so the program never opens a file other than
+// the one it was given.
+//
+// Texts and names are paths of one syntax. A path is absolute when it starts
+// with a delimiter or its first delimiter is not the separator (a drive,
+// "C:"); a relative path stands for itself joined to the current directory.
+// What is remembered is kept for the life of the object: one entry per
+// distinct text handed up (a listed name under the text of its folder), and
+// the set of the parts of texts that stand for other names.
+template <typename Unit>
+class RememberedNames {
+ public:
+  using Name = SystemName<Unit>;
+  // The plain conversion of text into the system's units, used for whatever
+  // part of a path no remembered text covers.
+  using Conversion = Name (*)(std::string_view text);
+
+  RememberedNames(const PathSyntax& syntax, Conversion to_system)
+      : syntax_(syntax), to_system_(to_system) {}
+  RememberedNames(const RememberedNames&) = delete;
+  RememberedNames& operator=(const RememberedNames&) = delete;
+
+  // Notes that `name` was handed up as `text`: both absolute, or both
+  // relative to whichever folder is current when the text comes back (an
+  // argument). A text that another name was also handed up as, or that was
+  // refused, names no file.
+  void Remember(const AnsiString& text, const Name& name) {
+    const bool exact = to_system_(text) == name;
+    if (!exact) NoteInexactParts(text, name);
+    if (text.empty()) return;
+    // A name that the plain conversion gives is kept as an empty one.
+    const Name kept = exact ? Name() : name;
+    auto [entry, added] = names_.try_emplace(text, kept);
+    if (!added && entry->second != kept) entry->second.reset();
+  }
+
+  // Notes that `name` was handed up as `text` altered beyond the conversion
+  // (a character dropped), so that `text` names no file.
+  void Refuse(const AnsiString& text, const Name& name) {
+    NoteInexactParts(text, name);
+    if (!text.empty()) names_.insert_or_assign(text, std::nullopt);
+  }
+
+  // Notes that `name` was listed in the folder `folder`, whose name Find gave
+  // as `folder_name`, and handed up as the bare name `text`.
+  void RememberListed(const AnsiString& folder, const Name& folder_name,
+                      const AnsiString& text, const Name& name) {
+    auto [absolute_folder, absolute_folder_name] =
+        Absolute(folder, folder_name);
+    Remember(JoinTexts(absolute_folder, text),
+             JoinNames(absolute_folder_name, name));
+  }
+
+  // Notes that the folder `folder`, whose name Find gave as `name`, is now
+  // the current directory.
+  void EnterFolder(const AnsiString& folder, const Name& name) {
+    if (!IsRelative(folder) || current_) current_ = Absolute(folder, name);
+  }
+
+  // The name that `text` stands for: the name behind the longest remembered
+  // text that `text` is, or starts with up to a delimiter, followed by the
+  // rest of `text` plainly converted. A relative text is looked for both as
+  // it is and joined to the current directory, and the match that covers
+  // more of it counts. Nothing when that remembered text names no file, when
+  // the two looks find different names, or when the plainly converted rest
+  // holds a part that another name was handed up as.
+  std::optional<Name> Find(std::string_view text) const {
+    const Match own = Longest(text, 1);
+    if (IsRelative(text) && current_) {
+      const AnsiString joined = JoinTexts(current_->first, text);
+      const size_t base = joined.size() - text.size();
+      const Match in_folder = Longest(joined, base + 1);
+      if (in_folder.entry != nullptr) {
+        const size_t covered = in_folder.length - base;
+        if (own.entry == nullptr || covered > own.length) {
+          return Resolve(in_folder, joined);
+        }
+        if (covered == own.length) {
+          std::optional<Name> as_given = Resolve(own, text);
+          std::optional<Name> in_current = Resolve(in_folder, joined);
+          if (!as_given || !in_current ||
+              AbsoluteName(*as_given) != *in_current) {
+            return std::nullopt;
+          }
+          return as_given;
+        }
+      }
+    }
+    return Resolve(own, text);
+  }
+
+ private:
+  // A remembered text that a path starts with: its length, and its entry
+  // (null when there is none).
+  struct Match {
+    size_t length = 0;
+    const std::optional<Name>* entry = nullptr;
+  };
+
+  bool IsDelimiter(Unit unit) const {
+    for (char delimiter : syntax_.delimiters) {
+      if (unit == static_cast<Unit>(delimiter)) return true;
+    }
+    return false;
+  }
+
+  // Calls `visit` with each part of `text`, the bytes between delimiters; a
+  // trail byte is never taken for a delimiter.
+  template <typename Visit>
+  void ForEachTextPart(std::string_view text, Visit visit) const {
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); i += CharLength(text[i])) {
+      if (IsDelimiter(static_cast<Unit>(text[i]))) {
+        visit(text.substr(start, i - start));
+        start = i + 1;
+      }
+    }
+    visit(text.substr(start));
+  }
+
+  // The same for a name, whose units never hold a delimiter inside a
+  // character.
+  template <typename Visit>
+  void ForEachNamePart(std::basic_string_view<Unit> units, Visit visit) const {
+    size_t start = 0;
+    for (size_t i = 0; i < units.size(); ++i) {
+      if (IsDelimiter(units[i])) {
+        visit(units.substr(start, i - start));
+        start = i + 1;
+      }
+    }
+    visit(units.substr(start));
+  }
+
+  bool IsRelative(std::string_view text) const {
+    for (size_t i = 0; i < text.size(); i += CharLength(text[i])) {
+      if (IsDelimiter(static_cast<Unit>(text[i]))) {
+        return i > 0 && text[i] == syntax_.separator;
+      }
+    }
+    return true;
+  }
+
+  bool IsRelativeName(const Name& name) const {
+    const std::basic_string<Unit>& units = name.units();
+    for (size_t i = 0; i < units.size(); ++i) {
+      if (IsDelimiter(units[i])) {
+        return i > 0 && units[i] == static_cast<Unit>(syntax_.separator);
+      }
+    }
+    return true;
+  }
+
+  AnsiString JoinTexts(std::string_view folder, std::string_view text) const {
+    AnsiString joined(folder);
+    if (!folder.empty() &&
+        LastDelimiter(syntax_.delimiters, folder) != folder.size() - 1) {
+      joined += syntax_.separator;
+    }
+    return joined += text;
+  }
+
+  Name JoinNames(const Name& folder, const Name& name) const {
+    std::basic_string<Unit> joined = folder.units();
+    if (!joined.empty() && !IsDelimiter(joined.back())) {
+      joined += static_cast<Unit>(syntax_.separator);
+    }
+    return Name(joined + name.units());
+  }
+
+  Name AbsoluteName(const Name& name) const {
+    return current_ && IsRelativeName(name) ? JoinNames(current_->second, name)
+                                            : name;
+  }
+
+  // `text` and its `name`, joined to the current directory when relative.
+  std::pair<AnsiString, Name> Absolute(const AnsiString& text,
+                                       const Name& name) const {
+    if (!current_ || !IsRelative(text)) return {text, name};
+    return {JoinTexts(current_->first, text), AbsoluteName(name)};
+  }
+
+  // Notes each part of `text` that converts to something other than its part
+  // of `name` (when the two do not split alike: to none of its parts).
+  void NoteInexactParts(std::string_view text, const Name& name) {
+    std::vector<std::basic_string_view<Unit>> name_parts;
+    ForEachNamePart(name.units(), [&](std::basic_string_view<Unit> part) {
+      name_parts.push_back(part);
+    });
+    std::vector<std::string_view> text_parts;
+    ForEachTextPart(text,
+                    [&](std::string_view part) { text_parts.push_back(part); });
+    const bool alike = text_parts.size() == name_parts.size();
+    for (size_t i = 0; i < text_parts.size(); ++i) {
+      const Name converted = to_system_(text_parts[i]);
+      const bool exact = alike
+                             ? converted.units() == name_parts[i]
+                             : std::find(name_parts.begin(), name_parts.end(),
+                                         converted.units()) != name_parts.end();
+      if (!exact) inexact_parts_.emplace(text_parts[i]);
+    }
+  }
+
+  // The longest remembered text of at least `min_length` (and one) bytes
+  // that `text` is, or starts with up to a delimiter (before or after it).
+  Match Longest(std::string_view text, size_t min_length) const {
+    size_t end = text.size();
+    while (end >= std::max<size_t>(min_length, 1)) {
+      auto found = names_.find(text.substr(0, end));
+      if (found != names_.end()) return {end, &found->second};
+      const size_t delimiter =
+          LastDelimiter(syntax_.delimiters, text.substr(0, end));
+      if (delimiter == std::string_view::npos) break;
+      end = delimiter + 1 == end ? delimiter : delimiter + 1;
+    }
+    return {};
+  }
+
+  // The name behind `match`, followed by the rest of `text` plainly
+  // converted.
+  std::optional<Name> Resolve(const Match& match, std::string_view text) const {
+    if (match.entry != nullptr && !*match.entry) return std::nullopt;
+    const std::string_view rest = text.substr(match.length);
+    bool stands_for_another = false;
+    if (!inexact_parts_.empty()) {
+      ForEachTextPart(rest, [&](std::string_view part) {
+        stands_for_another |= inexact_parts_.count(part) != 0;
+      });
+    }
+    if (stands_for_another) return std::nullopt;
+    if (match.entry == nullptr || (*match.entry)->units().empty()) {
+      return to_system_(text);
+    }
+    return Name((*match.entry)->units() + to_system_(rest).units());
+  }
+
+  const PathSyntax syntax_;
+  const Conversion to_system_;
+  // Each text handed up, and the name behind it: empty when the plain
+  // conversion gives it, none when the text names no file.
+  std::map<AnsiString, std::optional<Name>, std::less<>> names_;
+  std::set<AnsiString, std::less<>> inexact_parts_;
+  // The current directory's text and name, absolute; none when not known.
+  std::optional<std::pair<AnsiString, Name>> current_;
+};
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_PLATFORM_REMEMBERED_NAMES_H_

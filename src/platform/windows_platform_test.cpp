@@ -1,0 +1,221 @@
+// WindowsPlatform on the real (Wine) file system, in the Japanese locale
+// (code page 932), or in the American one (code page 1252) for the tests
+// named *InCodePage1252. Europe/Berlin is the time zone.
+#include "platform/windows_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "common/codepage.h"
+#include "common/errors.h"
+#include "common/messages.h"
+#include "common/windows_codepage.h"
+#include "platform/file_ops.h"
+#include "platform/temp_dir_for_test.h"
+#include "platform/windows_for_test.h"
+
+namespace photopages {
+namespace {
+
+namespace fs = std::filesystem;
+
+// 2005-01-02 03:04:05.6789012 UTC and 2005-07-02 03:04:05 UTC, in
+// 100-nanosecond intervals since 1601.
+constexpr unsigned long long kJanuary2005 = 127491086456789012;
+constexpr unsigned long long kJuly2005 = 127647470450000000;
+
+// `utf8_name` in the folder `folder` as the program's text.
+AnsiString In(const ScopedTempDir& folder, const char* utf8_name) {
+  return AnsiFromUtf8(folder.Path(utf8_name));
+}
+
+// Names that code page 932 holds, "表" and "ソ" with the byte of "\" as
+// their second byte, reach their files both ways, whatever the system's code
+// page. A name it cannot hold lists as "?" and still reaches its own file,
+// unless two names gave that text.
+void ExpectJapaneseNamesBothWays() {
+  ScopedTempDir album;
+  WriteTestFile(album.Path("写真.jpg"), "photo");
+  WriteTestFile(album.Path("Café.jpg"), "other");
+  fs::create_directory(PathFromUtf8(album.Path("pair")));
+  WriteTestFile(album.Path("pair\\é.jpg"), "e acute");
+  WriteTestFile(album.Path("pair\\è.jpg"), "e grave");
+  WindowsPlatform platform;
+  EXPECT_EQ(platform.ListOrdinaryFiles(album.path()),
+            (std::vector<AnsiString>{"Caf?.jpg", AnsiFromUtf8("写真.jpg")}));
+  EXPECT_EQ(ReadWholeFile(platform, In(album, "写真.jpg")), "photo");
+  EXPECT_EQ(ReadWholeFile(platform, album.Path("Caf?.jpg")), "other");
+  EXPECT_EQ(platform.ListOrdinaryFiles(album.Path("pair")),
+            (std::vector<AnsiString>{"?.jpg", "?.jpg"}));
+  EXPECT_THROW(platform.OpenInput(album.Path("pair\\?.jpg")), EFOpenError);
+
+  CopyFileReplacing(platform, In(album, "写真.jpg"), In(album, "表ソ.JPEG"));
+  WriteFileReplacing(platform, In(album, "表ソ.HTML"), "page");
+  EXPECT_EQ(ReadTestFile(album.Path("表ソ.JPEG")), "photo");
+  EXPECT_EQ(ReadTestFile(album.Path("表ソ.HTML")), "page");
+
+  const fs::path start = fs::current_path();
+  platform.SetCurrentDirectory(album.path());
+  EXPECT_EQ(platform.CurrentDirectory(), album.path());
+  EXPECT_EQ(ReadWholeFile(platform, AnsiFromUtf8("表ソ.HTML")), "page");
+  fs::current_path(start);
+}
+
+TEST(WindowsPlatformTest, JapaneseNamesBothWays) {
+  ASSERT_EQ(GetACP(), 932u);
+  ExpectJapaneseNamesBothWays();
+}
+
+TEST(WindowsPlatformTest, JapaneseNamesBothWaysInCodePage1252) {
+  ASSERT_EQ(GetACP(), 1252u);
+  ExpectJapaneseNamesBothWays();
+}
+
+TEST(WindowsPlatformTest, ListingOrderAndWhatItLeavesOut) {
+  ScopedTempDir album;
+  for (const char* name :
+       {"写真.jpg", "eb.jpg", "éa.jpg", "c.jpg", "B.jpg", "a.jpg", "noext",
+        "read-only.jpg", "hidden.jpg", "system.jpg"}) {
+    WriteTestFile(album.Path(name), name);
+  }
+  SetAttributes(album.Path("read-only.jpg"), FILE_ATTRIBUTE_READONLY);
+  SetAttributes(album.Path("hidden.jpg"), FILE_ATTRIBUTE_HIDDEN);
+  SetAttributes(album.Path("system.jpg"), FILE_ATTRIBUTE_SYSTEM);
+  fs::create_directory(PathFromUtf8(album.Path("folder.jpg")));
+  WindowsPlatform platform;
+  // The user's collation without regard to case: "éa" before "eb".
+  EXPECT_EQ(platform.ListOrdinaryFiles(album.path()),
+            (std::vector<AnsiString>{"a.jpg", "B.jpg", "c.jpg", "?a.jpg",
+                                     "eb.jpg", "noext", "read-only.jpg",
+                                     AnsiFromUtf8("写真.jpg")}));
+}
+
+TEST(WindowsPlatformTest, FoldersThatCannotBeEnteredGiveTheSystemsCode) {
+  ScopedTempDir album;
+  WriteTestFile(album.Path("photo.jpg"), "");
+  const struct {
+    AnsiString folder;
+    int code;
+    AnsiString message;
+  } cases[] = {
+      {album.Path("missing"), 2, MessageText(Message::kFileNotFound)},
+      {album.Path("missing\\below"), 3, MessageText(Message::kInvalidFileName)},
+      {AnsiFromWide(WindowsPathOfHost(PHOTOPAGES_LOCKED_FOLDER)), 5,
+       MessageText(Message::kAccessDenied)},
+      {album.Path("photo.jpg"), 267, FormatMessage(Message::kInOutError, 267)},
+  };
+  WindowsPlatform platform;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.folder);
+    try {
+      platform.SetCurrentDirectory(c.folder);
+      ADD_FAILURE() << "entered";
+    } catch (const EInOutError& error) {
+      EXPECT_EQ(error.ErrorCode(), c.code);
+      EXPECT_EQ(error.Message(), c.message);
+    }
+  }
+}
+
+TEST(WindowsPlatformTest, CopiesKeepBytesLastWriteTimeAndReadOnly) {
+  ScopedTempDir album;
+  for (const bool read_only : {false, true}) {
+    SCOPED_TRACE(read_only);
+    const std::string source = album.Path(read_only ? "r.jpg" : "w.jpg");
+    const std::string target = source + ".JPEG";
+    WriteTestFile(source, std::string("\0\xFF photo", 8));
+    SetLastWrite(source, kJanuary2005);
+    if (read_only) SetAttributes(source, FILE_ATTRIBUTE_READONLY);
+    WindowsPlatform platform;
+    CopyFileReplacing(platform, source, target);
+    EXPECT_EQ(ReadTestFile(target), std::string("\0\xFF photo", 8));
+    EXPECT_EQ(Intervals(LastWriteOf(target)), kJanuary2005);
+    EXPECT_EQ((AttributesOf(target) & FILE_ATTRIBUTE_READONLY) != 0, read_only);
+    EXPECT_NE(platform.Inspect(target).identity,
+              platform.Inspect(source).identity);
+  }
+}
+
+// A copy onto the same file, reached by another name, leaves it alone. A
+// read-only target is never replaced (Wine would let the rename replace it):
+// holding the source's bytes it counts as the copy, else it cannot be made.
+TEST(WindowsPlatformTest, SameFileAndReadOnlyTargets) {
+  ScopedTempDir album;
+  const std::string source = album.Path("a.jpg");
+  WriteTestFile(source, "photo");
+  ASSERT_TRUE(CreateHardLinkW(PathFromUtf8(album.Path("link.jpg")).c_str(),
+                              PathFromUtf8(source).c_str(), nullptr));
+  WriteTestFile(album.Path("same.JPEG"), "photo");
+  WriteTestFile(album.Path("other.JPEG"), "earlier");
+  SetAttributes(album.Path("same.JPEG"), FILE_ATTRIBUTE_READONLY);
+  SetAttributes(album.Path("other.JPEG"), FILE_ATTRIBUTE_READONLY);
+  const struct {
+    const char* target;
+    const char* kept;
+    bool created;
+  } cases[] = {
+      {"A.JPG", "photo", true},  // The same file, its name in capitals.
+      {"link.jpg", "photo", true},
+      {"same.JPEG", "photo", true},
+      {"other.JPEG", "earlier", false},
+  };
+  WindowsPlatform platform;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.target);
+    const AnsiString target = album.Path(c.target);
+    if (c.created) {
+      CopyFileReplacing(platform, source, target);
+    } else {
+      EXPECT_THROW(CopyFileReplacing(platform, source, target), EFCreateError);
+    }
+    EXPECT_EQ(ReadTestFile(album.Path(c.target)), c.kept);
+  }
+  EXPECT_EQ(platform.ListOrdinaryFiles(album.path()).size(), 4u);
+}
+
+// The file times are kept on tmpfs (Wine's Z:\dev\shm) where the machine has
+// it: ext4, under the usual temporary folder, stops at the year 2446.
+TEST(WindowsPlatformTest, LocalTimeOfThePhotosOwnMoment) {
+  WindowsPlatform platform;
+  std::error_code error;
+  ScopedTempDir album(fs::is_directory(L"Z:\\dev\\shm", error)
+                          ? "Z:\\dev\\shm"
+                          : TempFolderBase());
+  const struct {
+    unsigned long long last_write;
+    LocalDateTime local;
+  } cases[] = {
+      {kJanuary2005, {2005, 1, 2, 4, 4, 5, 678}},  // CET, UTC+1.
+      {kJuly2005, {2005, 7, 2, 5, 4, 5, 0}},       // CEST, UTC+2.
+      // 9999-12-31 22:59:59.9999999 UTC, the last moment a date may have.
+      {2650467707999999999, {9999, 12, 31, 23, 59, 59, 999}},
+      // 30000-06-01 12:00 UTC, far beyond it, yet a moment of FILETIME.
+      {8961989904000000000, {30000, 6, 1, 14, 0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    const std::string photo = album.Path("photo.jpg");
+    WriteTestFile(photo, "");
+    SetLastWrite(photo, c.last_write);
+    if (Intervals(LastWriteOf(photo)) != c.last_write) {
+      GTEST_SKIP() << "The file system of " << album.path()
+                   << " does not keep the time " << c.last_write;
+    }
+    EXPECT_EQ(platform.ToLocalTime(platform.OpenInput(photo)->LastWriteTime()),
+              c.local);
+  }
+}
+
+TEST(WindowsPlatformTest, ProcessFacts) {
+  WindowsPlatform platform;
+  const AnsiString executable = platform.ExecutablePath();
+  EXPECT_TRUE(executable.ends_with("\\photopages_tests.exe")) << executable;
+  EXPECT_EQ(SplitCommandLine(platform.RawCommandLine()).at(0), executable);
+  EXPECT_EQ(platform.Paths().separator, '\\');
+}
+
+}  // namespace
+}  // namespace photopages
