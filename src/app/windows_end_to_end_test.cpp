@@ -1,13 +1,16 @@
 // The real photopages.exe on a real album under Wine (Japanese locale, code
 // page 932, time zone Europe/Berlin), started by a Windows process as
 // Explorer or a command prompt starts it, so that its command line arrives
-// exactly as typed: a complete run, and a run that a bad photo stops with the
-// error box. The copies and pages are the bytes that the Linux build's tests
-// expect of the same photos.
+// exactly as typed: a complete run, which ends by itself, and a run that a
+// bad photo stops with the error box and then the main window, for each way
+// of being asked to show itself at start-up. The copies and pages are the
+// bytes that the Linux build's tests expect of the same photos.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/poll_for_test.h"
@@ -18,6 +21,9 @@
 #include "picture/coloured_jpeg_for_test.h"
 #include "platform/temp_dir_for_test.h"
 #include "platform/windows_for_test.h"
+#include "window/form_layout.h"
+#include "window/windows_form1_window.h"
+#include "window/windows_window_for_test.h"
 
 namespace photopages {
 namespace {
@@ -84,13 +90,46 @@ bool Screenshot(HWND window, const char* name) {
   return written;
 }
 
+// The top-level window of class `class_name` that process `process` has,
+// or nullptr.
+HWND WindowOfProcess(DWORD process, const wchar_t* class_name) {
+  struct Search {
+    DWORD process;
+    const wchar_t* class_name;
+    HWND found;
+  } search = {process, class_name, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM lparam) -> BOOL {
+        auto* search = reinterpret_cast<Search*>(lparam);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t name[64] = L"";
+        GetClassNameW(window, name, 64);
+        if (owner != search->process ||
+            std::wstring(name) != search->class_name) {
+          return TRUE;
+        }
+        search->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 // The program started with `command_line`, exactly those UTF-16 units, from
 // `folder`; ended when the test is done with it.
 class Started {
  public:
-  Started(std::wstring command_line, const fs::path& folder) {
+  // `show`: the show request that the start-up information carries, none
+  // without one.
+  Started(std::wstring command_line, const fs::path& folder,
+          std::optional<WORD> show = std::nullopt) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
+    if (show) {
+      startup.dwFlags = STARTF_USESHOWWINDOW;
+      startup.wShowWindow = *show;
+    }
     started_ =
         CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0,
                        nullptr, folder.c_str(), &startup, &process_);
@@ -105,6 +144,7 @@ class Started {
   }
 
   bool started() const { return started_; }
+  DWORD id() const { return process_.dwProcessId; }
   bool Ended(DWORD milliseconds = 30'000) const {
     return WaitForSingleObject(process_.hProcess, milliseconds) ==
            WAIT_OBJECT_0;
@@ -179,7 +219,14 @@ TEST_F(WindowsEndToEndTest, CompleteRunWritesTheLinuxBuildsCopiesAndPages) {
                       L"\" \"表ソ 2.jpg\" Café.jpg \"sub\\\"b.jpg",
                   fs::temp_directory_path());
   ASSERT_TRUE(program.started());
-  ASSERT_TRUE(program.Ended());
+  // The run ends by itself, its main window never seen.
+  ASSERT_TRUE(PollFor(
+      [&] {
+        const HWND form1 = WindowOfProcess(program.id(), L"TForm1");
+        EXPECT_FALSE(form1 != nullptr && IsWindowVisible(form1));
+        return program.Ended(0);
+      },
+      30));
   EXPECT_EQ(program.ExitCode(), 0u);
 
   const struct {
@@ -208,43 +255,139 @@ TEST_F(WindowsEndToEndTest, CompleteRunWritesTheLinuxBuildsCopiesAndPages) {
   EXPECT_EQ(CountWithExtension(".HTML"), 4u);
 }
 
-// Without arguments the album's files are the inputs, in their order: a.jpg,
-// then the bad b.jpg, which stops the run before c.jpg and photopages.exe.
-TEST_F(WindowsEndToEndTest, BadPhotoShowsTheErrorBoxAndStopsTheRun) {
+// Without arguments the album's files are the inputs, in their order:
+// "a 夏.jpg", then the bad "b 冬.jpg", which stops the run before c.jpg and
+// photopages.exe.
+// The error box comes first, then the main window, shown as the program was
+// asked to show itself at start-up, until the user closes it.
+TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
   const std::string good =
       MakeTestJpeg(160, 120, {30, 200, 40}, {240, 220, 20});
-  AddPhoto("a.jpg", good, kJanuary2005);
-  AddPhoto("b.jpg", "\x89PNG\r\n\x1a\n not a photo", kJanuary2005 + kSecond);
+  AddPhoto("a 夏.jpg", good, kJanuary2005);
+  AddPhoto("b 冬.jpg", "\x89PNG\r\n\x1a\n not a photo", kJanuary2005 + kSecond);
   AddPhoto("c.jpg", good, kJanuary2005 + 2 * kSecond);
-  Started program(L"\"" + Wide(program_) + L"\"", Wide(album_));
-  ASSERT_TRUE(program.started());
+  const Size screen{GetSystemMetrics(SM_CXSCREEN),
+                    GetSystemMetrics(SM_CYSCREEN)};
+  // Sized to the input list and the title-close block, scaled by the text
+  // height of the window's font as Wine draws it.
+  const Size client =
+      LayOutForm1(WindowFontTextHeight(), Size{160, 120}).client;
+  const Point centred = CentredPosition(screen, client);
+  const Rect placed{centred.left, centred.top, client.width, client.height};
+  enum Close { kAltF4, kTaskbarClose };
+  struct {
+    const char* request;
+    std::optional<WORD> show;
+    bool waits_for_restore;
+    bool maximized;
+    Close close;
+  } const cases[] = {
+      {"none", std::nullopt, false, false, kAltF4},
+      {"minimized", SW_SHOWMINIMIZED, false, false, kTaskbarClose},
+      {"maximized", SW_SHOWMAXIMIZED, false, true, kAltF4},
+      {"minimized without activation", SW_SHOWMINNOACTIVE, true, false,
+       kTaskbarClose},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.request);
+    for (const char* made : {".JPEG", ".HTML"}) {
+      for (const auto& entry : fs::directory_iterator(Wide(album_))) {
+        if (entry.path().extension() == made) fs::remove(entry.path());
+      }
+    }
+    Started program(L"\"" + Wide(program_) + L"\"", Wide(album_), c.show);
+    ASSERT_TRUE(program.started());
+    HWND application = nullptr;
+    ASSERT_TRUE(PollFor(
+        [&] {
+          application = WindowOfProcess(program.id(), L"TApplication");
+          return application != nullptr && IsWindowVisible(application);
+        },
+        30));
+    if (c.waits_for_restore) {
+      // Only the taskbar entry, minimized; no run until it is restored.
+      EXPECT_FALSE(program.Ended(500));
+      EXPECT_TRUE(IsIconic(application));
+      EXPECT_EQ(WindowOfProcess(program.id(), L"#32770"), nullptr);
+      EXPECT_EQ(CountWithExtension(".JPEG"), 0u);
+      PostMessageW(application, WM_SYSCOMMAND, SC_RESTORE, 0);
+    }
 
-  HWND box = nullptr;
-  ASSERT_TRUE(PollFor(
-      [&] {
-        box = FindWindowW(L"#32770", L"photopages");
-        return box != nullptr;
-      },
-      30));
-  // The application title: the program's name before its first ".", every
-  // letter after the first in lower case.
-  wchar_t caption[64] = L"";
-  GetWindowTextW(box, caption, 64);
-  EXPECT_STREQ(caption, L"photopages");
-  wchar_t text[256] = L"";
-  GetDlgItemTextW(box, 0xFFFF, text, 256);
-  EXPECT_STREQ(text, L"JPEG エラー #52.");
-  EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
-  EXPECT_FALSE(program.Ended(300));  // Time for the box to be drawn, too.
-  EXPECT_TRUE(Screenshot(box, "error-box.bmp"));
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(PollFor([&] {
+      box = WindowOfProcess(program.id(), L"#32770");
+      return box != nullptr && IsWindowVisible(box);
+    }));
+    // The application title: the program's name before its first ".", every
+    // letter after the first in lower case.
+    wchar_t text[256] = L"";
+    GetWindowTextW(box, text, 256);
+    EXPECT_STREQ(text, L"photopages");
+    GetDlgItemTextW(box, 0xFFFF, text, 256);
+    EXPECT_STREQ(text, L"JPEG エラー #52.");
+    EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
+    // Owned by the application window; the main window, not yet seen, is
+    // disabled while the box is up.
+    EXPECT_EQ(GetWindow(box, GW_OWNER), application);
+    const HWND form1 = WindowOfProcess(program.id(), L"TForm1");
+    ASSERT_NE(form1, nullptr);
+    EXPECT_FALSE(IsWindowVisible(form1));
+    EXPECT_FALSE(IsWindowEnabled(form1));
+    if (!c.show) {
+      EXPECT_FALSE(program.Ended(300));  // Time for the box to be drawn.
+      EXPECT_TRUE(Screenshot(box, "error-box.bmp"));
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
 
-  ASSERT_TRUE(program.Ended());
-  EXPECT_EQ(program.ExitCode(), 1u);
-  // a.jpg has its copy and page, b.jpg its copy only; c.jpg was not reached.
-  EXPECT_EQ(CountWithExtension(".JPEG"), 2u);
-  EXPECT_EQ(CountWithExtension(".HTML"), 1u);
-  EXPECT_EQ(ReadTestFile(Path("2005年01月02日04時04分05秒01秒.JPEG")), good);
+    ASSERT_TRUE(PollFor([&] { return IsWindowVisible(form1) != FALSE; }));
+    EXPECT_TRUE(IsWindowEnabled(form1));
+    EXPECT_EQ(IsZoomed(form1) != FALSE, c.maximized);
+    if (c.maximized) {
+      // Over the whole work area, which is the whole screen on Xvfb.
+      RECT work;
+      SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+      EXPECT_EQ(WindowRectangle(form1),
+                (Rect{work.left, work.top, work.right - work.left,
+                      work.bottom - work.top}));
+    } else {
+      EXPECT_EQ(WindowRectangle(form1), placed);
+      RECT inside;
+      GetClientRect(form1, &inside);
+      EXPECT_EQ((Size{inside.right, inside.bottom}), client);
+    }
+    if (!c.show) {
+      // The last photo loaded, drawn at the top-left corner.
+      ASSERT_TRUE(PollFor([&] {
+        HDC screen_dc = GetDC(nullptr);
+        const COLORREF pixel =
+            GetPixel(screen_dc, placed.left + 10, placed.top + 10);
+        ReleaseDC(nullptr, screen_dc);
+        return std::abs(GetRValue(pixel) - 30) < 12 &&
+               std::abs(GetGValue(pixel) - 200) < 12;
+      }));
+      EXPECT_TRUE(Screenshot(form1, "main-window.bmp"));
+    }
+
+    // The window stays until it is closed; then the program ends with the
+    // error's exit code, without a second run and its box.
+    EXPECT_FALSE(program.Ended(300));
+    if (c.close == kAltF4) {
+      SetForegroundWindow(form1);
+      keybd_event(VK_MENU, 0, 0, 0);
+      keybd_event(VK_F4, 0, 0, 0);
+      keybd_event(VK_F4, 0, KEYEVENTF_KEYUP, 0);
+      keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+    } else {
+      PostMessageW(application, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    ASSERT_TRUE(program.Ended());
+    EXPECT_EQ(program.ExitCode(), 1u);
+    // The first photo has its copy and page, the bad one its copy only;
+    // c.jpg was not reached.
+    EXPECT_EQ(CountWithExtension(".JPEG"), 2u);
+    EXPECT_EQ(CountWithExtension(".HTML"), 1u);
+    EXPECT_EQ(ReadTestFile(Path("2005年01月02日04時04分05秒01秒.JPEG")), good);
+  }
 }
 
 }  // namespace
