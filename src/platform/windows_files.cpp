@@ -154,11 +154,11 @@ class WindowsOutputFile : public OutputFile {
   void SetDefaultAttributes() override { attributes_ = FILE_ATTRIBUTE_ARCHIVE; }
 
   void Commit() override {
-    FILE_BASIC_INFO basic = {};
-    basic.FileAttributes = attributes_;
-    if (!SetFileInformationByHandle(file_.get(), FileBasicInfo, &basic,
-                                    sizeof basic) ||
-        !file_.Close()) {
+    // The temporary file stops being hidden before it may become read-only:
+    // Wine keeps the attributes other than read-only beside the file and
+    // cannot change them on a read-only file.
+    if (!SetFileAttributesOfHandle(attributes_ & ~FILE_ATTRIBUTE_READONLY) ||
+        !SetFileAttributesOfHandle(attributes_) || !file_.Close()) {
       throw EWriteError();
     }
     if (!MoveFileExW(temporary_.c_str(), system_target_.c_str(),
@@ -169,6 +169,13 @@ class WindowsOutputFile : public OutputFile {
   }
 
  private:
+  bool SetFileAttributesOfHandle(DWORD attributes) {
+    FILE_BASIC_INFO basic = {};
+    basic.FileAttributes = attributes;
+    return SetFileInformationByHandle(file_.get(), FileBasicInfo, &basic,
+                                      sizeof basic);
+  }
+
   // Hidden until committed, so that a folder listing never takes it.
   static constexpr DWORD kTemporaryAttributes = FILE_ATTRIBUTE_HIDDEN;
 
