@@ -50,44 +50,63 @@ fs::path OutputFolder() {
   return folder;
 }
 
-// Saves what the screen shows of `window` as the bitmap file `name` in
-// OutputFolder(); true when it was written.
-bool Screenshot(HWND window, const char* name) {
-  RECT rect;
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // Top row first.
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap =
-      CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  GdiFlush();
-  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-  const BITMAPFILEHEADER header = {0x4D42, offset + stride * height, 0, 0,
-                                   offset};
-  bool written = false;
-  if (FILE* out = _wfopen((OutputFolder() / name).c_str(), L"wb")) {
-    written = fwrite(&header, sizeof header, 1, out) == 1 &&
-              fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
-              fwrite(bits, stride * height, 1, out) == 1;
-    written = fclose(out) == 0 && written;
+// Runs the shell command `command` on the machine that runs Wine, in
+// OutputFolder() and with this test's X display, and returns what it wrote
+// to standard output, or nothing after ten seconds. Wine starts Linux
+// programs without a process to wait for: the command's output file appears
+// when it is done.
+std::optional<std::string> RunOnHost(const std::string& command) {
+  const fs::path done = OutputFolder() / "host-output.txt";
+  fs::remove(done);
+  const std::string folder =
+      fs::path(PHOTOPAGES_BINARY).parent_path().string() +
+      "/test-output/WindowsEndToEndTest";
+  std::wstring line =
+      L"Z:\\bin\\sh -c \"cd '" + PathFromUtf8(folder).wstring() + L"' && (" +
+      PathFromUtf8(command).wstring() +
+      L") >host-output.tmp 2>&1; mv host-output.tmp host-output.txt\"";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &process)) {
+    return std::nullopt;
   }
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return written;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  if (!PollFor([&] { return fs::exists(done); })) return std::nullopt;
+  std::string output = ReadTestFile(done.string());
+  fs::remove(done);
+  return output;
+}
+
+// The X window that shows the top-level window `window`, in decimal.
+std::string XWindowOf(HWND window) {
+  return std::to_string(
+      reinterpret_cast<UINT_PTR>(GetPropW(window, L"__wine_x11_whole_window")));
+}
+
+// `window`'s place and size as the X server has them.
+Rect XGeometry(HWND window) {
+  const std::string info =
+      RunOnHost("xwininfo -id " + XWindowOf(window)).value_or("");
+  auto field = [&](const std::string& name) {
+    const size_t at = info.find(name + ":");
+    return at == std::string::npos
+               ? -1
+               : std::atoi(info.c_str() + at + name.size() + 1);
+  };
+  return {field("Absolute upper-left X"), field("Absolute upper-left Y"),
+          field("Width"), field("Height")};
+}
+
+// Saves what the X server shows of `window` as the PNG file `name` in
+// OutputFolder(); true when it was written.
+bool Screenshot(HWND window, const std::string& name) {
+  const fs::path file = OutputFolder() / name;
+  fs::remove(file);
+  RunOnHost("import -window " + XWindowOf(window) + " '" + name + "'");
+  return fs::exists(file) && fs::file_size(file) > 0;
 }
 
 // The top-level window of class `class_name` that process `process` has,
@@ -335,7 +354,7 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
     EXPECT_FALSE(IsWindowEnabled(form1));
     if (!c.show) {
       EXPECT_FALSE(program.Ended(300));  // Time for the box to be drawn.
-      EXPECT_TRUE(Screenshot(box, "error-box.bmp"));
+      EXPECT_TRUE(Screenshot(box, "error-box.png"));
     }
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 
@@ -351,6 +370,9 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
                       work.bottom - work.top}));
     } else {
       EXPECT_EQ(WindowRectangle(form1), placed);
+      if (!c.show) {
+        EXPECT_EQ(XGeometry(form1), placed);
+      }
       RECT inside;
       GetClientRect(form1, &inside);
       EXPECT_EQ((Size{inside.right, inside.bottom}), client);
@@ -365,7 +387,7 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
         return std::abs(GetRValue(pixel) - 30) < 12 &&
                std::abs(GetGValue(pixel) - 200) < 12;
       }));
-      EXPECT_TRUE(Screenshot(form1, "main-window.bmp"));
+      EXPECT_TRUE(Screenshot(form1, "main-window.png"));
     }
 
     // The window stays until it is closed; then the program ends with the

@@ -128,5 +128,22 @@ TEST(ApplicationTest, RunEndsByBeepOrByErrorBoxAndWindow) {
   }
 }
 
+// A backend whose user closes the program before its first show, as one
+// started minimized may be closed from its taskbar entry.
+class ClosedBeforeFirstShow : public RecordingBackend {
+ public:
+  void RunMainWindow(const AnsiString&, MainWindowEvents& events) override {
+    events.Created();
+  }
+};
+
+TEST(ApplicationTest, ClosedBeforeTheRunReportsNoCompleteRun) {
+  ScriptedForm form(false, false);
+  ClosedBeforeFirstShow backend;
+  EXPECT_EQ(RunApplication("T", form, backend), 1);
+  EXPECT_EQ(form.shows, 0);
+  EXPECT_TRUE(backend.events.empty());
+}
+
 }  // namespace
 }  // namespace photopages
