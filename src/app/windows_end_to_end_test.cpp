@@ -7,7 +7,6 @@
 // bytes that the Linux build's tests expect of the same photos.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -276,9 +275,8 @@ TEST_F(WindowsEndToEndTest, CompleteRunWritesTheLinuxBuildsCopiesAndPages) {
 
 // Without arguments the album's files are the inputs, in their order:
 // "a 夏.jpg", then the bad "b 冬.jpg", which stops the run before c.jpg and
-// photopages.exe.
-// The error box comes first, then the main window, shown as the program was
-// asked to show itself at start-up, until the user closes it.
+// photopages.exe. The error box comes first, then the main window, shown as
+// the program was asked to show itself at start-up, until the user closes it.
 TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
   const std::string good =
       MakeTestJpeg(160, 120, {30, 200, 40}, {240, 220, 20});

@@ -53,8 +53,10 @@ ApplicationWindow::~ApplicationWindow() {
 
 void ApplicationWindow::Run() {
   events_.Created();
-  // The program reads its show request itself (StartupShowRequest) and asks
-  // for the taskbar entry explicitly, never through SW_SHOWDEFAULT.
+  // The program reads its show request itself (StartupShowRequest). Never
+  // SW_SHOW, SW_SHOWNORMAL or SW_SHOWDEFAULT here: for an unowned window with
+  // a caption the window manager may put the start-up request in their
+  // place, and a maximized application window would cover the screen.
   if (show_ == StartupShow::kMinimizedWithoutActivation) {
     waiting_for_restore_ = true;
     ShowWindow(window_, SW_SHOWMINNOACTIVE);
