@@ -19,7 +19,9 @@ windows: windows-deps
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j2
 
-test: build build-sanitize windows
+# The Windows build is built and tested after the Linux tests, so that no
+# Wine process runs beside them.
+test: build build-sanitize
 	ctest --preset default
 	ctest --preset sanitize
 	$(MAKE) --no-print-directory test-windows
