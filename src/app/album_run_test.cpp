@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/album_for_test.h"
 #include "common/codepage.h"
@@ -236,7 +238,8 @@ TEST(AlbumRunTest, APhotoThatIsNotAJpegStopsTheRunAfterItsCopy) {
 }
 
 // With no arguments the program takes its own folder, itself included: the
-// photos that sort before it are done, then its own copy stops the run.
+// photos that sort before it are done, then its own copy stops the run. An
+// argument of only quotes, or an empty one, vanishes from the command line.
 TEST(AlbumRunTest, WithoutArgumentsTheProgramFolderIsTheAlbum) {
   TestAlbum album;
   album.AddFile("Harbour.jpg", SamplePhoto(), kJanuary2005);
@@ -244,18 +247,30 @@ TEST(AlbumRunTest, WithoutArgumentsTheProgramFolderIsTheAlbum) {
   album.AddFile("zebra.jpg", SamplePhoto(), kJanuary2005 + 2);
   std::filesystem::create_directory(album.Path("sub.jpg"));
   TestAlbum::SetTime(album.program(), kNewYearsEve2005);
+  const std::vector<std::string> names = album.Names();
 
-  RunResult result = album.Run({});
-  EXPECT_EQ(result.exit_status, 1);
-  EXPECT_EQ(result.standard_error, "photopages: JPEG エラー #52.\n");
-  EXPECT_TRUE(std::filesystem::exists(
-      album.Path("2005年01月02日03時04分05秒01秒.JPEG")));
-  EXPECT_TRUE(std::filesystem::exists(
-      album.Path("2005年12月31日23時59分59秒12秒.JPEG")));
-  EXPECT_FALSE(std::filesystem::exists(
-      album.Path("2005年01月02日03時04分06秒01秒.JPEG")));
-  EXPECT_FALSE(std::filesystem::exists(
-      album.Path("2005年01月02日03時04分07秒01秒.JPEG")));
+  const std::vector<std::string> cases[] = {{}, {"\"\""}, {"\"\"", ""}};
+  for (const auto& arguments : cases) {
+    SCOPED_TRACE(arguments.size());
+    RunResult result = album.Run(arguments);
+    EXPECT_EQ(result.exit_status, 1);
+    EXPECT_EQ(result.standard_error, "photopages: JPEG エラー #52.\n");
+    for (const char* extension : {".JPEG", ".HTML"}) {
+      EXPECT_TRUE(std::filesystem::exists(
+          album.Path(std::string("2005年01月02日03時04分05秒01秒") + extension)));
+      EXPECT_FALSE(std::filesystem::exists(
+          album.Path(std::string("2005年01月02日03時04分06秒01秒") + extension)));
+      EXPECT_FALSE(std::filesystem::exists(
+          album.Path(std::string("2005年01月02日03時04分07秒01秒") + extension)));
+    }
+    EXPECT_TRUE(std::filesystem::exists(
+        album.Path("2005年12月31日23時59分59秒12秒.JPEG")));
+    for (const std::string& name : album.Names()) {
+      if (std::find(names.begin(), names.end(), name) == names.end()) {
+        std::filesystem::remove(album.Path(name));
+      }
+    }
+  }
 }
 
 // The program folder is the folder of the path the program was started by,

@@ -52,11 +52,12 @@ class RememberedNames {
   // Notes that `name` was handed up as `text`: both absolute, or both
   // relative to whichever folder is current when the text comes back (an
   // argument). A text that another name was also handed up as, or that was
-  // refused, names no file.
+  // refused, names no file. An empty text, an argument that vanishes from the
+  // command line, leaves nothing behind.
   void Remember(const AnsiString& text, const Name& name) {
+    if (text.empty()) return;
     const bool exact = to_system_(text) == name;
     if (!exact) NoteInexactParts(text, name);
-    if (text.empty()) return;
     // A name that the plain conversion gives is kept as an empty one.
     const Name kept = exact ? Name() : name;
     auto [entry, added] = names_.try_emplace(text, kept);
@@ -64,10 +65,13 @@ class RememberedNames {
   }
 
   // Notes that `name` was handed up as `text` altered beyond the conversion
-  // (a character dropped), so that `text` names no file.
+  // (a character dropped), so that `text` names no file. An empty text (an
+  // argument of only double quotes) vanishes from the command line and leaves
+  // nothing behind.
   void Refuse(const AnsiString& text, const Name& name) {
+    if (text.empty()) return;
     NoteInexactParts(text, name);
-    if (!text.empty()) names_.insert_or_assign(text, std::nullopt);
+    names_.insert_or_assign(text, std::nullopt);
   }
 
   // Notes that `name` was listed in the folder `folder`, whose name Find gave

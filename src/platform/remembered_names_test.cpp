@@ -27,6 +27,9 @@ class PosixRememberedNamesTest : public testing::Test {
       names_.Remember(T(argument), N(argument));
     }
     names_.Refuse("say cheese.jpg", N("say \"cheese\".jpg"));
+    // An argument of only quotes vanishes: the empty first part of every
+    // absolute path still stands for itself.
+    names_.Refuse("", N("\"\""));
     for (const char* listed : {"사진.jpg", "é.jpg", "è.jpg", "a.jpg", "x?.jpg",
                                "photo😀.jpg", "b😁.jpg"}) {
       names_.RememberListed(T("/home/u/Café"), N("/home/u/Café"), T(listed),
