@@ -59,8 +59,6 @@ Form1Window::Form1Window(HWND owner, int text_height, int palette_colours)
                             layout.client.width, layout.client.height, owner,
                             nullptr, instance, nullptr);
   SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  image1_ = std::make_unique<PictureViewWindow>(window_, kImage1Id,
-                                                layout.image1, palette_colours);
   auto child = [&](const wchar_t* window_class, DWORD style, const Rect& at,
                    int id) {
     HWND control = CreateWindowExW(
@@ -79,6 +77,11 @@ Form1Window::Form1Window(HWND owner, int text_height, int palette_colours)
                ScaleToTextHeight(kListRowHeight, text_height));
   memo1b_ = child(L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
                   layout.memo1b, kMemo1BId);
+  // Made last, so that it goes below every control: the photo is the
+  // window's background, and the input list and the title-close block are
+  // drawn whole on top of it, whatever its size.
+  image1_ = std::make_unique<PictureViewWindow>(window_, kImage1Id,
+                                                layout.image1, palette_colours);
 }
 
 Form1Window::~Form1Window() {

@@ -16,6 +16,33 @@
 namespace photopages {
 namespace {
 
+bool Near(COLORREF pixel, COLORREF colour) {
+  return std::abs(GetRValue(pixel) - GetRValue(colour)) <= 12 &&
+         std::abs(GetGValue(pixel) - GetGValue(colour)) <= 12 &&
+         std::abs(GetBValue(pixel) - GetBValue(colour)) <= 12;
+}
+
+// True when the screen shows the control `id` of `form` whole, above the
+// picture view: its own background at its bottom-right corner, and text
+// along its first line.
+bool ShowsOnTop(HWND form, int id) {
+  RECT at;
+  GetWindowRect(GetDlgItem(form, id), &at);
+  HDC screen = GetDC(nullptr);
+  bool background = Near(GetPixel(screen, at.right - 6, at.bottom - 6),
+                         GetSysColor(COLOR_WINDOW));
+  bool text = false;
+  for (int y = at.top + 2; y < at.top + 16 && !text; ++y) {
+    for (int x = at.left + 2; x < at.left + 40 && !text; ++x) {
+      text = Near(GetPixel(screen, x, y), GetSysColor(COLOR_WINDOWTEXT));
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  return background && text;
+}
+
+// Every row shows a photo of its size, red and blue, with the input list and
+// the title-close block on top of it.
 TEST(WindowsForm1WindowTest, PlacedCentredAndScaledByTheTextHeight) {
   ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
   ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
@@ -29,6 +56,13 @@ TEST(WindowsForm1WindowTest, PlacedCentredAndScaledByTheTextHeight) {
        std::nullopt,
        {243, 139, 537, 489},
        {0, 0, 537, 489},
+       {264, 0, 273, 129},
+       {16, 256, 161, 89}},
+      // A photo under the input list and the title-close block.
+      {12,
+       Size{640, 480},
+       {192, 144, 640, 480},
+       {0, 0, 640, 480},
        {264, 0, 273, 129},
        {16, 256, 161, 89}},
       // A small photo: the input list and the title-close block set the size.
@@ -65,6 +99,13 @@ TEST(WindowsForm1WindowTest, PlacedCentredAndScaledByTheTextHeight) {
     Form1Window form(nullptr, c.text_height, 0);
     MainWindowContents contents;
     contents.image1_size = c.picture;
+    const std::string photo =
+        c.picture ? MakeTestJpeg(c.picture->width, c.picture->height,
+                                 {230, 20, 20}, {20, 20, 230})
+                  : "";
+    contents.image1_jpeg = photo;
+    contents.list_box1 = {"a.jpg", "b.jpg"};
+    contents.memo1b = "</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
     form.Show(contents, false);
     const HWND window = form.handle();
     EXPECT_TRUE(IsWindowVisible(window));
@@ -76,6 +117,9 @@ TEST(WindowsForm1WindowTest, PlacedCentredAndScaledByTheTextHeight) {
     EXPECT_EQ(WindowRectangle(GetDlgItem(window, kImage1Id)), c.image1);
     EXPECT_EQ(WindowRectangle(GetDlgItem(window, kListBox1Id)), c.list_box1);
     EXPECT_EQ(WindowRectangle(GetDlgItem(window, kMemo1BId)), c.memo1b);
+    EXPECT_TRUE(PumpMessagesUntil([&] {
+      return ShowsOnTop(window, kListBox1Id) && ShowsOnTop(window, kMemo1BId);
+    }));
   }
 }
 

@@ -14,8 +14,9 @@ namespace photopages {
 
 class PictureViewWindow {
  public:
-  // An empty view at `at` in `parent`, with the control id `id`, below its
-  // siblings. `palette_colours` as DecodeJpegForDisplay takes it.
+  // An empty view at `at` in `parent`, with the control id `id`, below the
+  // siblings made before it. `palette_colours` as DecodeJpegForDisplay takes
+  // it.
   PictureViewWindow(HWND parent, int id, const Rect& at, int palette_colours);
   PictureViewWindow(const PictureViewWindow&) = delete;
   PictureViewWindow& operator=(const PictureViewWindow&) = delete;
