@@ -214,7 +214,7 @@ PathInfo WindowsPlatform::Inspect(const AnsiString& path) {
 LocalDateTime WindowsPlatform::ToLocalTime(const UtcTime& moment) {
   const std::optional<FILETIME> time = FileTimeFromUtcTime(moment);
   if (!time) throw EConvertError(MessageText(Message::kInvalidDate));
-  return LocalDateTimeFromFileTime(*time);
+  return LocalDateTimeFromFileTime(*time, UserTimeZone());
 }
 
 LocalDateTime WindowsPlatform::Now() {

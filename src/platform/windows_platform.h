@@ -49,7 +49,8 @@ class WindowsPlatform : public Platform {
   std::unique_ptr<OutputFile> CreateOutput(const AnsiString& target) override;
   PathInfo Inspect(const AnsiString& path) override;
 
-  // By SystemTimeToTzSpecificLocalTime, the rules in force at that moment.
+  // In the user's time zone, by the rules in force at that moment in the
+  // year's own rules (LocalDateTimeFromFileTime).
   LocalDateTime ToLocalTime(const UtcTime& moment) override;
   // GetLocalTime.
   LocalDateTime Now() override;

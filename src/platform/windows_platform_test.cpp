@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "platform/file_ops.h"
 #include "platform/temp_dir_for_test.h"
 #include "platform/windows_for_test.h"
+#include "platform/windows_time.h"
 
 namespace photopages {
 namespace {
@@ -210,6 +212,34 @@ TEST(WindowsPlatformTest, LocalTimeOfThePhotosOwnMoment) {
     }
     EXPECT_EQ(platform.ToLocalTime(platform.OpenInput(photo)->LastWriteTime()),
               c.local);
+  }
+}
+
+// Each year in the rules of its own: New York moved the start of summer time
+// from April to March, and its end from October to November, in 2007.
+// Wine's time zone data keeps New York's rules of the years 2000 to 2007.
+TEST(WindowsPlatformTest, LocalTimeByTheRulesOfThePhotosYear) {
+  const struct {
+    const wchar_t* zone;
+    WORD year, month, day;
+    int hour;  // Of 12:00 UTC.
+  } cases[] = {
+      {L"Eastern Standard Time", 2006, 3, 15, 7},
+      {L"Eastern Standard Time", 2006, 10, 31, 7},
+      {L"Eastern Standard Time", 2007, 3, 15, 8},
+      {L"Eastern Standard Time", 2007, 10, 31, 8},
+      {L"Central Europe Standard Time", 2006, 1, 15, 13},
+      {L"Central Europe Standard Time", 2006, 7, 15, 14},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
+    DYNAMIC_TIME_ZONE_INFORMATION zone = {};
+    std::wcsncpy(zone.TimeZoneKeyName, c.zone, std::size(zone.TimeZoneKeyName));
+    const SYSTEMTIME noon = {c.year, c.month, 0, c.day, 12, 0, 0, 0};
+    FILETIME time;
+    ASSERT_TRUE(SystemTimeToFileTime(&noon, &time));
+    EXPECT_EQ(LocalDateTimeFromFileTime(time, zone),
+              (LocalDateTime{c.year, c.month, c.day, c.hour, 0, 0, 0}));
   }
 }
 

@@ -1,6 +1,8 @@
 #include "platform/windows_time.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 #include "common/errors.h"
 #include "common/messages.h"
@@ -37,11 +39,36 @@ std::optional<FILETIME> FileTimeFromUtcTime(const UtcTime& time) {
   return FILETIME{static_cast<DWORD>(count), static_cast<DWORD>(count >> 32)};
 }
 
-LocalDateTime LocalDateTimeFromFileTime(const FILETIME& time) {
+DYNAMIC_TIME_ZONE_INFORMATION UserTimeZone() {
+  DYNAMIC_TIME_ZONE_INFORMATION zone = {};
+  GetDynamicTimeZoneInformation(&zone);
+  return zone;
+}
+
+LocalDateTime LocalDateTimeFromFileTime(const FILETIME& time,
+                                        DYNAMIC_TIME_ZONE_INFORMATION zone) {
   SYSTEMTIME utc;
+  if (!FileTimeToSystemTime(&time, &utc)) {
+    throw EConvertError(MessageText(Message::kInvalidDate));
+  }
+  // The zone's rules of the photo's year where the system keeps them, its
+  // earliest or latest kept rules beyond them; its current rules when it
+  // keeps none, or when the user has turned off the yearly rules.
+  TIME_ZONE_INFORMATION rules;
+  if (zone.DynamicDaylightTimeDisabled ||
+      !GetTimeZoneInformationForYear(utc.wYear, &zone, &rules)) {
+    rules.Bias = zone.Bias;
+    std::copy(std::begin(zone.StandardName), std::end(zone.StandardName),
+              rules.StandardName);
+    rules.StandardDate = zone.StandardDate;
+    rules.StandardBias = zone.StandardBias;
+    std::copy(std::begin(zone.DaylightName), std::end(zone.DaylightName),
+              rules.DaylightName);
+    rules.DaylightDate = zone.DaylightDate;
+    rules.DaylightBias = zone.DaylightBias;
+  }
   SYSTEMTIME local;
-  if (!FileTimeToSystemTime(&time, &utc) ||
-      !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) {
+  if (!SystemTimeToTzSpecificLocalTime(&rules, &utc, &local)) {
     throw EConvertError(MessageText(Message::kInvalidDate));
   }
   return {local.wYear,   local.wMonth,  local.wDay,         local.wHour,

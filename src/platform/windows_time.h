@@ -18,11 +18,19 @@ UtcTime UtcTimeFromFileTime(const FILETIME& time);
 // before 1601 or beyond what a FILETIME holds.
 std::optional<FILETIME> FileTimeFromUtcTime(const UtcTime& time);
 
-// `time` as local calendar fields by the time-zone rules in force at that
-// moment (SystemTimeToTzSpecificLocalTime), so that summer time counts for a
-// summer photo whatever the season now. Throws EConvertError
-// (Message::kInvalidDate) when the system cannot turn it into a date.
-LocalDateTime LocalDateTimeFromFileTime(const FILETIME& time);
+// The user's time zone, with the name of its rules in the system's time
+// zone database (GetDynamicTimeZoneInformation).
+DYNAMIC_TIME_ZONE_INFORMATION UserTimeZone();
+
+// `time` as local calendar fields in `zone`, by the rules in force at that
+// moment: summer time counts for a summer photo whatever the season now, and
+// the rules of the photo's own year count where the system keeps them
+// (GetTimeZoneInformationForYear, then SystemTimeToTzSpecificLocalTime), so
+// that a New York photo of March 2006 gets the offset of 2006. Throws
+// EConvertError (Message::kInvalidDate) when the system cannot turn it into
+// a date.
+LocalDateTime LocalDateTimeFromFileTime(const FILETIME& time,
+                                        DYNAMIC_TIME_ZONE_INFORMATION zone);
 
 }  // namespace photopages
 
