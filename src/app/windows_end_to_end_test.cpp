@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/windows_program_for_test.h"
 #include "common/ansi.h"
@@ -135,22 +136,97 @@ TEST_F(WindowsEndToEndTest, CompleteRunWritesTheLinuxBuildsCopiesAndPages) {
   EXPECT_EQ(CountWithExtension(".HTML"), 4u);
 }
 
+// Names that plain Win32 paths cannot reach, a trailing dot or space (made
+// by a Linux machine or a NAS), and paths beyond 260 characters: every photo
+// is published. A folder 300 characters deep holds photos given as
+// arguments; the program itself is started from the deepest folder that
+// Windows starts a program from (its path 259 characters), where the paths
+// of its copies, pages and temporary files pass 260. The program file is
+// hidden, so that the listing leaves it out and the run completes.
+TEST_F(WindowsEndToEndTest, NamesAndFoldersThatPlainPathsCannotReach) {
+  const std::string photo =
+      MakeTestJpeg(160, 120, {30, 200, 40}, {240, 220, 20});
+  // A folder in the album whose path is `length` characters long.
+  auto deep_folder = [&](const char* name, size_t length) {
+    std::string folder = Path(name);
+    while (folder.size() + 61 < length) folder += "\\" + std::string(60, 'd');
+    folder += "\\" + std::string(length - 1 - folder.size(), 'e');
+    fs::create_directories(Wide(folder));
+    return folder;
+  };
+  const std::string deep_album = deep_folder("album", 300);
+  const std::string deep_program =
+      deep_folder("program", MAX_PATH - 1 - 15) + "\\photopages.exe";
+  ASSERT_EQ(deep_program.size(), MAX_PATH - 1u);
+  ASSERT_TRUE(CopyFileW(Wide(program_).c_str(), Wide(deep_program).c_str(),
+                        TRUE));
+  // A path in the extended form, which names what a plain one cannot.
+  auto extended = [](const std::string& path) { return "\\\\?\\" + path; };
+  const struct {
+    const char* how;
+    std::string program;
+    std::string photo_folder;
+    std::vector<std::string> photos;
+    bool as_arguments;
+  } cases[] = {
+      {"trailing dot and space", program_, album_,
+       {"a.jpg", "b.jpg.", "c.jpg "}, false},
+      {"a deep album, as arguments", program_, deep_album, {"a.jpg", "b.jpg."},
+       true},
+      {"a deep program folder, listed", deep_program,
+       deep_program.substr(0, deep_program.rfind('\\')), {"a.jpg"}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    SetAttributes(c.program, FILE_ATTRIBUTE_HIDDEN);
+    std::wstring command_line = L"\"" + Wide(c.program) + L"\"";
+    for (size_t i = 0; i < c.photos.size(); ++i) {
+      const std::string path = c.photo_folder + "\\" + c.photos[i];
+      WriteTestFile(extended(path), photo);
+      SetLastWrite(extended(path), kJanuary2005 + i * kSecond);
+      if (c.as_arguments) command_line += L" \"" + Wide(path) + L"\"";
+    }
+    Started run(command_line, fs::temp_directory_path());
+    ASSERT_TRUE(run.started());
+    ASSERT_TRUE(run.Ended());
+    EXPECT_EQ(run.ExitCode(), 0u);
+    const std::string folder = c.program.substr(0, c.program.rfind('\\'));
+    for (size_t i = 0; i < c.photos.size(); ++i) {
+      const std::string name =
+          "2005年01月02日04時04分0" + std::to_string(5 + i) + "秒01秒";
+      SCOPED_TRACE(name);
+      const std::string copy = folder + "\\" + name + ".JPEG";
+      const std::string page = folder + "\\" + name + ".HTML";
+      EXPECT_EQ(ReadTestFile(extended(copy)), photo);
+      const AnsiString ansi_name = AnsiFromUtf8(name);
+      EXPECT_EQ(ReadTestFile(extended(page)),
+                ExpectedPage(ansi_name, ansi_name + ".JPEG", "160", "120"));
+      for (const std::string& made :
+           {copy, page, c.photo_folder + "\\" + c.photos[i]}) {
+        DeleteFileW(Wide(extended(made)).c_str());
+      }
+    }
+  }
+}
+
 // Without arguments the album's files are the inputs, in their order:
 // "a 夏.jpg", then the bad "b 冬.jpg", which stops the run before c.jpg and
 // photopages.exe. The error box comes first, then the main window, shown as
 // the program was asked to show itself at start-up, until the user closes it.
 TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
+  // Large enough to lie under the input list and the title-close block,
+  // which show on top of it.
   const std::string good =
-      MakeTestJpeg(160, 120, {30, 200, 40}, {240, 220, 20});
+      MakeTestJpeg(640, 480, {30, 200, 40}, {240, 220, 20});
   AddPhoto("a 夏.jpg", good, kJanuary2005);
   AddPhoto("b 冬.jpg", "\x89PNG\r\n\x1a\n not a photo", kJanuary2005 + kSecond);
   AddPhoto("c.jpg", good, kJanuary2005 + 2 * kSecond);
   const Size screen{GetSystemMetrics(SM_CXSCREEN),
                     GetSystemMetrics(SM_CYSCREEN)};
-  // Sized to the input list and the title-close block, scaled by the text
-  // height of the window's font as Wine draws it.
+  // Sized to the photo and the input list and the title-close block, scaled
+  // by the text height of the window's font as Wine draws it.
   const Size client =
-      LayOutForm1(WindowFontTextHeight(), Size{160, 120}).client;
+      LayOutForm1(WindowFontTextHeight(), Size{640, 480}).client;
   const Point centred = CentredPosition(screen, client);
   const Rect placed{centred.left, centred.top, client.width, client.height};
   enum Close { kAltF4, kTaskbarClose };

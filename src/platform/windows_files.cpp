@@ -4,6 +4,7 @@
 #include <atomic>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "common/errors.h"
 #include "common/windows_api.h"
@@ -40,6 +41,27 @@ class FileHandle {
  private:
   HANDLE handle_;
 };
+
+bool IsSeparator(wchar_t unit) { return unit == L'\\' || unit == L'/'; }
+
+// The system's full path of `anchor`, a path that holds no name of its own:
+// "." (the current directory), "\" (its root) or "C:" (the current
+// directory of drive C), without an extended prefix.
+std::wstring FullPathOf(const wchar_t* anchor) {
+  std::wstring path(MAX_PATH, L'\0');
+  while (true) {
+    const DWORD n = GetFullPathNameW(anchor, static_cast<DWORD>(path.size()),
+                                     path.data(), nullptr);
+    if (n < path.size()) {
+      path.resize(n);  // Empty when the system has no such path.
+      break;
+    }
+    path.resize(n);
+  }
+  if (path.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + path.substr(8);
+  if (path.starts_with(L"\\\\?\\")) return path.substr(4);
+  return path;
+}
 
 FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
   return {.volume = info.dwVolumeSerialNumber,
@@ -100,8 +122,9 @@ class WindowsOutputFile : public OutputFile {
  public:
   // Throws EFCreateError(target) when the temporary file cannot be created.
   WindowsOutputFile(const WindowsName& system_target, AnsiString target)
-      : system_target_(system_target), target_(std::move(target)) {
-    const std::wstring_view folder = FolderOf(system_target_.units());
+      : system_target_(ExtendedPath(system_target.units())),
+        target_(std::move(target)) {
+    const std::wstring_view folder = FolderOf(system_target_);
     for (int attempt = 0; attempt < 100 && !file_.valid(); ++attempt) {
       temporary_ = TemporaryName(folder);
       file_.Reset(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr,
@@ -179,7 +202,7 @@ class WindowsOutputFile : public OutputFile {
   // Hidden until committed, so that a folder listing never takes it.
   static constexpr DWORD kTemporaryAttributes = FILE_ATTRIBUTE_HIDDEN;
 
-  WindowsName system_target_;
+  std::wstring system_target_;  // Extended.
   AnsiString target_;
   std::wstring temporary_;
   FileHandle file_{INVALID_HANDLE_VALUE};
@@ -189,11 +212,64 @@ class WindowsOutputFile : public OutputFile {
 
 }  // namespace
 
+std::wstring ExtendedPath(std::wstring_view path) {
+  if (path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\")) {
+    return std::wstring(path);
+  }
+  // The path made absolute: a share (\\server\share\...), or a drive
+  // (C:\...).
+  std::wstring absolute;
+  const bool share = path.size() >= 2 && IsSeparator(path[0]) &&
+                     IsSeparator(path[1]);
+  const bool drive = path.size() >= 2 && path[1] == L':';
+  if (share || (drive && path.size() >= 3 && IsSeparator(path[2]))) {
+    absolute = path;
+  } else if (drive) {
+    absolute = FullPathOf(std::wstring(path.substr(0, 2)).c_str()) + L'\\' +
+               std::wstring(path.substr(2));
+  } else if (!path.empty() && IsSeparator(path[0])) {
+    absolute = FullPathOf(L"\\") + std::wstring(path.substr(1));
+  } else {
+    absolute = FullPathOf(L".") + L'\\' + std::wstring(path);
+  }
+  // Its root ("C:", or "server" and "share") and then its names, "." and
+  // ".." resolved as the system resolves them in a plain path.
+  std::vector<std::wstring_view> parts;
+  const std::wstring_view units = absolute;
+  for (size_t start = 0; start <= units.size();) {
+    size_t end = start;
+    while (end < units.size() && !IsSeparator(units[end])) ++end;
+    parts.push_back(units.substr(start, end - start));
+    start = end + 1;
+  }
+  const bool on_share = units.size() >= 2 && IsSeparator(units[0]) &&
+                        IsSeparator(units[1]);
+  const size_t root_parts = on_share ? 4 : 1;  // "", "", server, share.
+  std::wstring extended = on_share ? L"\\\\?\\UNC\\" : L"\\\\?\\";
+  std::vector<std::wstring_view> names;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i < root_parts) {
+      if (!parts[i].empty()) extended.append(parts[i]) += L'\\';
+    } else if (parts[i] == L"..") {
+      if (!names.empty()) names.pop_back();
+    } else if (!parts[i].empty() && parts[i] != L".") {
+      names.push_back(parts[i]);
+    }
+  }
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) extended += L'\\';
+    extended.append(names[i]);
+  }
+  if (!names.empty() && IsSeparator(units.back())) extended += L'\\';
+  return extended;
+}
+
 std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
                                             const AnsiString& path) {
-  FileHandle file(CreateFileW(system_path.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  const std::wstring extended = ExtendedPath(system_path.units());
+  FileHandle file(CreateFileW(extended.c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
+                              nullptr));
   BY_HANDLE_FILE_INFORMATION info;
   FILETIME last_write;
   if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK ||
@@ -211,9 +287,9 @@ std::unique_ptr<OutputFile> CreateWindowsOutput(
 }
 
 PathInfo InspectWindowsPath(const WindowsName& system_path) {
+  const std::wstring extended = ExtendedPath(system_path.units());
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExW(system_path.c_str(), GetFileExInfoStandard,
-                            &data)) {
+  if (!GetFileAttributesExW(extended.c_str(), GetFileExInfoStandard, &data)) {
     return PathInfo();
   }
   const DWORD attributes = data.dwFileAttributes;
@@ -225,7 +301,7 @@ PathInfo InspectWindowsPath(const WindowsName& system_path) {
                      FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
   info.read_only = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
   FileHandle file(CreateFileW(
-      system_path.c_str(), FILE_READ_ATTRIBUTES,
+      extended.c_str(), FILE_READ_ATTRIBUTES,
       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
       nullptr));

@@ -151,7 +151,9 @@ void WindowsPlatform::SetCurrentDirectory(const AnsiString& folder) {
   // A text that names no folder of its own is a path not found.
   const std::optional<WindowsName> name = names_.Find(folder);
   if (!name) throw EInOutError(3);
-  if (!SetCurrentDirectoryW(name->c_str())) ThrowLastError();
+  if (!SetCurrentDirectoryW(ExtendedPath(name->units()).c_str())) {
+    ThrowLastError();
+  }
   names_.EnterFolder(folder, *name);
 }
 
@@ -159,11 +161,8 @@ std::vector<AnsiString> WindowsPlatform::ListOrdinaryFiles(
     const AnsiString& folder) {
   const std::optional<WindowsName> folder_name = names_.Find(folder);
   if (!folder_name) throw EInOutError(3);
-  std::wstring pattern = folder_name->units();
-  if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/' &&
-      pattern.back() != L':') {
-    pattern += L'\\';
-  }
+  std::wstring pattern = ExtendedPath(folder_name->units());
+  if (pattern.back() != L'\\') pattern += L'\\';
   pattern += L"*.*";
   WIN32_FIND_DATAW found;
   std::unique_ptr<void, FindCloser> search(

@@ -7,6 +7,7 @@
 
 #include <cwchar>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -181,6 +182,30 @@ TEST(WindowsPlatformTest, SameFileAndReadOnlyTargets) {
     EXPECT_EQ(ReadTestFile(album.Path(c.target)), c.kept);
   }
   EXPECT_EQ(platform.ListOrdinaryFiles(album.path()).size(), 4u);
+}
+
+TEST(WindowsPlatformTest, ExtendedPaths) {
+  ScopedTempDir album;
+  const fs::path start = fs::current_path();
+  fs::current_path(PathFromUtf8(album.path()));
+  const std::wstring folder = PathFromUtf8(album.path()).wstring();
+  const std::wstring drive = folder.substr(0, 2);
+  const struct {
+    std::wstring path;
+    std::wstring extended;
+  } cases[] = {
+      {L"a.jpg", L"\\\\?\\" + folder + L"\\a.jpg"},
+      {L"sub/../.\\b.jpg.", L"\\\\?\\" + folder + L"\\b.jpg."},
+      {drive + L"c.jpg ", L"\\\\?\\" + folder + L"\\c.jpg "},
+      {drive + L"\\x\\..\\..\\y\\", L"\\\\?\\" + drive + L"\\y\\"},
+      {L"\\y", L"\\\\?\\" + drive + L"\\y"},
+      {L"\\\\server\\share\\..\\NUL", L"\\\\?\\UNC\\server\\share\\NUL"},
+      {L"\\\\?\\C:\\a\\..", L"\\\\?\\C:\\a\\.."},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ExtendedPath(c.path), c.extended);
+  }
+  fs::current_path(start);
 }
 
 // The file times are kept on tmpfs (Wine's Z:\dev\shm) where the machine has
