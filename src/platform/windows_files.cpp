@@ -63,6 +63,43 @@ std::wstring FullPathOf(const wchar_t* anchor) {
   return path;
 }
 
+// True when `error`, met at `path`, is one that another program holding the
+// file for a moment gives: a sharing or lock violation, or access denied on
+// a file that is not read-only (a rename over a file open without delete
+// sharing).
+bool IsBusy(DWORD error, const std::wstring& path) {
+  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) {
+    return true;
+  }
+  if (error != ERROR_ACCESS_DENIED) return false;
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) ==
+             0;
+}
+
+// Calls `attempt` until it returns true, again after a short pause while it
+// fails because another program holds the file at `path` (an indexer, a
+// virus scanner, a sync client), for at most kBusyMilliseconds in all.
+// Returns attempt's last result, its error left as the last error.
+constexpr ULONGLONG kBusyMilliseconds = 1000;
+template <typename Attempt>
+bool RetryWhileBusy(const std::wstring& path, Attempt attempt) {
+  const ULONGLONG deadline = GetTickCount64() + kBusyMilliseconds;
+  DWORD pause = 10;
+  while (!attempt()) {
+    const DWORD error = GetLastError();
+    const ULONGLONG now = GetTickCount64();
+    if (now >= deadline || !IsBusy(error, path)) {
+      SetLastError(error);
+      return false;
+    }
+    Sleep(static_cast<DWORD>(std::min<ULONGLONG>(pause, deadline - now)));
+    pause = std::min<DWORD>(pause * 2, 200);
+  }
+  return true;
+}
+
 FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
   return {.volume = info.dwVolumeSerialNumber,
           .file = (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
@@ -184,8 +221,10 @@ class WindowsOutputFile : public OutputFile {
         !SetFileAttributesOfHandle(attributes_) || !file_.Close()) {
       throw EWriteError();
     }
-    if (!MoveFileExW(temporary_.c_str(), system_target_.c_str(),
-                     MOVEFILE_REPLACE_EXISTING)) {
+    if (!RetryWhileBusy(system_target_, [&] {
+          return MoveFileExW(temporary_.c_str(), system_target_.c_str(),
+                             MOVEFILE_REPLACE_EXISTING) != 0;
+        })) {
       throw EFCreateError(target_);
     }
     committed_ = true;
@@ -267,9 +306,13 @@ std::wstring ExtendedPath(std::wstring_view path) {
 std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
                                             const AnsiString& path) {
   const std::wstring extended = ExtendedPath(system_path.units());
-  FileHandle file(CreateFileW(extended.c_str(), GENERIC_READ, FILE_SHARE_READ,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
-                              nullptr));
+  FileHandle file(INVALID_HANDLE_VALUE);
+  RetryWhileBusy(extended, [&] {
+    file.Reset(CreateFileW(extended.c_str(), GENERIC_READ, FILE_SHARE_READ,
+                           nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
+                           nullptr));
+    return file.valid();
+  });
   BY_HANDLE_FILE_INFORMATION info;
   FILETIME last_write;
   if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK ||

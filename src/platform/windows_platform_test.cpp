@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/command_line.h"
@@ -206,6 +207,55 @@ TEST(WindowsPlatformTest, ExtendedPaths) {
     EXPECT_EQ(ExtendedPath(c.path), c.extended);
   }
   fs::current_path(start);
+}
+
+// A target that another program holds open without delete sharing, as an
+// indexer or a virus scanner holds a file for a moment, is replaced once it
+// lets go within about a second; held longer, it cannot be created, and stays
+// as it was, with no temporary file left beside it.
+TEST(WindowsPlatformTest, BusyTargetsAreWaitedForAboutASecond) {
+  const struct {
+    DWORD held_milliseconds;
+    bool copied;
+  } cases[] = {{300, true}, {5000, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.held_milliseconds);
+    ScopedTempDir album;
+    const std::string source = album.Path("a.jpg");
+    const std::string target = album.Path("copy.JPEG");
+    WriteTestFile(source, "photo");
+    WriteTestFile(target, "earlier");
+    const HANDLE held = CreateFileW(
+        PathFromUtf8(target).c_str(), GENERIC_READ,
+        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+      WaitForSingleObject(release, c.held_milliseconds);
+      CloseHandle(held);
+    });
+    WindowsPlatform platform;
+    const ULONGLONG start = GetTickCount64();
+    if (c.copied) {
+      CopyFileReplacing(platform, source, target);
+    } else {
+      try {
+        CopyFileReplacing(platform, source, target);
+        ADD_FAILURE() << "copied";
+      } catch (const EFCreateError& error) {
+        EXPECT_EQ(error.Message(),
+                  FormatMessage(Message::kFileCreateError, target));
+      }
+      EXPECT_LT(GetTickCount64() - start, 2500u);
+    }
+    SetEvent(release);
+    holder.join();
+    CloseHandle(release);
+    EXPECT_EQ(ReadTestFile(target), c.copied ? "photo" : "earlier");
+    EXPECT_EQ(std::distance(fs::directory_iterator(PathFromUtf8(album.path())),
+                            fs::directory_iterator()),
+              2);
+  }
 }
 
 // The file times are kept on tmpfs (Wine's Z:\dev\shm) where the machine has
