@@ -256,12 +256,12 @@ TEST(AlbumRunTest, WithoutArgumentsTheProgramFolderIsTheAlbum) {
     EXPECT_EQ(result.exit_status, 1);
     EXPECT_EQ(result.standard_error, "photopages: JPEG エラー #52.\n");
     for (const char* extension : {".JPEG", ".HTML"}) {
-      EXPECT_TRUE(std::filesystem::exists(
-          album.Path(std::string("2005年01月02日03時04分05秒01秒") + extension)));
-      EXPECT_FALSE(std::filesystem::exists(
-          album.Path(std::string("2005年01月02日03時04分06秒01秒") + extension)));
-      EXPECT_FALSE(std::filesystem::exists(
-          album.Path(std::string("2005年01月02日03時04分07秒01秒") + extension)));
+      EXPECT_TRUE(std::filesystem::exists(album.Path(
+          std::string("2005年01月02日03時04分05秒01秒") + extension)));
+      EXPECT_FALSE(std::filesystem::exists(album.Path(
+          std::string("2005年01月02日03時04分06秒01秒") + extension)));
+      EXPECT_FALSE(std::filesystem::exists(album.Path(
+          std::string("2005年01月02日03時04分07秒01秒") + extension)));
     }
     EXPECT_TRUE(std::filesystem::exists(
         album.Path("2005年12月31日23時59分59秒12秒.JPEG")));

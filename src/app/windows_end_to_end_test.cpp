@@ -158,8 +158,8 @@ TEST_F(WindowsEndToEndTest, NamesAndFoldersThatPlainPathsCannotReach) {
   const std::string deep_program =
       deep_folder("program", MAX_PATH - 1 - 15) + "\\photopages.exe";
   ASSERT_EQ(deep_program.size(), MAX_PATH - 1u);
-  ASSERT_TRUE(CopyFileW(Wide(program_).c_str(), Wide(deep_program).c_str(),
-                        TRUE));
+  ASSERT_TRUE(
+      CopyFileW(Wide(program_).c_str(), Wide(deep_program).c_str(), TRUE));
   // A path in the extended form, which names what a plain one cannot.
   auto extended = [](const std::string& path) { return "\\\\?\\" + path; };
   const struct {
@@ -169,12 +169,21 @@ TEST_F(WindowsEndToEndTest, NamesAndFoldersThatPlainPathsCannotReach) {
     std::vector<std::string> photos;
     bool as_arguments;
   } cases[] = {
-      {"trailing dot and space", program_, album_,
-       {"a.jpg", "b.jpg.", "c.jpg "}, false},
-      {"a deep album, as arguments", program_, deep_album, {"a.jpg", "b.jpg."},
+      {"trailing dot and space",
+       program_,
+       album_,
+       {"a.jpg", "b.jpg.", "c.jpg "},
+       false},
+      {"a deep album, as arguments",
+       program_,
+       deep_album,
+       {"a.jpg", "b.jpg."},
        true},
-      {"a deep program folder, listed", deep_program,
-       deep_program.substr(0, deep_program.rfind('\\')), {"a.jpg"}, false},
+      {"a deep program folder, listed",
+       deep_program,
+       deep_program.substr(0, deep_program.rfind('\\')),
+       {"a.jpg"},
+       false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.how);

@@ -258,8 +258,8 @@ std::wstring ExtendedPath(std::wstring_view path) {
   // The path made absolute: a share (\\server\share\...), or a drive
   // (C:\...).
   std::wstring absolute;
-  const bool share = path.size() >= 2 && IsSeparator(path[0]) &&
-                     IsSeparator(path[1]);
+  const bool share =
+      path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
   const bool drive = path.size() >= 2 && path[1] == L':';
   if (share || (drive && path.size() >= 3 && IsSeparator(path[2]))) {
     absolute = path;
@@ -281,8 +281,8 @@ std::wstring ExtendedPath(std::wstring_view path) {
     parts.push_back(units.substr(start, end - start));
     start = end + 1;
   }
-  const bool on_share = units.size() >= 2 && IsSeparator(units[0]) &&
-                        IsSeparator(units[1]);
+  const bool on_share =
+      units.size() >= 2 && IsSeparator(units[0]) && IsSeparator(units[1]);
   const size_t root_parts = on_share ? 4 : 1;  // "", "", server, share.
   std::wstring extended = on_share ? L"\\\\?\\UNC\\" : L"\\\\?\\";
   std::vector<std::wstring_view> names;

@@ -225,9 +225,9 @@ TEST(WindowsPlatformTest, BusyTargetsAreWaitedForAboutASecond) {
     const std::string target = album.Path("copy.JPEG");
     WriteTestFile(source, "photo");
     WriteTestFile(target, "earlier");
-    const HANDLE held = CreateFileW(
-        PathFromUtf8(target).c_str(), GENERIC_READ,
-        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE held = CreateFileW(PathFromUtf8(target).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::thread holder([&] {
@@ -307,7 +307,8 @@ TEST(WindowsPlatformTest, LocalTimeByTheRulesOfThePhotosYear) {
       {L"Central Europe Standard Time", 2006, 7, 15, 14},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
+    SCOPED_TRACE(testing::Message()
+                 << c.year << "-" << c.month << "-" << c.day);
     DYNAMIC_TIME_ZONE_INFORMATION zone = {};
     std::wcsncpy(zone.TimeZoneKeyName, c.zone, std::size(zone.TimeZoneKeyName));
     const SYSTEMTIME noon = {c.year, c.month, 0, c.day, 12, 0, 0, 0};
