@@ -1,6 +1,6 @@
 # Each target installs what a fresh Debian 12 machine lacks, then configures and builds.
 .PHONY: deps build build-sanitize windows test test-windows demo bench fuzz \
-	windows-deps dist
+	windows-deps dist test-dist
 
 deps:
 	scripts/install-deps
@@ -25,6 +25,13 @@ test: build build-sanitize
 	ctest --preset default
 	ctest --preset sanitize
 	$(MAKE) --no-print-directory test-windows
+	$(MAKE) --no-print-directory test-dist
+
+# The release files as a user meets them: photopages.exe from the unpacked
+# zip under Wine, the Debian package installed (as root) and removed.
+test-dist: dist
+	scripts/wine-run --stop
+	xvfb-run -n 190 -a -s "-screen 0 1024x768x24" scripts/test-dist
 
 # The Windows build's tests under Wine, all in one Xvfb. Wine's server keeps
 # the display it started with: the one the build started to list the tests
