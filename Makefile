@@ -1,6 +1,6 @@
 # Each target installs what a fresh Debian 12 machine lacks, then configures and builds.
 .PHONY: deps build build-sanitize windows test test-windows demo bench fuzz \
-	windows-deps
+	windows-deps dist test-dist
 
 deps:
 	scripts/install-deps
@@ -25,6 +25,13 @@ test: build build-sanitize
 	ctest --preset default
 	ctest --preset sanitize
 	$(MAKE) --no-print-directory test-windows
+	$(MAKE) --no-print-directory test-dist
+
+# The release files as a user meets them: photopages.exe from the unpacked
+# zip under Wine, the Debian package installed (as root) and removed.
+test-dist: dist
+	scripts/wine-run --stop
+	xvfb-run -n 190 -a -s "-screen 0 1024x768x24" scripts/test-dist
 
 # The Windows build's tests under Wine, all in one Xvfb. Wine's server keeps
 # the display it started with: the one the build started to list the tests
@@ -33,6 +40,16 @@ test-windows: windows
 	scripts/wine-run --stop
 	xvfb-run -n 190 -a -s "-screen 0 1024x768x24" ctest --preset windows; \
 	status=$$?; scripts/wine-run --stop; exit $$status
+
+# The release files in dist/: the Windows zip and the Debian package, each
+# made by CPack in its build's package/ folder.
+dist: build windows
+	rm -rf dist build/package build-windows/package
+	cmake --build --preset default --target package >/dev/null
+	cmake --build --preset windows --target package >/dev/null
+	mkdir -p dist
+	cp build-windows/package/*.zip build/package/*.deb dist/
+	ls -l dist
 
 demo: build
 	scripts/demo

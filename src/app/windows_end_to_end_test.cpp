@@ -3,20 +3,25 @@
 // Explorer or a command prompt starts it, so that its command line arrives
 // exactly as typed: a complete run, which ends by itself, and a run that a
 // bad photo stops with the error box and then the main window, for each way
-// of being asked to show itself at start-up. The copies and pages are the
-// bytes that the Linux build's tests expect of the same photos.
+// of being asked to show itself at start-up and on a screen of 144 dots per
+// inch; and the program's icon as a file dialog shows it. The copies and
+// pages are the bytes that the Linux build's tests expect of the same photos.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/windows_program_for_test.h"
 #include "common/ansi.h"
 #include "common/codepage.h"
 #include "common/windows_api.h"
+// After <windows.h>, which leaves them out for WIN32_LEAN_AND_MEAN.
+#include <commdlg.h>
+
 #include "page/expected_page_for_test.h"
 #include "picture/coloured_jpeg_for_test.h"
 #include "platform/temp_dir_for_test.h"
@@ -40,6 +45,54 @@ constexpr unsigned long long kSecond = 10'000'000;
 std::string SamplePhoto(const char* name) {
   return ReadTestFile(std::string(PHOTOPAGES_SOURCE_DIR) + "/sample/" + name);
 }
+
+// A registry value set for the programs started while it lives, and put back
+// afterwards.
+class ScopedRegistryValue {
+ public:
+  ScopedRegistryValue(HKEY root, const wchar_t* key, const wchar_t* name,
+                      DWORD value)
+      : ScopedRegistryValue(root, key, name, REG_DWORD,
+                            {reinterpret_cast<const BYTE*>(&value),
+                             reinterpret_cast<const BYTE*>(&value + 1)}) {}
+  ScopedRegistryValue(HKEY root, const wchar_t* key, const wchar_t* name,
+                      const std::wstring& text)
+      : ScopedRegistryValue(
+            root, key, name, REG_SZ,
+            {reinterpret_cast<const BYTE*>(text.c_str()),
+             reinterpret_cast<const BYTE*>(text.c_str() + text.size() + 1)}) {}
+  ScopedRegistryValue(const ScopedRegistryValue&) = delete;
+  ScopedRegistryValue& operator=(const ScopedRegistryValue&) = delete;
+  ~ScopedRegistryValue() {
+    if (previous_) {
+      RegSetValueExW(key_, name_, 0, previous_type_, previous_->data(),
+                     previous_->size());
+    } else {
+      RegDeleteValueW(key_, name_);
+    }
+    RegCloseKey(key_);
+  }
+
+ private:
+  ScopedRegistryValue(HKEY root, const wchar_t* key, const wchar_t* name,
+                      DWORD type, const std::vector<BYTE>& value)
+      : name_(name) {
+    RegCreateKeyExW(root, key, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                    nullptr, &key_, nullptr);
+    DWORD size = 0;
+    if (RegQueryValueExW(key_, name_, nullptr, &previous_type_, nullptr,
+                         &size) == ERROR_SUCCESS) {
+      previous_.emplace(size);
+      RegQueryValueExW(key_, name_, nullptr, nullptr, previous_->data(), &size);
+    }
+    RegSetValueExW(key_, name_, 0, type, value.data(), value.size());
+  }
+
+  HKEY key_ = nullptr;
+  const wchar_t* name_;
+  DWORD previous_type_ = 0;
+  std::optional<std::vector<BYTE>> previous_;
+};
 
 // The album is a folder whose name code page 932 cannot hold: the program
 // knows its folder as "Caf? アルバム" and still reaches it.
@@ -232,12 +285,23 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
   AddPhoto("c.jpg", good, kJanuary2005 + 2 * kSecond);
   const Size screen{GetSystemMetrics(SM_CXSCREEN),
                     GetSystemMetrics(SM_CYSCREEN)};
-  // Sized to the photo and the input list and the title-close block, scaled
-  // by the text height of the window's font as Wine draws it.
-  const Size client =
-      LayOutForm1(WindowFontTextHeight(), Size{640, 480}).client;
-  const Point centred = CentredPosition(screen, client);
-  const Rect placed{centred.left, centred.top, client.width, client.height};
+  // The text height of the window's font, at `pixels` high, as Wine draws it
+  // (its IPA font is one or two pixels higher than its character height).
+  auto text_height = [](int pixels) {
+    HFONT font = CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                             SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック");
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    return static_cast<int>(metrics.tmHeight);
+  };
+  ASSERT_EQ(text_height(kWindowFontPixels), WindowFontTextHeight());
   enum Close { kAltF4, kTaskbarClose };
   struct {
     const char* request;
@@ -245,15 +309,32 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
     bool waits_for_restore;
     bool maximized;
     Close close;
+    DWORD dots_per_inch;
+    const char* screenshot;
   } const cases[] = {
-      {"none", std::nullopt, false, false, kAltF4},
-      {"minimized", SW_SHOWMINIMIZED, false, false, kTaskbarClose},
-      {"maximized", SW_SHOWMAXIMIZED, false, true, kAltF4},
+      {"none", std::nullopt, false, false, kAltF4, 96, "main-window.png"},
+      {"minimized", SW_SHOWMINIMIZED, false, false, kTaskbarClose, 96, nullptr},
+      {"maximized", SW_SHOWMAXIMIZED, false, true, kAltF4, 96, nullptr},
       {"minimized without activation", SW_SHOWMINNOACTIVE, true, false,
-       kTaskbarClose},
+       kTaskbarClose, 96, nullptr},
+      // A screen scaled to 150 %: the font keeps its point size, 18 pixels
+      // high, and every design value grows with its text height.
+      {"none, at 144 dots per inch", std::nullopt, false, false, kAltF4, 144,
+       "main-window-144dpi.png"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.request);
+    // Wine's screen resolution for the programs it starts.
+    const ScopedRegistryValue dots_per_inch(HKEY_CURRENT_USER,
+                                            L"Control Panel\\Desktop",
+                                            L"LogPixels", c.dots_per_inch);
+    const int font_pixels = MulDiv(kWindowFontPixels, c.dots_per_inch, 96);
+    // Sized to the photo, the input list and the title-close block, scaled by
+    // the text height of the window's font.
+    const int scaled_text_height = text_height(font_pixels);
+    const Size client = LayOutForm1(scaled_text_height, Size{640, 480}).client;
+    const Point centred = CentredPosition(screen, client);
+    const Rect placed{centred.left, centred.top, client.width, client.height};
     for (const char* made : {".JPEG", ".HTML"}) {
       for (const auto& entry : fs::directory_iterator(Wide(album_))) {
         if (entry.path().extension() == made) fs::remove(entry.path());
@@ -299,7 +380,9 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
     EXPECT_FALSE(IsWindowEnabled(form1));
     if (!c.show) {
       EXPECT_FALSE(program.Ended(300));  // Time for the box to be drawn.
-      EXPECT_TRUE(Screenshot(box, "error-box.png"));
+      EXPECT_TRUE(Screenshot(box, c.dots_per_inch == 96
+                                      ? "error-box.png"
+                                      : "error-box-144dpi.png"));
     }
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 
@@ -332,7 +415,11 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
         return std::abs(GetRValue(pixel) - 30) < 12 &&
                std::abs(GetGValue(pixel) - 200) < 12;
       }));
-      EXPECT_TRUE(Screenshot(form1, "main-window.png"));
+      EXPECT_TRUE(Screenshot(form1, c.screenshot));
+      // The input list's rows, designed 12 pixels high, grow with the text.
+      EXPECT_EQ(
+          SendMessageW(GetDlgItem(form1, kListBox1Id), LB_GETITEMHEIGHT, 0, 0),
+          ScaleToTextHeight(12, scaled_text_height));
     }
 
     // The window stays until it is closed; then the program ends with the
@@ -355,6 +442,42 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
     EXPECT_EQ(CountWithExtension(".HTML"), 1u);
     EXPECT_EQ(ReadTestFile(Path("2005年01月02日04時04分05秒01秒.JPEG")), good);
   }
+}
+
+// The program's icon as Windows shows it to the user: in a file dialog's
+// large-icon view of its folder (screenshot icon-in-file-dialog.png).
+TEST_F(WindowsEndToEndTest, FileDialogShowsTheProgramsIcon) {
+  // Windows shows a program's own icon through the .exe files' class, which
+  // the Wine prefix leaves out (the default value: no name).
+  const ScopedRegistryValue exe_class(HKEY_CLASSES_ROOT, L".exe", L"",
+                                      std::wstring(L"exefile"));
+  const std::wstring folder = Wide(album_);
+  std::thread dialog([&] {
+    wchar_t file[MAX_PATH] = L"";
+    OPENFILENAMEW open = {};
+    open.lStructSize = sizeof open;
+    open.lpstrFile = file;
+    open.nMaxFile = MAX_PATH;
+    open.lpstrInitialDir = folder.c_str();
+    open.Flags = OFN_EXPLORER;
+    GetOpenFileNameW(&open);
+  });
+  HWND box = nullptr;
+  const bool shown = PollFor([&] {
+    box = WindowOfProcess(GetCurrentProcessId(), L"#32770");
+    return box != nullptr && IsWindowVisible(box);
+  });
+  if (shown) {
+    const HWND view = FindWindowExW(box, nullptr, L"SHELLDLL_DefView", nullptr);
+    // The shell view's command for large icons.
+    constexpr WPARAM kLargeIcons = 0x7029;
+    if (view != nullptr) SendMessageW(view, WM_COMMAND, kLargeIcons, 0);
+    Sleep(1000);  // Time for the icons to be drawn.
+    EXPECT_TRUE(Screenshot(box, "icon-in-file-dialog.png"));
+    PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+  }
+  dialog.join();
+  EXPECT_TRUE(shown);
 }
 
 }  // namespace

@@ -17,11 +17,21 @@ constexpr wchar_t kCaption[] = L"Form1";
 // kDesignTextHeight.
 constexpr int kListRowHeight = 12;
 
-// The window's font: a character height of kWindowFontPixels (the pixel
-// size its face is drawn at), the Shift_JIS character set.
+// The screen resolution that the window's design values assume.
+constexpr int kDesignDotsPerInch = 96;
+
+// The window's font: the Shift_JIS character set, and the point size that
+// gives a character height of kWindowFontPixels on a screen of
+// kDesignDotsPerInch, at the screen's own resolution (18 pixels at 144 dots
+// per inch), so that the layout grows with the text instead of being
+// stretched.
 HFONT CreateWindowFont() {
+  HDC screen = GetDC(nullptr);
+  const int dots_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
   return CreateFontW(
-      -kWindowFontPixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+      -MulDiv(kWindowFontPixels, dots_per_inch, kDesignDotsPerInch), 0, 0, 0,
+      FW_NORMAL, FALSE, FALSE, FALSE,
       SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
       WideFromAnsi(MessageText(Message::kForm1FontName)).c_str());

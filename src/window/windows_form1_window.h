@@ -21,7 +21,8 @@ inline constexpr int kListBox1Id = 2;
 inline constexpr int kMemo1BId = 3;
 
 // The text height, in pixels, of the window's font (Message::kForm1FontName,
-// kWindowFontPixels high, Shift_JIS character set) as the screen draws it.
+// kWindowFontPixels high at 96 dots per inch and in proportion at the
+// screen's resolution, Shift_JIS character set) as the screen draws it.
 int WindowFontTextHeight();
 
 // The colours the picture view reduces a photo to on this screen:
