@@ -9,6 +9,7 @@
 #include "common/windows_api.h"
 // After <windows.h>, which leaves it out for WIN32_LEAN_AND_MEAN.
 #include <winver.h>
+
 #include "platform/windows_for_test.h"
 
 namespace photopages {
@@ -20,9 +21,9 @@ std::wstring ProgramPath() { return WindowsPathOfHost(PHOTOPAGES_BINARY); }
 class ProgramResources {
  public:
   ProgramResources()
-      : module_(LoadLibraryExW(ProgramPath().c_str(), nullptr,
-                               LOAD_LIBRARY_AS_DATAFILE |
-                                   LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+      : module_(LoadLibraryExW(
+            ProgramPath().c_str(), nullptr,
+            LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
   ProgramResources(const ProgramResources&) = delete;
   ProgramResources& operator=(const ProgramResources&) = delete;
   ~ProgramResources() {
@@ -49,8 +50,7 @@ TEST(WindowsResourcesTest, VersionInformationNamesTheRelease) {
   DWORD ignored = 0;
   std::vector<char> info(GetFileVersionInfoSizeW(path.c_str(), &ignored));
   ASSERT_FALSE(info.empty());
-  ASSERT_TRUE(
-      GetFileVersionInfoW(path.c_str(), 0, info.size(), info.data()));
+  ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, info.size(), info.data()));
 
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT size = 0;
@@ -80,8 +80,8 @@ TEST(WindowsResourcesTest, VersionInformationNamesTheRelease) {
   for (const auto& s : strings) {
     SCOPED_TRACE(testing::Message() << "field " << s.name);
     wchar_t* value = nullptr;
-    const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") +
-                             s.name;
+    const std::wstring key =
+        std::wstring(L"\\StringFileInfo\\040904B0\\") + s.name;
     ASSERT_TRUE(VerQueryValueW(info.data(), key.c_str(),
                                reinterpret_cast<void**>(&value), &size));
     EXPECT_EQ(std::wstring(value), s.value);

@@ -31,9 +31,8 @@ HFONT CreateWindowFont() {
   ReleaseDC(nullptr, screen);
   return CreateFontW(
       -MulDiv(kWindowFontPixels, dots_per_inch, kDesignDotsPerInch), 0, 0, 0,
-      FW_NORMAL, FALSE, FALSE, FALSE,
-      SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+      FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
       WideFromAnsi(MessageText(Message::kForm1FontName)).c_str());
 }
 
