@@ -90,6 +90,11 @@ class InputFile {
   // Reads up to `size` bytes at the current position; returns the count, 0
   // at the end of the file. Throws EReadError when the read fails.
   virtual size_t Read(char* buffer, size_t size) = 0;
+  // Reads up to `size` bytes at `offset`; returns the count, 0 at or past
+  // the end of the file. Throws EReadError when the read fails. A file is
+  // read by Read or by ReadAt, never by both: ReadAt may move the position
+  // that Read goes on from.
+  virtual size_t ReadAt(uint64_t offset, char* buffer, size_t size) = 0;
 };
 
 // A new file being written under a hidden temporary name in its target's

@@ -67,6 +67,13 @@ class PosixInputFile : public InputFile {
       if (errno != EINTR) throw EReadError();
     }
   }
+  size_t ReadAt(uint64_t offset, char* buffer, size_t size) override {
+    while (true) {
+      ssize_t n = pread(fd_.get(), buffer, size, static_cast<off_t>(offset));
+      if (n >= 0) return static_cast<size_t>(n);
+      if (errno != EINTR) throw EReadError();
+    }
+  }
 
   int fd() const { return fd_.get(); }
 

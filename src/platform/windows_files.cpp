@@ -71,6 +71,19 @@ class WindowsInputFile : public InputFile {
     }
     return read;
   }
+  size_t ReadAt(uint64_t offset, char* buffer, size_t size) override {
+    const DWORD wanted =
+        static_cast<DWORD>(std::min<size_t>(size, kCopyBufferSize));
+    OVERLAPPED at = {};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD read = 0;
+    if (!ReadFile(file_.get(), buffer, wanted, &read, &at)) {
+      if (GetLastError() == ERROR_HANDLE_EOF) return 0;
+      throw EReadError();
+    }
+    return read;
+  }
 
  private:
   FileHandle file_;
