@@ -1,7 +1,6 @@
 #include "picture/decoder_input.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "common/errors.h"
 
@@ -20,16 +19,10 @@ DecoderInput::DecoderInput(std::string_view bytes)
 DecoderInput::DecoderInput(InputFile& file)
     : file_(&file), size_(static_cast<size_t>(file.Size())) {}
 
-size_t DecoderInput::Copy(size_t offset, char* buffer, size_t size) const {
-  if (offset >= size_) return 0;
-  size = std::min(size, size_ - offset);
-  if (offset - held_at_ < held_.size()) {
-    size = std::min(size, held_.size() - (offset - held_at_));
-    std::memcpy(buffer, held_.data() + (offset - held_at_), size);
-  } else {
-    ReadFile(offset, buffer, size);
-  }
-  return size;
+std::string_view DecoderInput::Piece(size_t offset) const {
+  if (offset >= size_) return std::string_view();
+  if (offset - held_at_ >= held_.size()) Hold(offset);
+  return held_.substr(offset - held_at_);
 }
 
 void DecoderInput::Hold(size_t offset) const {

@@ -39,9 +39,9 @@ class DecoderInput {
   unsigned Word(size_t offset) const {
     return At(offset) << 8 | At(offset + 1);
   }
-  // Copies up to `size` of the data's bytes from `offset` on into `buffer`,
-  // never past the end of the data; returns the count, 0 from the end on.
-  size_t Copy(size_t offset, char* buffer, size_t size) const;
+  // The data's bytes from `offset` on, as far as the piece that holds them
+  // reaches; empty from the end of the data on. Valid until the next call.
+  std::string_view Piece(size_t offset) const;
 
  private:
   // Holds the piece of the file that holds `offset`.

@@ -5,16 +5,13 @@
 namespace photopages {
 namespace {
 
-constexpr size_t kBufferSize = 64 * 1024;
 const JOCTET kEndOfImage[] = {0xFF, JPEG_EOI};
 
 }  // namespace
 
 JpegSource::JpegSource(const DecoderInput& input,
                        const std::vector<ByteEdit>& steering)
-    : input_(input),
-      steering_(steering),
-      buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
+    : input_(input), steering_(steering) {}
 
 void JpegSource::Attach(jpeg_decompress_struct* cinfo) {
   manager_.pub.init_source = Ignore;
@@ -69,16 +66,16 @@ bool JpegSource::Next(j_decompress_ptr cinfo) {
     pub->bytes_in_buffer = sizeof kEndOfImage;
     return true;
   }
-  size_t count = 0;
+  std::string_view piece;
   try {
-    count = input_.Copy(from_, buffer_.get(),
-                        std::min(kBufferSize, until - from_));
+    piece = input_.Piece(from_);
   } catch (...) {
     read_error_ = std::current_exception();
     return false;
   }
+  const size_t count = std::min(piece.size(), until - from_);
   from_ += count;
-  pub->next_input_byte = reinterpret_cast<const JOCTET*>(buffer_.get());
+  pub->next_input_byte = reinterpret_cast<const JOCTET*>(piece.data());
   pub->bytes_in_buffer = count;
   return true;
 }

@@ -4,7 +4,6 @@
 #define PHOTOPAGES_PICTURE_JPEG_SOURCE_H_
 
 #include <exception>
-#include <memory>
 #include <vector>
 
 #include "picture/decoder_input.h"
@@ -14,7 +13,8 @@
 namespace photopages {
 
 // Gives libjpeg the data of `input` changed by `steering` (from
-// SteeringEdits) a piece at a time, then, as libjpeg's memory source does
+// SteeringEdits) a piece at a time, straight from the pieces that `input`
+// holds, then, as libjpeg's memory source does
 // when its data runs out, the end-of-image marker FF D9 after a warning, on
 // every further request. The library thus reads exactly the bytes that it
 // would read from the whole changed copy in memory, without that copy.
@@ -50,7 +50,6 @@ class JpegSource {
   const std::vector<ByteEdit>& steering_;
   size_t next_edit_ = 0;
   size_t from_ = 0;  // The offset in the data of the next byte to give.
-  std::unique_ptr<char[]> buffer_;
   std::exception_ptr read_error_;
   Manager manager_{};
 };

@@ -69,13 +69,17 @@ bool MayReplace(Platform& platform, const AnsiString& target,
 
 void CopyFileReplacing(Platform& platform, const AnsiString& source,
                        const AnsiString& target) {
-  auto input = platform.OpenInput(source);
+  CopyFileReplacing(platform, *platform.OpenInput(source), target);
+}
+
+void CopyFileReplacing(Platform& platform, InputFile& source,
+                       const AnsiString& target) {
   PathInfo info = platform.Inspect(target);
-  if (info.exists && info.identity == input->Identity()) return;
-  if (!MayReplace(platform, target, info, input.get())) return;
+  if (info.exists && info.identity == source.Identity()) return;
+  if (!MayReplace(platform, target, info, &source)) return;
   auto output = platform.CreateOutput(target);
-  output->CopyFrom(*input);
-  output->SetAttributes(input->Attributes(), input->LastWriteTime());
+  output->CopyFrom(source);
+  output->SetAttributes(source.Attributes(), source.LastWriteTime());
   output->Commit();
 }
 

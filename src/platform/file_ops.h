@@ -20,6 +20,9 @@ namespace photopages {
 // Throws EFOpenError(source), EFCreateError(target), EReadError, EWriteError.
 void CopyFileReplacing(Platform& platform, const AnsiString& source,
                        const AnsiString& target);
+// The same from `source`, open and not read yet.
+void CopyFileReplacing(Platform& platform, InputFile& source,
+                       const AnsiString& target);
 
 // Writes `content` as the whole of the file at `path`, replacing it, with the
 // attributes of a new file. A read-only file or a folder at the path

@@ -107,7 +107,9 @@ class OutputFile {
   // Appends `size` bytes. Throws EWriteError when fewer can be written.
   virtual void Write(const char* data, size_t size) = 0;
   // Appends everything from `input`'s current position to its end, by the
-  // fastest means the system has. Throws EReadError or EWriteError.
+  // fastest means the system has; the end is where the input's size put it
+  // when it was opened, unless the file reports no size. Throws EReadError or
+  // EWriteError.
   virtual void CopyFrom(InputFile& input) = 0;
   // Gives the file `attributes`, from an InputFile of the same platform, and
   // the last-write time, kept exactly.

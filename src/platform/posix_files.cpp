@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <random>
 #include <utility>
 
 #include "common/errors.h"
@@ -29,6 +31,11 @@ class FileDescriptor {
 
   int get() const { return fd_; }
   bool valid() const { return fd_ >= 0; }
+  // Closes the descriptor held so far and takes `fd`.
+  void Reset(int fd) {
+    Close();
+    fd_ = fd;
+  }
 
   // Closes the descriptor. Returns false when the system reports that data
   // written through it was lost.
@@ -82,18 +89,36 @@ class PosixInputFile : public InputFile {
   struct stat status_;
 };
 
+// A name for a temporary file that no other writer is likely to pick at the
+// same moment: ".photopages-" and six letters or digits, random per process
+// and then counted on.
+std::string TemporaryName() {
+  static constexpr char kSymbols[] =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  static std::mt19937_64 random{std::random_device{}()};
+  uint64_t value = random();
+  std::string name = ".photopages-";
+  for (int i = 0; i < 6; ++i, value /= sizeof kSymbols - 1) {
+    name += kSymbols[value % (sizeof kSymbols - 1)];
+  }
+  return name;
+}
+
 class PosixOutputFile : public OutputFile {
  public:
   // Throws EFCreateError(target) when the temporary file cannot be created.
-  PosixOutputFile(const PosixName& system_target, AnsiString target,
-                  mode_t default_permissions)
-      : temporary_(system_target.units().substr(
-                       0, system_target.units().rfind('/') + 1) +
-                   ".photopages-XXXXXX"),
-        system_target_(system_target),
-        target_(std::move(target)),
-        default_permissions_(default_permissions),
-        fd_(mkostemp(temporary_.data(), O_CLOEXEC)) {
+  PosixOutputFile(const PosixName& system_target, AnsiString target)
+      : system_target_(system_target), target_(std::move(target)), fd_(-1) {
+    const std::string folder = system_target.units().substr(
+        0, system_target.units().rfind('/') + 1);
+    // Created with the permissions of any new file, which a page keeps.
+    for (int attempt = 0; attempt < 100 && !fd_.valid(); ++attempt) {
+      temporary_ = folder + TemporaryName();
+      fd_.Reset(open(temporary_.c_str(),
+                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
+                     0666));
+      if (!fd_.valid() && errno != EEXIST) break;
+    }
     if (!fd_.valid()) throw EFCreateError(target_);
   }
   PosixOutputFile(const PosixOutputFile&) = delete;
@@ -117,7 +142,10 @@ class PosixOutputFile : public OutputFile {
 
   void CopyFrom(InputFile& input) override {
     auto* posix_input = dynamic_cast<PosixInputFile*>(&input);
-    if (posix_input != nullptr && CopyInKernel(posix_input->fd())) return;
+    if (posix_input != nullptr &&
+        CopyInKernel(posix_input->fd(), posix_input->Size())) {
+      return;
+    }
     auto buffer = std::make_unique_for_overwrite<char[]>(kCopyBufferSize);
     while (size_t n = input.Read(buffer.get(), kCopyBufferSize)) {
       Write(buffer.get(), n);
@@ -134,9 +162,8 @@ class PosixOutputFile : public OutputFile {
     }
   }
 
-  void SetDefaultAttributes() override {
-    if (fchmod(fd_.get(), default_permissions_) != 0) throw EWriteError();
-  }
+  // The file has them from its creation.
+  void SetDefaultAttributes() override {}
 
   void Commit() override {
     if (!fd_.Close()) throw EWriteError();
@@ -147,25 +174,28 @@ class PosixOutputFile : public OutputFile {
   }
 
  private:
-  // Copies from `in`'s position to its end inside the kernel. Returns true
-  // when that is done; false when the kernel refused or copied nothing (an
+  // Copies from `in`'s position up to `size` inside the kernel, stopping
+  // there without asking for more. Returns true when that is done (or the
+  // file ended earlier); false when the kernel refused or copied nothing (an
   // empty file, or a file system that reports no size), leaving the rest to
   // plain reads and writes, which also tell a read error from a write error.
-  bool CopyInKernel(int in) {
-    bool copied = false;
-    while (true) {
-      ssize_t n =
-          copy_file_range(in, nullptr, fd_.get(), nullptr, kCopyRangeChunk, 0);
+  bool CopyInKernel(int in, uint64_t size) {
+    uint64_t copied = 0;
+    while (copied < size) {
+      ssize_t n = copy_file_range(
+          in, nullptr, fd_.get(), nullptr,
+          static_cast<size_t>(std::min<uint64_t>(size - copied, kCopyRangeChunk)),
+          0);
       if (n < 0) return false;
-      if (n == 0) return copied;
-      copied = true;
+      if (n == 0) break;
+      copied += static_cast<uint64_t>(n);
     }
+    return copied > 0;
   }
 
-  std::string temporary_;  // As the system names it; mkostemp fills it in.
+  std::string temporary_;  // As the system names it.
   PosixName system_target_;
   AnsiString target_;
-  mode_t default_permissions_;
   FileDescriptor fd_;
   bool committed_ = false;
 };
@@ -185,10 +215,8 @@ std::unique_ptr<InputFile> OpenPosixInput(const PosixName& system_path,
 }
 
 std::unique_ptr<OutputFile> CreatePosixOutput(const PosixName& system_target,
-                                              const AnsiString& target,
-                                              mode_t default_permissions) {
-  return std::make_unique<PosixOutputFile>(system_target, target,
-                                           default_permissions);
+                                              const AnsiString& target) {
+  return std::make_unique<PosixOutputFile>(system_target, target);
 }
 
 }  // namespace photopages
