@@ -106,10 +106,10 @@ class OutputFile {
   virtual ~OutputFile() = default;
   // Appends `size` bytes. Throws EWriteError when fewer can be written.
   virtual void Write(const char* data, size_t size) = 0;
-  // Appends everything from `input`'s current position to its end, by the
-  // fastest means the system has; the end is where the input's size put it
-  // when it was opened, unless the file reports no size. Throws EReadError or
-  // EWriteError.
+  // Appends the whole of `input`, from which nothing has been read yet, by
+  // the fastest means the system has: its bytes up to the size it had when it
+  // was opened, or to its end when the file reports no size. Throws
+  // EReadError or EWriteError.
   virtual void CopyFrom(InputFile& input) = 0;
   // Gives the file `attributes`, from an InputFile of the same platform, and
   // the last-write time, kept exactly.
