@@ -24,8 +24,9 @@ std::string SamplePhoto(const char* name = "garden.jpg") {
 std::string SampleHeader(const char* name) {
   const std::string photo = SamplePhoto(name);
   const size_t scan = photo.find("\xFF\xDA");
-  return photo.substr(0, scan + 2 + (static_cast<unsigned char>(photo[scan + 2]) << 8 |
-                                     static_cast<unsigned char>(photo[scan + 3])));
+  return photo.substr(0, scan + 2 +
+                             (static_cast<unsigned char>(photo[scan + 2]) << 8 |
+                              static_cast<unsigned char>(photo[scan + 3])));
 }
 
 // True when the file at `path` is `size` bytes long and holds `head`, then

@@ -86,8 +86,8 @@ TEST(JpegDecodeTest, CutShortDecodesWhileBrokenOrEmptyDoesNot) {
   const std::string photo = MakeTestJpeg(64, 64, kRed, kBlue);
   const size_t scan = photo.find("\xFF\xDA");
   ASSERT_NE(scan, std::string::npos);
-  const std::optional<DisplayPicture> cut = Decode(
-      photo.substr(0, scan + (photo.size() - scan) / 2), 0);
+  const std::optional<DisplayPicture> cut =
+      Decode(photo.substr(0, scan + (photo.size() - scan) / 2), 0);
   ASSERT_TRUE(cut);
   EXPECT_EQ(cut->width, 64);
   EXPECT_TRUE(Near(*cut, 2, 2, kRed));

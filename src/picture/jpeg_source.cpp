@@ -57,9 +57,8 @@ bool JpegSource::Next(j_decompress_ptr cinfo) {
       return true;
     }
   }
-  const size_t until = next_edit_ < steering_.size()
-                           ? steering_[next_edit_].at
-                           : input_.size();
+  const size_t until =
+      next_edit_ < steering_.size() ? steering_[next_edit_].at : input_.size();
   if (from_ >= until) {
     WARNMS(cinfo, JWRN_JPEG_EOF);
     pub->next_input_byte = kEndOfImage;

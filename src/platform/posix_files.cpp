@@ -115,14 +115,13 @@ class PosixOutputFile : public OutputFile {
   // Throws EFCreateError(target) when the temporary file cannot be created.
   PosixOutputFile(const PosixName& system_target, AnsiString target)
       : system_target_(system_target), target_(std::move(target)), fd_(-1) {
-    const std::string folder = system_target.units().substr(
-        0, system_target.units().rfind('/') + 1);
+    const std::string folder =
+        system_target.units().substr(0, system_target.units().rfind('/') + 1);
     // Created with the permissions of any new file, which a page keeps.
     for (int attempt = 0; attempt < 100 && !fd_.valid(); ++attempt) {
       temporary_ = folder + TemporaryName();
       fd_.Reset(open(temporary_.c_str(),
-                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
-                     0666));
+                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
       if (!fd_.valid() && errno != EEXIST) break;
     }
     if (!fd_.valid()) throw EFCreateError(target_);
@@ -190,10 +189,10 @@ class PosixOutputFile : public OutputFile {
   bool CopyInKernel(int in, uint64_t size) {
     uint64_t copied = 0;
     while (copied < size) {
-      ssize_t n = copy_file_range(
-          in, nullptr, fd_.get(), nullptr,
-          static_cast<size_t>(std::min<uint64_t>(size - copied, kCopyRangeChunk)),
-          0);
+      ssize_t n = copy_file_range(in, nullptr, fd_.get(), nullptr,
+                                  static_cast<size_t>(std::min<uint64_t>(
+                                      size - copied, kCopyRangeChunk)),
+                                  0);
       if (n < 0) return false;
       if (n == 0) break;
       copied += static_cast<uint64_t>(n);
