@@ -1,6 +1,6 @@
 # Each target installs what a fresh Debian 12 machine lacks, then configures and builds.
-.PHONY: deps build build-sanitize windows test test-windows demo bench fuzz \
-	windows-deps dist test-dist
+.PHONY: deps build build-sanitize windows test test-windows demo bench \
+	bench-windows fuzz windows-deps dist test-dist
 
 deps:
 	scripts/install-deps
@@ -54,10 +54,21 @@ dist: build windows
 demo: build
 	scripts/demo
 
-# Album sizes as COUNTxSIZE, e.g. make bench ALBUMS="500x4M 10000x20K".
-ALBUMS ?= 500x4M 1000x20K 10000x20K
+# Albums as COUNTxSIZE, given as arguments, or COUNTxSIZE:folder, the program
+# run inside the album without arguments; on tmpfs (BENCH_DIR=/dev/shm), e.g.
+# make bench ALBUMS="10000x20K:folder 100000x20K:folder".
+ALBUMS ?= 200x4M 5000x20K 1x1G
 bench: build
 	bench/bench.py build/photopages $(ALBUMS)
+
+# photopages.exe under Wine against a bare Win32 program doing the least of
+# the same job (bench/win32_floor.cpp), in one Xvfb.
+WINDOWS_ALBUMS ?= 250x20K:folder 500x20K:folder 1000x20K:folder 2000x20K:folder
+bench-windows: windows
+	scripts/wine-run --stop
+	xvfb-run -n 190 -a -s "-screen 0 1024x768x24" bench/bench.py --wine \
+	  build-windows/photopages.exe build-windows/win32_floor.exe \
+	  $(WINDOWS_ALBUMS); status=$$?; scripts/wine-run --stop; exit $$status
 
 # Seconds per fuzzer, e.g. make fuzz FUZZ_SECONDS=600.
 FUZZ_SECONDS ?= 60

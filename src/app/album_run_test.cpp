@@ -3,8 +3,11 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/album_for_test.h"
@@ -16,6 +19,34 @@ namespace {
 
 std::string SamplePhoto(const char* name = "garden.jpg") {
   return ReadTestFile(std::string(PHOTOPAGES_SOURCE_DIR) + "/sample/" + name);
+}
+
+// The sample photo's header: its bytes up to the end of its first scan
+// header.
+std::string SampleHeader(const char* name) {
+  const std::string photo = SamplePhoto(name);
+  const size_t scan = photo.find("\xFF\xDA");
+  return photo.substr(0, scan + 2 +
+                             (static_cast<unsigned char>(photo[scan + 2]) << 8 |
+                              static_cast<unsigned char>(photo[scan + 3])));
+}
+
+// True when the file at `path` is `size` bytes long and holds `head`, then
+// zeros; read a piece at a time.
+bool HeadThenZeros(const std::string& path, std::string_view head,
+                   uint64_t size) {
+  std::ifstream file(path, std::ios::binary);
+  std::string piece(head.size(), '\0');
+  if (!file.read(piece.data(), piece.size()) || piece != head) return false;
+  const std::string zeros(1 << 20, '\0');
+  piece.assign(zeros.size(), '\1');
+  uint64_t read = head.size();
+  while (file.read(piece.data(), piece.size()) || file.gcount() > 0) {
+    const size_t n = static_cast<size_t>(file.gcount());
+    if (piece.compare(0, n, zeros, 0, n) != 0) return false;
+    read += n;
+  }
+  return read == size;
 }
 
 timespec LastWrite(const std::string& file) {
@@ -75,6 +106,9 @@ TEST(AlbumRunTest, EveryPhotoGetsItsCopyAndPage) {
     const char* name;
     const char* width;
     const char* height;
+    // When above the content's size, the photo is its content and a hole up
+    // to this size.
+    uint64_t sparse_size = 0;
   } const photos[] = {
       {"harbour.jpg", SamplePhoto("harbour.jpg"), kJanuary2005,
        "2005年01月02日03時04分05秒01秒", "800", "600"},
@@ -84,11 +118,19 @@ TEST(AlbumRunTest, EveryPhotoGetsItsCopyAndPage) {
        "2005年01月02日03時04分07秒01秒", "800", "1067"},
       {"empty.jpg", "", kNewYearsEve2005, "2005年12月31日23時59分59秒12秒", "0",
        "0"},
+      // A photo of 1 GiB is read no further than its header.
+      {"panorama.jpg", SampleHeader("harbour.jpg"), kJanuary2005 + 3,
+       "2005年01月02日03時04分08秒01秒", "800", "600", uint64_t{1} << 30},
   };
   TestAlbum album;
   std::vector<std::string> inputs;
   for (const auto& photo : photos) {
-    album.AddFile(photo.input, photo.content, photo.seconds);
+    const std::string file =
+        album.AddFile(photo.input, photo.content, photo.seconds);
+    if (photo.sparse_size > 0) {
+      std::filesystem::resize_file(file, photo.sparse_size);
+      album.SetTime(file, photo.seconds);
+    }
     inputs.push_back(photo.input);
   }
   // An earlier, longer page is replaced whole.
@@ -100,7 +142,12 @@ TEST(AlbumRunTest, EveryPhotoGetsItsCopyAndPage) {
   for (const auto& photo : photos) {
     SCOPED_TRACE(photo.name);
     const std::string name = photo.name;
-    EXPECT_EQ(ReadTestFile(album.Path(name + ".JPEG")), photo.content);
+    if (photo.sparse_size > 0) {
+      EXPECT_TRUE(HeadThenZeros(album.Path(name + ".JPEG"), photo.content,
+                                photo.sparse_size));
+    } else {
+      EXPECT_EQ(ReadTestFile(album.Path(name + ".JPEG")), photo.content);
+    }
     EXPECT_EQ(LastWrite(album.Path(name + ".JPEG")).tv_sec, photo.seconds);
     const std::string ansi_name = AnsiFromUtf8(name);
     EXPECT_EQ(ReadTestFile(album.Path(name + ".HTML")),

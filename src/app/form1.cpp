@@ -40,7 +40,9 @@ void TForm1::SettingsChanged() {
 MainWindowContents TForm1::Contents() const {
   MainWindowContents contents;
   if (const TGraphic* picture = image1_.Picture()) {
-    contents.image1_jpeg = picture->DecoderBytes();
+    contents.image1_decoder = [picture](int palette_colours) {
+      return picture->DecodeForDisplay(palette_colours);
+    };
     if (picture->Width() > 0 && picture->Height() > 0) {
       contents.image1_size = Size{image1_.Width(), image1_.Height()};
     }

@@ -1,5 +1,7 @@
 #include "app/photo_run.h"
 
+#include <memory>
+
 #include "page/publish_photo.h"
 #include "platform/file_ops.h"
 
@@ -10,9 +12,12 @@ void RunPhotos(Platform& platform, TimestampNamer& namer, PictureView& image1,
                const AnsiString& program_folder) {
   image1.SetAutoSize(true);
   for (const AnsiString& input : inputs) {
+    // One opening of the photo serves its name and its copy.
+    std::unique_ptr<InputFile> photo = platform.OpenInput(input);
     AnsiString target =
-        program_folder + namer.TimestampName(input) + kCopyExtension;
-    CopyFileReplacing(platform, input, target);
+        program_folder + namer.TimestampName(*photo) + kCopyExtension;
+    CopyFileReplacing(platform, *photo, target);
+    photo.reset();
     PublishPhoto(platform, image1, target);
   }
   image1.SetAutoSize(false);

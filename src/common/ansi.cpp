@@ -6,8 +6,12 @@ size_t LastDelimiter(std::string_view delimiters, std::string_view text) {
   for (size_t i = 0; i < text.size(); ++i) {
     if (IsLeadByte(text[i])) {
       ++i;  // The trail byte is never a delimiter.
-    } else if (delimiters.find(text[i]) != std::string_view::npos) {
-      last = i;
+    } else {
+      // A plain loop: the set holds one to three bytes, and a search call
+      // per byte of every path would cost more than the comparisons.
+      for (char delimiter : delimiters) {
+        if (text[i] == delimiter) last = i;
+      }
     }
   }
   return last;

@@ -19,8 +19,11 @@ void TimestampNamer::UseSettings(FormatSettings settings) {
 }
 
 AnsiString TimestampNamer::TimestampName(const AnsiString& path) {
-  std::unique_ptr<InputFile> file = platform_.OpenInput(path);
-  LocalDateTime t = platform_.ToLocalTime(file->LastWriteTime());
+  return TimestampName(*platform_.OpenInput(path));
+}
+
+AnsiString TimestampNamer::TimestampName(const InputFile& photo) {
+  LocalDateTime t = platform_.ToLocalTime(photo.LastWriteTime());
   TDateTime value =
       ComposeDateTime(EncodeDate(t.year, t.month, t.day),
                       EncodeTime(t.hour, t.minute, t.second, t.millisecond));

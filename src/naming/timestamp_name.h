@@ -28,6 +28,8 @@ class TimestampNamer {
   // created), EConvertError when its local date lies outside years 1 to 9999
   // or its date text cannot be read back.
   AnsiString TimestampName(const AnsiString& path);
+  // The same for the open file `photo`.
+  AnsiString TimestampName(const InputFile& photo);
 
  private:
   Platform& platform_;

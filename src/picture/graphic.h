@@ -3,25 +3,34 @@
 #ifndef PHOTOPAGES_PICTURE_GRAPHIC_H_
 #define PHOTOPAGES_PICTURE_GRAPHIC_H_
 
-#include <string>
+#include <optional>
+
+#include "common/ansi.h"
+#include "picture/display_picture.h"
+#include "platform/platform.h"
 
 namespace photopages {
 
 class TGraphic {
  public:
   virtual ~TGraphic() = default;
-  // Takes `bytes`, a whole picture file, and reads what the picture needs to
-  // know from it. On failure the picture is unchanged.
-  virtual void LoadFromBytes(std::string bytes) = 0;
+  // Reads what the picture needs to know from the picture file at `path` on
+  // `platform`, which must outlive the picture: it reads the file again to
+  // draw it. On failure the picture is unchanged. Throws EFOpenError(path),
+  // EReadError and the picture class's own errors.
+  virtual void LoadFromFile(Platform& platform, const AnsiString& path) = 0;
   // The size as stored in the file.
   virtual int Width() const = 0;
   virtual int Height() const = 0;
-  // The bytes that the display decode reads to draw the picture: the whole
-  // file as loaded, or what the picture class makes of it for its decoder.
-  virtual const std::string& DecoderBytes() const = 0;
   // The Exif orientation (1 to 8) by which viewers turn the picture; 1 when
   // the file gives none.
   virtual int ExifOrientation() const = 0;
+  // The picture decoded for display from its file, read again now with the
+  // display settings; `palette_colours` as DecodeJpegForDisplay takes it.
+  // Nothing when the file is no longer the one loaded, cannot be read or
+  // does not decode.
+  virtual std::optional<DisplayPicture> DecodeForDisplay(
+      int palette_colours) const = 0;
 };
 
 }  // namespace photopages

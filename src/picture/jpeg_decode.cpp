@@ -3,6 +3,7 @@
 #include <csetjmp>
 #include <new>
 
+#include "picture/jpeg_source.h"
 #include "picture/libjpeg_decompressor.h"
 
 namespace photopages {
@@ -18,14 +19,13 @@ void ExpandPaletteRow(const jpeg_decompress_struct& cinfo,
 // Runs the decode. Only plain values live in this frame, so the fatal-error
 // jump back to it skips no destructor; `picture` and `palette_row` belong to
 // the caller. Returns false when the decoder stopped at an error.
-bool Decode(LibjpegDecompressor& decompressor, std::string_view jpeg,
+bool Decode(LibjpegDecompressor& decompressor, JpegSource& source,
             int palette_colours, DisplayPicture* picture,
             std::vector<JSAMPLE>* palette_row) {
   jpeg_decompress_struct* cinfo = decompressor.cinfo();
   if (setjmp(decompressor.exit_point()) != 0) return false;
   decompressor.Create();
-  jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(jpeg.data()),
-               static_cast<unsigned long>(jpeg.size()));
+  source.Attach(cinfo);
   jpeg_read_header(cinfo, TRUE);
   cinfo->scale_num = 1;
   cinfo->scale_denom = 1;
@@ -55,14 +55,17 @@ bool Decode(LibjpegDecompressor& decompressor, std::string_view jpeg,
 
 }  // namespace
 
-std::optional<DisplayPicture> DecodeJpegForDisplay(std::string_view jpeg,
-                                                   int palette_colours) {
-  if (jpeg.empty()) return std::nullopt;
+std::optional<DisplayPicture> DecodeJpegForDisplay(
+    const DecoderInput& input, const std::vector<ByteEdit>& steering,
+    int palette_colours) {
+  if (input.size() == 0) return std::nullopt;
+  JpegSource source(input, steering);
   LibjpegDecompressor decompressor;
   DisplayPicture picture;
   std::vector<JSAMPLE> palette_row;
   try {
-    if (!Decode(decompressor, jpeg, palette_colours, &picture, &palette_row)) {
+    if (!Decode(decompressor, source, palette_colours, &picture,
+                &palette_row)) {
       return std::nullopt;
     }
   } catch (const std::bad_alloc&) {

@@ -3,31 +3,25 @@
 #define PHOTOPAGES_PICTURE_JPEG_DECODE_H_
 
 #include <optional>
-#include <string_view>
 #include <vector>
+
+#include "picture/decoder_input.h"
+#include "picture/display_picture.h"
+#include "picture/jpeg_marker_walk.h"
 
 namespace photopages {
 
-// A decoded picture: `width` x `height` pixels of 3 bytes (red, green, blue),
-// row by row from the top.
-struct DisplayPicture {
-  int width = 0;
-  int height = 0;
-  std::vector<unsigned char> rgb;
-};
-
-// The number of colours a picture is reduced to for a screen of 8 bits per
-// pixel or fewer.
-inline constexpr int kPaletteColours = 236;
-
-// Decodes the JPEG file `jpeg` with the display settings: full scale, block
-// smoothing, the accurate integer DCT and 24-bit colour; with
+// Decodes the JPEG file `input`, changed by `steering` as its header was read
+// (ReadJpegHeader), with the display settings: full scale, block smoothing,
+// the accurate integer DCT and 24-bit colour; with
 // `palette_colours` > 0, quantised to at most that many colours (still
 // returned as RGB). A file cut short decodes with its missing part filled in
-// by the decoder. Returns nothing when the file is empty, the decoder stops
-// at an error, or the memory for the pixels cannot be had.
-std::optional<DisplayPicture> DecodeJpegForDisplay(std::string_view jpeg,
-                                                   int palette_colours);
+// by the decoder. The file is read a piece at a time. Returns nothing when
+// the file is empty, cannot be read, the decoder stops at an error, or the
+// memory for the pixels cannot be had.
+std::optional<DisplayPicture> DecodeJpegForDisplay(
+    const DecoderInput& input, const std::vector<ByteEdit>& steering,
+    int palette_colours);
 
 }  // namespace photopages
 

@@ -5,9 +5,11 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "picture/coloured_jpeg_for_test.h"
-#include "picture/jpeg_image.h"
+#include "picture/jpeg_header.h"
 
 namespace photopages {
 namespace {
@@ -15,6 +17,12 @@ namespace {
 constexpr TestColour kRed{220, 20, 30};
 constexpr TestColour kBlue{20, 40, 210};
 constexpr TestColour kGrey{128, 128, 128};
+
+// `jpeg` decoded as it is, with no steering.
+std::optional<DisplayPicture> Decode(std::string_view jpeg,
+                                     int palette_colours) {
+  return DecodeJpegForDisplay(DecoderInput(jpeg), {}, palette_colours);
+}
 
 // True when the pixel at `x`, `y` is within a small distance of `colour`.
 bool Near(const DisplayPicture& picture, int x, int y, TestColour colour) {
@@ -38,7 +46,7 @@ TEST(JpegDecodeTest, DecodesAtFullSizeInColourOrPalette) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message()
                  << c.width << "x" << c.height << " palette " << c.palette);
-    const std::optional<DisplayPicture> picture = DecodeJpegForDisplay(
+    const std::optional<DisplayPicture> picture = Decode(
         MakeTestJpeg(
             c.width, c.height, c.components,
             [&](int x, int) { return x < c.width / 2 ? c.left : c.right; }),
@@ -67,8 +75,8 @@ TEST(JpegDecodeTest, PaletteHoldsAtMost236Colours) {
     }
     return distinct.size();
   };
-  const auto full = DecodeJpegForDisplay(gradient, 0);
-  const auto reduced = DecodeJpegForDisplay(gradient, kPaletteColours);
+  const auto full = Decode(gradient, 0);
+  const auto reduced = Decode(gradient, kPaletteColours);
   ASSERT_TRUE(full && reduced);
   EXPECT_GT(colours(*full), 236u);
   EXPECT_LE(colours(*reduced), 236u);
@@ -78,8 +86,8 @@ TEST(JpegDecodeTest, CutShortDecodesWhileBrokenOrEmptyDoesNot) {
   const std::string photo = MakeTestJpeg(64, 64, kRed, kBlue);
   const size_t scan = photo.find("\xFF\xDA");
   ASSERT_NE(scan, std::string::npos);
-  const std::optional<DisplayPicture> cut = DecodeJpegForDisplay(
-      photo.substr(0, scan + (photo.size() - scan) / 2), 0);
+  const std::optional<DisplayPicture> cut =
+      Decode(photo.substr(0, scan + (photo.size() - scan) / 2), 0);
   ASSERT_TRUE(cut);
   EXPECT_EQ(cut->width, 64);
   EXPECT_TRUE(Near(*cut, 2, 2, kRed));
@@ -87,7 +95,7 @@ TEST(JpegDecodeTest, CutShortDecodesWhileBrokenOrEmptyDoesNot) {
   const char* const broken[] = {"", "not a photo at all",
                                 "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"};
   for (const char* bytes : broken) {
-    EXPECT_FALSE(DecodeJpegForDisplay(bytes, 0)) << bytes;
+    EXPECT_FALSE(Decode(bytes, 0)) << bytes;
   }
   // A header whose frame is damaged: the decoder's fatal error is caught.
   std::string damaged = photo;
@@ -95,26 +103,26 @@ TEST(JpegDecodeTest, CutShortDecodesWhileBrokenOrEmptyDoesNot) {
   ASSERT_NE(frame, std::string::npos);
   damaged[frame + 5] = 0;  // Height high byte
   damaged[frame + 6] = 0;  // and low byte: a frame of height 0.
-  EXPECT_FALSE(DecodeJpegForDisplay(damaged, 0));
+  EXPECT_FALSE(Decode(damaged, 0));
 }
 
 // Table segments that release 6a reads and the installed library alone
-// refuses: the picture keeps the bytes that steer the library through them,
-// and the display decode reads those.
-TEST(JpegDecodeTest, DecodesThePicturesSteeredBytes) {
+// refuses: the display decode makes the same changes that steered the
+// header's reading through them.
+TEST(JpegDecodeTest, DecodesThroughTheHeadersSteering) {
   const std::string photo = MakeTestJpeg(64, 64, kRed, kBlue);
   std::string damaged = photo;
   const size_t dqt = damaged.find("\xFF\xDB");
   ASSERT_NE(dqt, std::string::npos);
   damaged[dqt + 3] = static_cast<char>(damaged[dqt + 3] - 1);  // A byte short.
   damaged.insert(2, "\xFF\xC4\x00\x00", 4);  // A lengthless Huffman segment.
-  ASSERT_FALSE(DecodeJpegForDisplay(damaged, 0));
+  ASSERT_FALSE(Decode(damaged, 0));
 
-  TJPEGImage picture;
-  picture.LoadFromBytes(damaged);
+  std::vector<ByteEdit> steering;
+  ReadJpegHeader(DecoderInput(damaged), &steering);
   const std::optional<DisplayPicture> steered =
-      DecodeJpegForDisplay(picture.DecoderBytes(), 0);
-  const std::optional<DisplayPicture> intact = DecodeJpegForDisplay(photo, 0);
+      DecodeJpegForDisplay(DecoderInput(damaged), steering, 0);
+  const std::optional<DisplayPicture> intact = Decode(photo, 0);
   ASSERT_TRUE(steered && intact);
   EXPECT_EQ(steered->rgb, intact->rgb);
 }

@@ -1,14 +1,15 @@
 #include "picture/jpeg_header.h"
 
 #include <csetjmp>
+#include <exception>
 #include <optional>
-#include <string>
 #include <utility>
 
 #include "common/errors.h"
 #include "picture/exif_orientation.h"
 #include "picture/jpeg_marker_walk.h"
 #include "picture/jpeg_message_numbers.h"
+#include "picture/jpeg_source.h"
 #include "picture/libjpeg_decompressor.h"
 
 namespace photopages {
@@ -27,17 +28,15 @@ class HeaderReader {
   HeaderReader(const HeaderReader&) = delete;
   HeaderReader& operator=(const HeaderReader&) = delete;
 
-  // Reads the header of `data`, keeping the Exif segments. Returns false
+  // Reads the header from `source`, keeping the Exif segments. Returns false
   // when a fatal decoder error stopped it (its code is ErrorCode()).
-  bool ReadHeader(std::string_view data) {
+  bool ReadHeader(JpegSource& source) {
     // Nothing with a destructor lives in this frame, so the jump back to it
     // skips no clean-up; `decompressor_` releases what libjpeg allocated.
     if (setjmp(decompressor_.exit_point()) != 0) return false;
     decompressor_.Create();
     jpeg_save_markers(decompressor_.cinfo(), JPEG_APP0 + 1, 0xFFFF);
-    jpeg_mem_src(decompressor_.cinfo(),
-                 reinterpret_cast<const unsigned char*>(data.data()),
-                 data.size());
+    source.Attach(decompressor_.cinfo());
     jpeg_read_header(decompressor_.cinfo(), TRUE);
     multiple_scans_ = jpeg_has_multiple_scans(decompressor_.cinfo());
     return true;
@@ -147,21 +146,22 @@ JpegHeader SixAVerdict(const HeaderReader& reader, const DecoderInput& input,
 
 }  // namespace
 
-JpegHeader ReadJpegHeader(std::string_view bytes, std::string* steered) {
-  DecoderInput input(bytes);
+JpegHeader ReadJpegHeader(const DecoderInput& input,
+                          std::vector<ByteEdit>* steering) {
   MarkerWalk walk = WalkMarkers(input);
-  std::string steered_copy;
-  std::string_view data = bytes;
-  if (!walk.lengthless_tables.empty() || !walk.read_ons.empty()) {
-    steered_copy = SteeredCopy(bytes, walk);
-    data = steered_copy;
-  }
+  std::vector<ByteEdit> edits = SteeringEdits(input, walk);
+  JpegSource source(input, edits);
   HeaderReader reader;
-  JpegHeader header = reader.ReadHeader(data)
-                          ? reader.Header()
-                          : SixAVerdict(reader, input, walk.first_scan);
-  if (steered != nullptr) *steered = std::move(steered_copy);
+  const bool read = reader.ReadHeader(source);
+  if (!read && source.ReadError()) std::rethrow_exception(source.ReadError());
+  JpegHeader header =
+      read ? reader.Header() : SixAVerdict(reader, input, walk.first_scan);
+  if (steering != nullptr) *steering = std::move(edits);
   return header;
+}
+
+JpegHeader ReadJpegHeader(std::string_view bytes) {
+  return ReadJpegHeader(DecoderInput(bytes));
 }
 
 }  // namespace photopages

@@ -3,8 +3,11 @@
 #ifndef PHOTOPAGES_PICTURE_JPEG_HEADER_H_
 #define PHOTOPAGES_PICTURE_JPEG_HEADER_H_
 
-#include <string>
 #include <string_view>
+#include <vector>
+
+#include "picture/decoder_input.h"
+#include "picture/jpeg_marker_walk.h"
 
 namespace photopages {
 
@@ -17,19 +20,24 @@ struct JpegHeader {
   int exif_orientation = 1;  // 1 to 8; 1 without a usable orientation tag.
 };
 
-// Reads the header of the non-empty JPEG file `bytes`: its markers from the
-// first byte up to the first scan header. When the data ends early the
-// decoder sees an end-of-image marker. The orientation comes from the first
-// Exif application segment (APP1) before the scan.
+// Reads the header of the non-empty JPEG file `input`: its markers from the
+// first byte up to the first scan header, reading no further into the file
+// than the header reaches. When the data ends early the decoder sees an
+// end-of-image marker. The orientation comes from the first Exif application
+// segment (APP1) before the scan.
 // Where the installed library and release 6a judge a header differently,
 // the number (or the success) is release 6a's. To that end the library may
-// read a copy of `bytes` whose table segments are rewritten (SteeredCopy in
-// jpeg_marker_walk.h). When `steered` is given it receives that copy, which
-// the display decode must read as well, or is left empty when the library
-// read `bytes` themselves.
-// Throws EJPEG with release 6a's number for the first fatal decoder error.
-JpegHeader ReadJpegHeader(std::string_view bytes,
-                          std::string* steered = nullptr);
+// read the data changed in its table segments (SteeringEdits in
+// jpeg_marker_walk.h). When `steering` is given it receives those changes,
+// which the display decode must make as well (none when the library read the
+// data as it is).
+// Throws EJPEG with release 6a's number for the first fatal decoder error,
+// EReadError when the file cannot be read as far as the header reaches.
+JpegHeader ReadJpegHeader(const DecoderInput& input,
+                          std::vector<ByteEdit>* steering = nullptr);
+
+// The same for the whole file `bytes` in memory.
+JpegHeader ReadJpegHeader(std::string_view bytes);
 
 }  // namespace photopages
 

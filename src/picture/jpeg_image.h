@@ -1,21 +1,24 @@
-// The JPEG picture: a JPEG file's bytes, held whole as the decoder reads
-// them, and what its header says.
+// The JPEG picture: what a JPEG file's header says, and where to read the
+// file again to draw it.
 #ifndef PHOTOPAGES_PICTURE_JPEG_IMAGE_H_
 #define PHOTOPAGES_PICTURE_JPEG_IMAGE_H_
 
-#include <string>
+#include <cstdint>
+#include <vector>
 
 #include "picture/graphic.h"
 #include "picture/jpeg_header.h"
+#include "picture/jpeg_marker_walk.h"
 
 namespace photopages {
 
 class TJPEGImage : public TGraphic {
  public:
-  // Parses the header of `bytes` (a whole JPEG file) and keeps the bytes
-  // that the decoder reads. Empty bytes are not parsed: 0 x 0, no error. On
-  // failure the picture is unchanged. Throws EJPEG.
-  void LoadFromBytes(std::string bytes) override;
+  // Reads the header of the file at `path`, no further into the file than
+  // the header reaches. An empty file is not parsed: 0 x 0, no error. On
+  // failure the picture is unchanged. Throws EFOpenError(path), EReadError,
+  // EJPEG.
+  void LoadFromFile(Platform& platform, const AnsiString& path) override;
   // The stored frame size, never turned by the Exif orientation.
   int Width() const override { return header_.width; }
   int Height() const override { return header_.height; }
@@ -23,13 +26,25 @@ class TJPEGImage : public TGraphic {
   bool MultipleScans() const { return header_.multiple_scans; }
   // From the Exif APP1 segment; 1 when absent or invalid.
   int ExifOrientation() const override { return header_.exif_orientation; }
-  // The file's own bytes, or the copy of them that steers the installed
-  // library through table segments as release 6a reads them (see
-  // ReadJpegHeader).
-  const std::string& DecoderBytes() const override { return bytes_; }
+  // Decodes the file, read again a piece at a time, as its header was read:
+  // through the changes that steer the installed library through table
+  // segments as release 6a reads them (see ReadJpegHeader).
+  std::optional<DisplayPicture> DecodeForDisplay(
+      int palette_colours) const override;
 
  private:
-  std::string bytes_;
+  // What tells the file loaded from a file put at its path since.
+  struct FileFacts {
+    FileIdentity identity;
+    uint64_t size = 0;
+    UtcTime last_write;
+    bool operator==(const FileFacts&) const = default;
+  };
+
+  Platform* platform_ = nullptr;
+  AnsiString path_;
+  FileFacts facts_;
+  std::vector<ByteEdit> steering_;
   JpegHeader header_;
 };
 

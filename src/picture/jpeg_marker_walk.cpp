@@ -81,14 +81,6 @@ std::optional<size_t> PastTables(const DecoderInput& input, size_t marker_at,
   return table;
 }
 
-// A change to the copy of a file's bytes: the `erased` bytes at `at` give
-// way to `inserted`.
-struct ByteEdit {
-  size_t at;
-  size_t erased;
-  std::string inserted;
-};
-
 std::string BigEndian16(size_t value) {
   return {static_cast<char>(value >> 8 & 0xFF),
           static_cast<char>(value & 0xFF)};
@@ -134,7 +126,8 @@ MarkerWalk WalkMarkers(const DecoderInput& input) {
   return walk;
 }
 
-std::string SteeredCopy(std::string_view bytes, const MarkerWalk& walk) {
+std::vector<ByteEdit> SteeringEdits(const DecoderInput& input,
+                                    const MarkerWalk& walk) {
   std::vector<ByteEdit> edits;
   for (size_t at : walk.lengthless_tables) {
     edits.push_back({at, 3, {static_cast<char>(kMarkerCom), 0, 2}});
@@ -143,23 +136,15 @@ std::string SteeredCopy(std::string_view bytes, const MarkerWalk& walk) {
     size_t length_field = read_on.marker + 1;
     edits.push_back(
         {length_field, 2, BigEndian16(read_on.last_table - length_field)});
-    std::string segment = {'\xFF', bytes[read_on.marker]};
+    std::string segment = {'\xFF', static_cast<char>(input.At(read_on.marker))};
     edits.push_back(
         {read_on.last_table, 0,
          segment + BigEndian16(read_on.end - read_on.last_table + 2)});
   }
-  std::sort(edits.begin(), edits.end(),
-            [](const ByteEdit& a, const ByteEdit& b) { return a.at < b.at; });
-  std::string steered;
-  steered.reserve(bytes.size() + 4 * walk.read_ons.size());
-  size_t from = 0;
-  for (const ByteEdit& edit : edits) {
-    steered.append(bytes.substr(from, edit.at - from));
-    steered += edit.inserted;
-    from = edit.at + edit.erased;
-  }
-  steered.append(bytes.substr(from));
-  return steered;
+  std::stable_sort(
+      edits.begin(), edits.end(),
+      [](const ByteEdit& a, const ByteEdit& b) { return a.at < b.at; });
+  return edits;
 }
 
 }  // namespace photopages

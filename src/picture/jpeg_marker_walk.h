@@ -9,8 +9,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "picture/decoder_input.h"
 
 namespace photopages {
 
@@ -24,26 +25,6 @@ enum JpegMarker : uint8_t {
   kMarkerSos = 0xDA,
   kMarkerDqt = 0xDB,
   kMarkerCom = 0xFE,
-};
-
-// The bytes the decoder reads: the file's bytes and, past their end, the
-// end-of-image marker FF D9 over and over, which the data source supplies
-// each time the data runs out.
-class DecoderInput {
- public:
-  explicit DecoderInput(std::string_view bytes) : bytes_(bytes) {}
-  size_t size() const { return bytes_.size(); }
-  uint8_t At(size_t offset) const {
-    if (offset < bytes_.size()) return static_cast<uint8_t>(bytes_[offset]);
-    return (offset - bytes_.size()) % 2 == 0 ? 0xFF : kMarkerEoi;
-  }
-  // The big-endian 16-bit value at `offset`.
-  unsigned Word(size_t offset) const {
-    return At(offset) << 8 | At(offset + 1);
-  }
-
- private:
-  std::string_view bytes_;
 };
 
 // A quantisation or arithmetic table segment whose last table (or last
@@ -83,8 +64,18 @@ struct MarkerWalk {
 // (its table number, read from the end-of-image marker, is out of range).
 MarkerWalk WalkMarkers(const DecoderInput& input);
 
-// A copy of `bytes` that the installed library reads as release 6a reads
-// `bytes`, given the table segments that `walk` found in them:
+// A change to the bytes that the installed library reads: the `erased`
+// bytes of the data at `at` give way to `inserted`.
+struct ByteEdit {
+  size_t at;
+  size_t erased;
+  std::string inserted;
+  bool operator==(const ByteEdit&) const = default;
+};
+
+// The changes, in the order of the data, that make the installed library
+// read `input` as release 6a reads it, given the table segments that `walk`
+// found in it:
 // - a table segment whose length field is below 2 becomes an empty comment
 //   segment, which both libraries step over;
 // - a segment whose last table runs past its end ends before that table,
@@ -92,7 +83,9 @@ MarkerWalk WalkMarkers(const DecoderInput& input);
 //   then reads the same tables from the same bytes and goes on where release
 //   6a goes on, and both length fields fit in 16 bits however far the
 //   original segment reached.
-std::string SteeredCopy(std::string_view bytes, const MarkerWalk& walk);
+// Every change lies within the data.
+std::vector<ByteEdit> SteeringEdits(const DecoderInput& input,
+                                    const MarkerWalk& walk);
 
 }  // namespace photopages
 

@@ -5,7 +5,6 @@
 #include "common/errors.h"
 #include "common/messages.h"
 #include "common/paths.h"
-#include "platform/file_ops.h"
 
 namespace photopages {
 
@@ -20,7 +19,7 @@ void PictureView::LoadPicture(const AnsiString& path) {
     throw EInvalidGraphic(FormatMessage(Message::kUnknownExtension, extension));
   }
   std::unique_ptr<TGraphic> picture = format.graphic_class();
-  picture->LoadFromBytes(ReadWholeFile(platform_, path));
+  picture->LoadFromFile(platform_, path);
   picture_ = std::move(picture);
   if (auto_size_) FitToPicture();
 }

@@ -23,12 +23,12 @@ class PictureView {
   PictureView(const PictureView&) = delete;
   PictureView& operator=(const PictureView&) = delete;
 
-  // Picks the picture class by the extension of `path`, reads the whole file
-  // and loads it; only when all of that succeeded does the new picture
-  // replace the current one (and, with auto-size on, give the view its size
-  // when both its sides are above 0). On failure the view keeps its picture
-  // and size. Throws EInvalidGraphic (no class can load the extension),
-  // EFOpenError(path), EReadError, EOutOfMemory, EJPEG.
+  // Picks the picture class by the extension of `path` and loads the file,
+  // reading what the picture needs to know of it; only when that succeeded
+  // does the new picture replace the current one (and, with auto-size on,
+  // give the view its size when both its sides are above 0). On failure the
+  // view keeps its picture and size. Throws EInvalidGraphic (no class can
+  // load the extension), EFOpenError(path), EReadError, EJPEG.
   void LoadPicture(const AnsiString& path);
 
   // The view's own size: the design size until auto-size takes a picture's.

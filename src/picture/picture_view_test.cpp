@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/codepage.h"
 #include "common/errors.h"
+#include "picture/jpeg_decode.h"
 #include "picture/jpeg_samples_for_test.h"
 #include "platform/platform.h"
 #include "platform/temp_dir_for_test.h"
@@ -50,10 +52,34 @@ TEST_F(PictureViewTest, TakesThePictureSizeAnyExtensionCase) {
     std::string jpeg = test::EncodeJpeg({.width = c.width, .height = c.height});
     view_.LoadPicture(Put(c.name, jpeg));
     ASSERT_NE(view_.Picture(), nullptr);
-    EXPECT_EQ(view_.Picture()->DecoderBytes(), jpeg);
+    const std::optional<DisplayPicture> shown =
+        view_.Picture()->DecodeForDisplay(0);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->width, c.width);
     EXPECT_EQ(view_.Width(), c.width);
     EXPECT_EQ(view_.Height(), c.height);
   }
+}
+
+// A header that reaches past the pieces in which the file is read (large
+// application segments before the frame) is read across them, and the
+// display decode reads the whole file through them.
+TEST_F(PictureViewTest, ReadsAHeaderAcrossThePiecesOfTheFile) {
+  const std::string jpeg = test::EncodeJpeg({.width = 40, .height = 20});
+  std::string padded = test::kSoi;
+  for (char fill : {'a', 'b', 'c'}) {
+    padded += test::Segment(0xE2, std::string(65000, fill));
+  }
+  padded += jpeg.substr(2);
+  view_.LoadPicture(Put("padded.JPEG", padded));
+  EXPECT_EQ(view_.Width(), 40);
+  EXPECT_EQ(view_.Height(), 20);
+  const std::optional<DisplayPicture> shown =
+      view_.Picture()->DecodeForDisplay(0);
+  const std::optional<DisplayPicture> direct =
+      DecodeJpegForDisplay(DecoderInput(jpeg), {}, 0);
+  ASSERT_TRUE(shown && direct);
+  EXPECT_EQ(shown->rgb, direct->rgb);
 }
 
 TEST_F(PictureViewTest, FailedLoadKeepsPictureAndSize) {

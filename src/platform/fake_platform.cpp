@@ -26,6 +26,13 @@ class FakeInputFile : public InputFile {
     position_ += n;
     return n;
   }
+  size_t ReadAt(uint64_t offset, char* buffer, size_t size) override {
+    if (platform_.Fails(FaultKind::kRead)) throw EReadError();
+    if (offset >= file_.bytes.size()) return 0;
+    size_t n = std::min<uint64_t>(size, file_.bytes.size() - offset);
+    std::copy_n(file_.bytes.data() + offset, n, buffer);
+    return n;
+  }
 
  private:
   FakePlatform& platform_;

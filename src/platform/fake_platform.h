@@ -57,8 +57,8 @@ class FakePlatform : public Platform {
   }
 
   // Faults. The `n`th operation of `kind` from the start (1 for the first)
-  // fails; 0 clears the fault. A Read or Write call is one operation, as is
-  // each OpenInput, CreateOutput and Commit.
+  // fails; 0 clears the fault. A Read, ReadAt or Write call is one
+  // operation, as is each OpenInput, CreateOutput and Commit.
   void FailNth(FaultKind kind, int n) { fail_at_[kind] = n; }
   // How many operations of `kind` have been made so far.
   int Count(FaultKind kind) const;

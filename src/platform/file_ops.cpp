@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 
 #include "common/errors.h"
 
@@ -18,19 +17,6 @@ void ReadExactly(InputFile& input, char* buffer, size_t size) {
     if (n == 0) throw EReadError();
     done += n;
   }
-}
-
-std::string ReadAll(InputFile& input) {
-  std::string content;
-  try {
-    content.resize(input.Size());
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory();
-  } catch (const std::length_error&) {
-    throw EOutOfMemory();
-  }
-  ReadExactly(input, content.data(), content.size());
-  return content;
 }
 
 // True when both files hold the same bytes; reads them a piece at a time, so
@@ -69,13 +55,17 @@ bool MayReplace(Platform& platform, const AnsiString& target,
 
 void CopyFileReplacing(Platform& platform, const AnsiString& source,
                        const AnsiString& target) {
-  auto input = platform.OpenInput(source);
+  CopyFileReplacing(platform, *platform.OpenInput(source), target);
+}
+
+void CopyFileReplacing(Platform& platform, InputFile& source,
+                       const AnsiString& target) {
   PathInfo info = platform.Inspect(target);
-  if (info.exists && info.identity == input->Identity()) return;
-  if (!MayReplace(platform, target, info, input.get())) return;
+  if (info.exists && info.identity == source.Identity()) return;
+  if (!MayReplace(platform, target, info, &source)) return;
   auto output = platform.CreateOutput(target);
-  output->CopyFrom(*input);
-  output->SetAttributes(input->Attributes(), input->LastWriteTime());
+  output->CopyFrom(source);
+  output->SetAttributes(source.Attributes(), source.LastWriteTime());
   output->Commit();
 }
 
@@ -86,11 +76,6 @@ void WriteFileReplacing(Platform& platform, const AnsiString& path,
   output->Write(content.data(), content.size());
   output->SetDefaultAttributes();
   output->Commit();
-}
-
-std::string ReadWholeFile(Platform& platform, const AnsiString& path) {
-  auto input = platform.OpenInput(path);
-  return ReadAll(*input);
 }
 
 }  // namespace photopages

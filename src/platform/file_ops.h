@@ -20,6 +20,9 @@ namespace photopages {
 // Throws EFOpenError(source), EFCreateError(target), EReadError, EWriteError.
 void CopyFileReplacing(Platform& platform, const AnsiString& source,
                        const AnsiString& target);
+// The same from `source`, open and not read yet.
+void CopyFileReplacing(Platform& platform, InputFile& source,
+                       const AnsiString& target);
 
 // Writes `content` as the whole of the file at `path`, replacing it, with the
 // attributes of a new file. A read-only file or a folder at the path
@@ -27,11 +30,6 @@ void CopyFileReplacing(Platform& platform, const AnsiString& source,
 // Throws EFCreateError(path), EWriteError.
 void WriteFileReplacing(Platform& platform, const AnsiString& path,
                         std::string_view content);
-
-// The whole content of the ordinary file at `path`.
-// Throws EFOpenError(path); EReadError when fewer bytes can be read than the
-// file's size; EOutOfMemory when the memory for them cannot be had.
-std::string ReadWholeFile(Platform& platform, const AnsiString& path);
 
 }  // namespace photopages
 

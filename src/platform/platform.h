@@ -90,6 +90,11 @@ class InputFile {
   // Reads up to `size` bytes at the current position; returns the count, 0
   // at the end of the file. Throws EReadError when the read fails.
   virtual size_t Read(char* buffer, size_t size) = 0;
+  // Reads up to `size` bytes at `offset`; returns the count, 0 at or past
+  // the end of the file. Throws EReadError when the read fails. A file is
+  // read by Read or by ReadAt, never by both: ReadAt may move the position
+  // that Read goes on from.
+  virtual size_t ReadAt(uint64_t offset, char* buffer, size_t size) = 0;
 };
 
 // A new file being written under a hidden temporary name in its target's
@@ -101,8 +106,10 @@ class OutputFile {
   virtual ~OutputFile() = default;
   // Appends `size` bytes. Throws EWriteError when fewer can be written.
   virtual void Write(const char* data, size_t size) = 0;
-  // Appends everything from `input`'s current position to its end, by the
-  // fastest means the system has. Throws EReadError or EWriteError.
+  // Appends the whole of `input`, from which nothing has been read yet, by
+  // the fastest means the system has: its bytes up to the size it had when it
+  // was opened, or to its end when the file reports no size. Throws
+  // EReadError or EWriteError.
   virtual void CopyFrom(InputFile& input) = 0;
   // Gives the file `attributes`, from an InputFile of the same platform, and
   // the last-write time, kept exactly.

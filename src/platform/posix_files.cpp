@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <random>
 #include <utility>
 
 #include "common/errors.h"
@@ -29,6 +31,11 @@ class FileDescriptor {
 
   int get() const { return fd_; }
   bool valid() const { return fd_ >= 0; }
+  // Closes the descriptor held so far and takes `fd`.
+  void Reset(int fd) {
+    Close();
+    fd_ = fd;
+  }
 
   // Closes the descriptor. Returns false when the system reports that data
   // written through it was lost.
@@ -67,26 +74,56 @@ class PosixInputFile : public InputFile {
       if (errno != EINTR) throw EReadError();
     }
   }
+  size_t ReadAt(uint64_t offset, char* buffer, size_t size) override {
+    while (true) {
+      ssize_t n = pread(fd_.get(), buffer, size, static_cast<off_t>(offset));
+      if (n >= 0) return static_cast<size_t>(n);
+      if (errno != EINTR) throw EReadError();
+    }
+  }
 
   int fd() const { return fd_.get(); }
+  // True when the file system holds fewer blocks for the file than its
+  // size needs: it has holes.
+  bool Sparse() const {
+    return static_cast<uint64_t>(status_.st_blocks) * 512 <
+           static_cast<uint64_t>(status_.st_size);
+  }
 
  private:
   FileDescriptor fd_;
   struct stat status_;
 };
 
+// A name for a temporary file that no other writer is likely to pick at the
+// same moment: ".photopages-" and six letters or digits, random per process
+// and then counted on.
+std::string TemporaryName() {
+  static constexpr char kSymbols[] =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  static std::mt19937_64 random{std::random_device{}()};
+  uint64_t value = random();
+  std::string name = ".photopages-";
+  for (int i = 0; i < 6; ++i, value /= sizeof kSymbols - 1) {
+    name += kSymbols[value % (sizeof kSymbols - 1)];
+  }
+  return name;
+}
+
 class PosixOutputFile : public OutputFile {
  public:
   // Throws EFCreateError(target) when the temporary file cannot be created.
-  PosixOutputFile(const PosixName& system_target, AnsiString target,
-                  mode_t default_permissions)
-      : temporary_(system_target.units().substr(
-                       0, system_target.units().rfind('/') + 1) +
-                   ".photopages-XXXXXX"),
-        system_target_(system_target),
-        target_(std::move(target)),
-        default_permissions_(default_permissions),
-        fd_(mkostemp(temporary_.data(), O_CLOEXEC)) {
+  PosixOutputFile(const PosixName& system_target, AnsiString target)
+      : system_target_(system_target), target_(std::move(target)), fd_(-1) {
+    const std::string folder =
+        system_target.units().substr(0, system_target.units().rfind('/') + 1);
+    // Created with the permissions of any new file, which a page keeps.
+    for (int attempt = 0; attempt < 100 && !fd_.valid(); ++attempt) {
+      temporary_ = folder + TemporaryName();
+      fd_.Reset(open(temporary_.c_str(),
+                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
+      if (!fd_.valid() && errno != EEXIST) break;
+    }
     if (!fd_.valid()) throw EFCreateError(target_);
   }
   PosixOutputFile(const PosixOutputFile&) = delete;
@@ -110,7 +147,12 @@ class PosixOutputFile : public OutputFile {
 
   void CopyFrom(InputFile& input) override {
     auto* posix_input = dynamic_cast<PosixInputFile*>(&input);
-    if (posix_input != nullptr && CopyInKernel(posix_input->fd())) return;
+    if (posix_input != nullptr) {
+      const int in = posix_input->fd();
+      const uint64_t size = posix_input->Size();
+      if (posix_input->Sparse() && CopyKeepingHoles(in, size)) return;
+      if (CopyInKernel(in, size)) return;
+    }
     auto buffer = std::make_unique_for_overwrite<char[]>(kCopyBufferSize);
     while (size_t n = input.Read(buffer.get(), kCopyBufferSize)) {
       Write(buffer.get(), n);
@@ -127,9 +169,8 @@ class PosixOutputFile : public OutputFile {
     }
   }
 
-  void SetDefaultAttributes() override {
-    if (fchmod(fd_.get(), default_permissions_) != 0) throw EWriteError();
-  }
+  // The file has them from its creation.
+  void SetDefaultAttributes() override {}
 
   void Commit() override {
     if (!fd_.Close()) throw EWriteError();
@@ -140,25 +181,66 @@ class PosixOutputFile : public OutputFile {
   }
 
  private:
-  // Copies from `in`'s position to its end inside the kernel. Returns true
-  // when that is done; false when the kernel refused or copied nothing (an
+  // Copies from `in`'s position up to `size` inside the kernel, stopping
+  // there without asking for more. Returns true when that is done (or the
+  // file ended earlier); false when the kernel refused or copied nothing (an
   // empty file, or a file system that reports no size), leaving the rest to
   // plain reads and writes, which also tell a read error from a write error.
-  bool CopyInKernel(int in) {
-    bool copied = false;
-    while (true) {
-      ssize_t n =
-          copy_file_range(in, nullptr, fd_.get(), nullptr, kCopyRangeChunk, 0);
+  bool CopyInKernel(int in, uint64_t size) {
+    uint64_t copied = 0;
+    while (copied < size) {
+      ssize_t n = copy_file_range(in, nullptr, fd_.get(), nullptr,
+                                  static_cast<size_t>(std::min<uint64_t>(
+                                      size - copied, kCopyRangeChunk)),
+                                  0);
       if (n < 0) return false;
-      if (n == 0) return copied;
-      copied = true;
+      if (n == 0) break;
+      copied += static_cast<uint64_t>(n);
     }
+    return copied > 0;
   }
 
-  std::string temporary_;  // As the system names it; mkostemp fills it in.
+  // Copies the data of `in`, from its start, inside the kernel, leaving its
+  // holes holes, as `cp` does, so that a sparse photo costs neither the time
+  // nor the space of its zeros. Returns true when the copy is complete; false,
+  // with nothing written and both files at their start, when the file system
+  // cannot tell data from holes or a step fails, leaving the copy to the
+  // other means, which also tell a read error from a write error.
+  bool CopyKeepingHoles(int in, uint64_t size) {
+    off_t data = 0;
+    while (static_cast<uint64_t>(data) < size) {
+      data = lseek(in, data, SEEK_DATA);
+      if (data < 0) break;
+      off_t hole = lseek(in, data, SEEK_HOLE);
+      if (hole < 0) return StartAgain(in);
+      hole = static_cast<off_t>(std::min<uint64_t>(hole, size));
+      loff_t from = data;
+      loff_t to = data;
+      while (from < hole) {
+        ssize_t n = copy_file_range(in, &from, fd_.get(), &to,
+                                    static_cast<size_t>(hole - from), 0);
+        if (n <= 0) return StartAgain(in);
+      }
+      data = hole;
+    }
+    if ((data < 0 && errno != ENXIO) ||
+        ftruncate(fd_.get(), static_cast<off_t>(size)) != 0) {
+      return StartAgain(in);
+    }
+    return true;
+  }
+
+  // Undoes what CopyKeepingHoles did. Returns false.
+  bool StartAgain(int in) {
+    if (ftruncate(fd_.get(), 0) != 0 || lseek(in, 0, SEEK_SET) != 0) {
+      throw EWriteError();
+    }
+    return false;
+  }
+
+  std::string temporary_;  // As the system names it.
   PosixName system_target_;
   AnsiString target_;
-  mode_t default_permissions_;
   FileDescriptor fd_;
   bool committed_ = false;
 };
@@ -178,10 +260,8 @@ std::unique_ptr<InputFile> OpenPosixInput(const PosixName& system_path,
 }
 
 std::unique_ptr<OutputFile> CreatePosixOutput(const PosixName& system_target,
-                                              const AnsiString& target,
-                                              mode_t default_permissions) {
-  return std::make_unique<PosixOutputFile>(system_target, target,
-                                           default_permissions);
+                                              const AnsiString& target) {
+  return std::make_unique<PosixOutputFile>(system_target, target);
 }
 
 }  // namespace photopages

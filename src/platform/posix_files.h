@@ -3,8 +3,6 @@
 #ifndef PHOTOPAGES_PLATFORM_POSIX_FILES_H_
 #define PHOTOPAGES_PLATFORM_POSIX_FILES_H_
 
-#include <sys/types.h>
-
 #include <memory>
 #include <string>
 
@@ -21,12 +19,11 @@ std::unique_ptr<InputFile> OpenPosixInput(const PosixName& system_path,
                                           const AnsiString& path);
 
 // Creates a hidden temporary file in the folder of `system_target` that will
-// replace it. `default_permissions` are those of a new file under the
-// process's umask. Throws EFCreateError(target) when it cannot be created;
-// `target` is the same path as the program gave it.
+// replace it, with the permissions that the system gives a new file there.
+// Throws EFCreateError(target) when it cannot be created; `target` is the
+// same path as the program gave it.
 std::unique_ptr<OutputFile> CreatePosixOutput(const PosixName& system_target,
-                                              const AnsiString& target,
-                                              mode_t default_permissions);
+                                              const AnsiString& target);
 
 }  // namespace photopages
 

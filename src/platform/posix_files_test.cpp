@@ -13,6 +13,7 @@
 #include "platform/environment_for_test.h"
 #include "platform/fake_platform.h"
 #include "platform/file_ops.h"
+#include "platform/read_file_for_test.h"
 #include "platform/posix_platform.h"
 #include "platform/posix_time.h"
 #include "platform/temp_dir_for_test.h"

@@ -180,9 +180,6 @@ PosixPlatform::PosixPlatform(int argc, const char* const* argv)
     names_.EnterFolder(text, name);
   }
   started_path_ = StartedProgramPath(argc > 0 ? argv[0] : "", start_folder);
-  mode_t mask = umask(0);
-  umask(mask);
-  default_permissions_ = 0666 & ~mask;
   tzset();
 
   std::string locale = IcuLocaleFromPosix(CollationLocaleFromEnvironment());
@@ -287,7 +284,7 @@ std::unique_ptr<OutputFile> PosixPlatform::CreateOutput(
     const AnsiString& target) {
   const std::optional<PosixName> name = names_.Find(target);
   if (!name) throw EFCreateError(target);
-  return CreatePosixOutput(*name, target, default_permissions_);
+  return CreatePosixOutput(*name, target);
 }
 
 PathInfo PosixPlatform::Inspect(const AnsiString& path) {

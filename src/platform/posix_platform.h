@@ -95,7 +95,6 @@ class PosixPlatform : public Platform {
   std::vector<PosixName> arguments_;
   RememberedNames<char> names_;
   PosixName started_path_;  // Empty when argv and PATH name nothing.
-  mode_t default_permissions_;
   std::unique_ptr<UCollator, CollatorCloser> collator_;
 };
 

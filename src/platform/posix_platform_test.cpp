@@ -17,7 +17,7 @@
 #include "common/errors.h"
 #include "common/paths.h"
 #include "platform/environment_for_test.h"
-#include "platform/file_ops.h"
+#include "platform/read_file_for_test.h"
 #include "platform/temp_dir_for_test.h"
 
 namespace photopages {

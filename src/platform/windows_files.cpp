@@ -108,8 +108,11 @@ FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
 class WindowsInputFile : public InputFile {
  public:
   WindowsInputFile(FileHandle file, const BY_HANDLE_FILE_INFORMATION& info,
-                   const FILETIME& last_write)
-      : file_(std::move(file)), info_(info), last_write_(last_write) {}
+                   const FILETIME& last_write, std::wstring system_path)
+      : file_(std::move(file)),
+        info_(info),
+        last_write_(last_write),
+        system_path_(std::move(system_path)) {}
 
   uint64_t Size() const override {
     return (uint64_t{info_.nFileSizeHigh} << 32) | info_.nFileSizeLow;
@@ -130,11 +133,28 @@ class WindowsInputFile : public InputFile {
     }
     return read;
   }
+  size_t ReadAt(uint64_t offset, char* buffer, size_t size) override {
+    const DWORD wanted =
+        static_cast<DWORD>(std::min<size_t>(size, kCopyBufferSize));
+    OVERLAPPED at = {};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD read = 0;
+    if (!ReadFile(file_.get(), buffer, wanted, &read, &at)) {
+      if (GetLastError() == ERROR_HANDLE_EOF) return 0;
+      throw EReadError();
+    }
+    return read;
+  }
+
+  // The file's path in its extended form, as the system names it.
+  const std::wstring& system_path() const { return system_path_; }
 
  private:
   FileHandle file_;
   BY_HANDLE_FILE_INFORMATION info_;
   FILETIME last_write_;
+  std::wstring system_path_;
 };
 
 // The folder part of `path`, with its separator: up to and including the
@@ -195,6 +215,8 @@ class WindowsOutputFile : public OutputFile {
   }
 
   void CopyFrom(InputFile& input) override {
+    auto* windows_input = dynamic_cast<WindowsInputFile*>(&input);
+    if (windows_input != nullptr && CopyBySystem(*windows_input)) return;
     auto buffer = std::make_unique_for_overwrite<char[]>(kCopyBufferSize);
     while (size_t n = input.Read(buffer.get(), kCopyBufferSize)) {
       Write(buffer.get(), n);
@@ -231,6 +253,38 @@ class WindowsOutputFile : public OutputFile {
   }
 
  private:
+  // Copies `input` into the temporary file by the system's own copy
+  // (CopyFileExW), which may hand the copy to the storage or to the file
+  // server. It replaces only a file that is neither hidden nor read-only and
+  // gives its copy the source's attributes: the temporary file is plain while
+  // it is copied into and hidden again afterwards, open for its attributes
+  // and time. Returns false, with the temporary file empty and open for
+  // writing, when the system's copy failed, leaving the copy to reads and
+  // writes, which tell a read error from a write error.
+  bool CopyBySystem(const WindowsInputFile& input) {
+    if (!SetFileAttributesOfHandle(FILE_ATTRIBUTE_NORMAL) || !file_.Close()) {
+      throw EWriteError();
+    }
+    if (CopyFileExW(input.system_path().c_str(), temporary_.c_str(), nullptr,
+                    nullptr, nullptr, 0)) {
+      file_.Reset(CreateFileW(temporary_.c_str(), FILE_WRITE_ATTRIBUTES, 0,
+                              nullptr, OPEN_EXISTING, 0, nullptr));
+      // As in Commit: not read-only before it can be hidden.
+      const bool read_only =
+          (input.Attributes().bits & FILE_ATTRIBUTE_READONLY) != 0;
+      if (!file_.valid() ||
+          (read_only && !SetFileAttributesOfHandle(FILE_ATTRIBUTE_NORMAL)) ||
+          !SetFileAttributesOfHandle(kTemporaryAttributes)) {
+        throw EWriteError();
+      }
+      return true;
+    }
+    file_.Reset(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_ALWAYS, kTemporaryAttributes, nullptr));
+    if (!file_.valid()) throw EWriteError();
+    return false;
+  }
+
   bool SetFileAttributesOfHandle(DWORD attributes) {
     FILE_BASIC_INFO basic = {};
     basic.FileAttributes = attributes;
@@ -305,7 +359,7 @@ std::wstring ExtendedPath(std::wstring_view path) {
 
 std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
                                             const AnsiString& path) {
-  const std::wstring extended = ExtendedPath(system_path.units());
+  std::wstring extended = ExtendedPath(system_path.units());
   FileHandle file(INVALID_HANDLE_VALUE);
   RetryWhileBusy(extended, [&] {
     file.Reset(CreateFileW(extended.c_str(), GENERIC_READ, FILE_SHARE_READ,
@@ -321,7 +375,8 @@ std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
       !GetFileTime(file.get(), nullptr, nullptr, &last_write)) {
     throw EFOpenError(path);
   }
-  return std::make_unique<WindowsInputFile>(std::move(file), info, last_write);
+  return std::make_unique<WindowsInputFile>(std::move(file), info, last_write,
+                                            std::move(extended));
 }
 
 std::unique_ptr<OutputFile> CreateWindowsOutput(

@@ -18,6 +18,7 @@
 #include "common/messages.h"
 #include "common/windows_codepage.h"
 #include "platform/file_ops.h"
+#include "platform/read_file_for_test.h"
 #include "platform/temp_dir_for_test.h"
 #include "platform/windows_for_test.h"
 #include "platform/windows_time.h"

@@ -4,23 +4,29 @@
 #ifndef PHOTOPAGES_WINDOW_BACKEND_H_
 #define PHOTOPAGES_WINDOW_BACKEND_H_
 
+#include <functional>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "common/ansi.h"
+#include "picture/display_picture.h"
 #include "window/form_layout.h"
 
 namespace photopages {
+
+// Decodes a picture for the picture view to draw: nothing when it cannot.
+using PictureDecoder =
+    std::function<std::optional<DisplayPicture>(int palette_colours)>;
 
 // What the main window shows once the run is over.
 struct MainWindowContents {
   // The size the picture view took from its last picture; empty while it
   // keeps its design size.
   std::optional<Size> image1_size;
-  // The whole file of the last photo loaded into the picture view, empty
-  // when none was. It must outlive the window.
-  std::string_view image1_jpeg;
+  // Decodes the last photo loaded into the picture view for display, with
+  // `palette_colours` as DecodeJpegForDisplay takes them; empty when no
+  // photo was loaded. What it refers to must outlive the window.
+  PictureDecoder image1_decoder;
   // The input list (ListBox1), in order.
   std::vector<AnsiString> list_box1;
   // The text of the title-close block (Memo1B), lines ending in CR LF.

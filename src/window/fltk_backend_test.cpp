@@ -20,6 +20,7 @@
 #include "common/errors.h"
 #include "common/messages.h"
 #include "picture/coloured_jpeg_for_test.h"
+#include "picture/jpeg_decode.h"
 #include "window/application.h"
 #include "window/fltk_form1_window.h"
 #include "window/fltk_screen.h"
@@ -143,7 +144,9 @@ TEST_F(X11MainWindowTest, DrawsTheLastPhotoAtFullSizeAtTopLeft) {
   for (const auto& c : cases) {
     MainWindowContents contents;
     contents.image1_size = Size{200, 150};
-    contents.image1_jpeg = c.jpeg;
+    contents.image1_decoder = [&c](int palette_colours) {
+      return DecodeJpegForDisplay(DecoderInput(c.jpeg), {}, palette_colours);
+    };
     std::unique_ptr<Form1Window> window = Form1Window::Create("T", contents);
     window->Show();
     const Window xid = fl_xid(window.get());

@@ -10,9 +10,10 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "common/codepage.h"
-#include "picture/jpeg_decode.h"
+#include "picture/display_picture.h"
 #include "window/fltk_screen.h"
 #include "window/fltk_window_font.h"
 
@@ -26,9 +27,9 @@ constexpr char kCaption[] = "Form1";
 // leaves the view empty.
 class PictureBox : public Fl_Widget {
  public:
-  PictureBox(const Rect& at, std::string_view jpeg, int palette_colours)
+  PictureBox(const Rect& at, PictureDecoder decoder, int palette_colours)
       : Fl_Widget(at.left, at.top, at.width, at.height),
-        jpeg_(jpeg),
+        decoder_(std::move(decoder)),
         palette_colours_(palette_colours) {}
 
   void draw() override {
@@ -36,7 +37,7 @@ class PictureBox : public Fl_Widget {
     fl_rectf(x(), y(), w(), h(), window()->color());
     if (!decoded_) {
       decoded_ = true;
-      picture_ = DecodeJpegForDisplay(jpeg_, palette_colours_);
+      if (decoder_) picture_ = decoder_(palette_colours_);
       if (picture_) {
         image_ = std::make_unique<Fl_RGB_Image>(
             picture_->rgb.data(), picture_->width, picture_->height, 3);
@@ -47,7 +48,7 @@ class PictureBox : public Fl_Widget {
   }
 
  private:
-  std::string_view jpeg_;
+  PictureDecoder decoder_;
   int palette_colours_;
   bool decoded_ = false;
   std::optional<DisplayPicture> picture_;
@@ -93,7 +94,7 @@ Form1Window::Form1Window(const std::string& title,
   color(FL_BACKGROUND_COLOR);
   callback(CloseUnlessEscape);
 
-  new PictureBox(layout.image1, contents.image1_jpeg, palette_colours);
+  new PictureBox(layout.image1, contents.image1_decoder, palette_colours);
 
   const Rect& list = layout.list_box1;
   auto* list_box1 =

@@ -21,7 +21,8 @@ class Form1Window : public Fl_Double_Window {
   // picture view decodes the photo on first drawing, reduced to
   // kPaletteColours colours on a screen of 8 bits per pixel or fewer.
   // `title` labels the window for the window manager and the taskbar and is
-  // its window class. `contents.image1_jpeg` must outlive the window.
+  // its window class. What `contents.image1_decoder` refers to must outlive
+  // the window.
   // Requires RegisterWindowFont().
   static std::unique_ptr<Form1Window> Create(
       const AnsiString& title, const MainWindowContents& contents);

@@ -4,7 +4,7 @@
 
 #include "common/messages.h"
 #include "common/windows_codepage.h"
-#include "picture/jpeg_decode.h"
+#include "picture/display_picture.h"
 #include "window/windows_window_class.h"
 
 namespace photopages {
@@ -103,7 +103,7 @@ void Form1Window::Show(const MainWindowContents& contents, bool maximized) {
   const Rect& image = layout.image1;
   MoveWindow(image1_->handle(), image.left, image.top, image.width,
              image.height, FALSE);
-  image1_->SetPicture(contents.image1_jpeg);
+  image1_->SetPicture(contents.image1_decoder);
   SendMessageW(list_box1_, LB_RESETCONTENT, 0, 0);
   for (const AnsiString& entry : contents.list_box1) {
     SendMessageW(list_box1_, LB_ADDSTRING, 0,

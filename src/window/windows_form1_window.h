@@ -41,10 +41,10 @@ class Form1Window {
   Form1Window(const Form1Window&) = delete;
   Form1Window& operator=(const Form1Window&) = delete;
 
-  // Puts `contents` in the children (contents.image1_jpeg must outlive the
-  // window), sizes the window to the bounding box of its visible children,
-  // places it once, centred on the primary screen, and shows it; maximized
-  // when `maximized`.
+  // Puts `contents` in the children (what contents.image1_decoder refers to
+  // must outlive the window), sizes the window to the bounding box of its
+  // visible children, places it once, centred on the primary screen, and shows
+  // it; maximized when `maximized`.
   void Show(const MainWindowContents& contents, bool maximized);
 
   HWND handle() const { return window_; }

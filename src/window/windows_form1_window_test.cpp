@@ -11,6 +11,7 @@
 #include "common/codepage.h"
 #include "common/windows_codepage.h"
 #include "picture/coloured_jpeg_for_test.h"
+#include "picture/jpeg_decode.h"
 #include "window/windows_window_for_test.h"
 
 namespace photopages {
@@ -185,7 +186,9 @@ TEST(WindowsForm1WindowTest, DrawsTheLastPhotoAtFullSizeAtTopLeft) {
     Form1Window form(nullptr, 12, 0);
     MainWindowContents contents;
     contents.image1_size = Size{200, 150};
-    contents.image1_jpeg = c.jpeg;
+    contents.image1_decoder = [&c](int palette_colours) {
+      return DecodeJpegForDisplay(DecoderInput(c.jpeg), {}, palette_colours);
+    };
     form.Show(contents, false);
     const HWND view = GetDlgItem(form.handle(), kImage1Id);
     HDC dc = GetDC(view);

@@ -1,8 +1,8 @@
 #include "window/windows_picture_view.h"
 
 #include <optional>
+#include <utility>
 
-#include "picture/jpeg_decode.h"
 #include "window/windows_window_class.h"
 
 namespace photopages {
@@ -25,8 +25,8 @@ PictureViewWindow::PictureViewWindow(HWND parent, int id, const Rect& at,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void PictureViewWindow::SetPicture(std::string_view jpeg) {
-  jpeg_ = jpeg;
+void PictureViewWindow::SetPicture(PictureDecoder decoder) {
+  decoder_ = std::move(decoder);
   decoded_ = false;
   bits_.clear();
   InvalidateRect(window_, nullptr, TRUE);
@@ -48,8 +48,8 @@ LRESULT CALLBACK PictureViewWindow::Procedure(HWND window, UINT message,
 void PictureViewWindow::Paint(HDC dc) {
   if (!decoded_) {
     decoded_ = true;
-    const std::optional<DisplayPicture> picture =
-        DecodeJpegForDisplay(jpeg_, palette_colours_);
+    if (!decoder_) return;
+    const std::optional<DisplayPicture> picture = decoder_(palette_colours_);
     if (!picture) return;
     const size_t stride = (static_cast<size_t>(picture->width) * 3 + 3) & ~3u;
     bits_.assign(stride * picture->height, 0);

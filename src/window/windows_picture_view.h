@@ -4,10 +4,10 @@
 #ifndef PHOTOPAGES_WINDOW_WINDOWS_PICTURE_VIEW_H_
 #define PHOTOPAGES_WINDOW_WINDOWS_PICTURE_VIEW_H_
 
-#include <string_view>
 #include <vector>
 
 #include "common/windows_api.h"
+#include "window/backend.h"
 #include "window/form_layout.h"
 
 namespace photopages {
@@ -16,14 +16,15 @@ class PictureViewWindow {
  public:
   // An empty view at `at` in `parent`, with the control id `id`, below the
   // siblings made before it. `palette_colours` as DecodeJpegForDisplay takes
-  // it.
+  // them.
   PictureViewWindow(HWND parent, int id, const Rect& at, int palette_colours);
   PictureViewWindow(const PictureViewWindow&) = delete;
   PictureViewWindow& operator=(const PictureViewWindow&) = delete;
 
-  // Shows the whole JPEG file `jpeg`, which must outlive the window, from the
-  // next painting on; a file the decoder cannot read leaves the view empty.
-  void SetPicture(std::string_view jpeg);
+  // Shows the picture that `decoder` decodes, from the next painting on; what
+  // it refers to must outlive the window. A picture it cannot decode leaves
+  // the view empty.
+  void SetPicture(PictureDecoder decoder);
 
   HWND handle() const { return window_; }
 
@@ -34,7 +35,7 @@ class PictureViewWindow {
 
   HWND window_ = nullptr;
   int palette_colours_;
-  std::string_view jpeg_;
+  PictureDecoder decoder_;
   bool decoded_ = false;
   // The decoded photo as a top-down device-independent bitmap: 24-bit pixels
   // in blue, green, red order, each row padded to four bytes.

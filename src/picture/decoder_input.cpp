@@ -1,0 +1,50 @@
+#include "picture/decoder_input.h"
+
+#include <algorithm>
+
+#include "common/errors.h"
+
+namespace photopages {
+namespace {
+
+// A piece holds a whole ordinary header, Exif thumbnail included, so that the
+// header of most photos is one read.
+constexpr size_t kPieceSize = 64 * 1024;
+
+}  // namespace
+
+DecoderInput::DecoderInput(std::string_view bytes)
+    : size_(bytes.size()), held_(bytes) {}
+
+DecoderInput::DecoderInput(InputFile& file)
+    : file_(&file), size_(static_cast<size_t>(file.Size())) {}
+
+std::string_view DecoderInput::Piece(size_t offset) const {
+  if (offset >= size_) return std::string_view();
+  if (offset - held_at_ >= held_.size()) Hold(offset);
+  return held_.substr(offset - held_at_);
+}
+
+void DecoderInput::Hold(size_t offset) const {
+  if (piece_ == nullptr) {
+    piece_ = std::make_unique_for_overwrite<char[]>(kPieceSize);
+  }
+  const size_t at = offset - offset % kPieceSize;
+  const size_t size = std::min(kPieceSize, size_ - at);
+  held_ = std::string_view();
+  ReadFile(at, piece_.get(), size);
+  held_ = std::string_view(piece_.get(), size);
+  held_at_ = at;
+}
+
+void DecoderInput::ReadFile(size_t offset, char* buffer, size_t size) const {
+  while (size > 0) {
+    const size_t n = file_->ReadAt(offset, buffer, size);
+    if (n == 0) throw EReadError();
+    offset += n;
+    buffer += n;
+    size -= n;
+  }
+}
+
+}  // namespace photopages
