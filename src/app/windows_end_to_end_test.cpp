@@ -285,23 +285,6 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
   AddPhoto("c.jpg", good, kJanuary2005 + 2 * kSecond);
   const Size screen{GetSystemMetrics(SM_CXSCREEN),
                     GetSystemMetrics(SM_CYSCREEN)};
-  // The text height of the window's font, at `pixels` high, as Wine draws it
-  // (its IPA font is one or two pixels higher than its character height).
-  auto text_height = [](int pixels) {
-    HFONT font = CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                             SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック");
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
-    TEXTMETRICW metrics = {};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(font);
-    return static_cast<int>(metrics.tmHeight);
-  };
-  ASSERT_EQ(text_height(kWindowFontPixels), WindowFontTextHeight());
   enum Close { kAltF4, kTaskbarClose };
   struct {
     const char* request;
@@ -328,10 +311,9 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
     const ScopedRegistryValue dots_per_inch(HKEY_CURRENT_USER,
                                             L"Control Panel\\Desktop",
                                             L"LogPixels", c.dots_per_inch);
-    const int font_pixels = MulDiv(kWindowFontPixels, c.dots_per_inch, 96);
     // Sized to the photo, the input list and the title-close block, scaled by
-    // the text height of the window's font.
-    const int scaled_text_height = text_height(font_pixels);
+    // the text height of the window's font at that resolution.
+    const int scaled_text_height = WindowFontTextHeight(c.dots_per_inch);
     const Size client = LayOutForm1(scaled_text_height, Size{640, 480}).client;
     const Point centred = CentredPosition(screen, client);
     const Rect placed{centred.left, centred.top, client.width, client.height};

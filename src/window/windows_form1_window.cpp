@@ -20,15 +20,19 @@ constexpr int kListRowHeight = 12;
 // The screen resolution that the window's design values assume.
 constexpr int kDesignDotsPerInch = 96;
 
-// The window's font: the Shift_JIS character set, and the point size that
-// gives a character height of kWindowFontPixels on a screen of
-// kDesignDotsPerInch, at the screen's own resolution (18 pixels at 144 dots
-// per inch), so that the layout grows with the text instead of being
-// stretched.
-HFONT CreateWindowFont() {
+// The screen's resolution, in dots per inch.
+int ScreenDotsPerInch() {
   HDC screen = GetDC(nullptr);
   const int dots_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
+  return dots_per_inch;
+}
+
+// The window's font: the Shift_JIS character set, and the point size that
+// gives a character height of kWindowFontPixels on a screen of
+// kDesignDotsPerInch, at `dots_per_inch` (18 pixels at 144), so that the
+// layout grows with the text instead of being stretched.
+HFONT CreateWindowFont(int dots_per_inch) {
   return CreateFontW(
       -MulDiv(kWindowFontPixels, dots_per_inch, kDesignDotsPerInch), 0, 0, 0,
       FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
@@ -38,8 +42,10 @@ HFONT CreateWindowFont() {
 
 }  // namespace
 
-int WindowFontTextHeight() {
-  HFONT font = CreateWindowFont();
+int WindowFontTextHeight() { return WindowFontTextHeight(ScreenDotsPerInch()); }
+
+int WindowFontTextHeight(int dots_per_inch) {
+  HFONT font = CreateWindowFont(dots_per_inch);
   HDC screen = GetDC(nullptr);
   HGDIOBJ previous = SelectObject(screen, font);
   TEXTMETRICW metrics = {};
@@ -59,7 +65,7 @@ int ScreenPaletteColours() {
 }
 
 Form1Window::Form1Window(HWND owner, int text_height, int palette_colours)
-    : text_height_(text_height), font_(CreateWindowFont()) {
+    : text_height_(text_height), font_(CreateWindowFont(ScreenDotsPerInch())) {
   RegisterWindowClass(kClassName, Procedure);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   const Form1Layout layout = LayOutForm1(text_height, std::nullopt);

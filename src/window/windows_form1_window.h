@@ -24,6 +24,8 @@ inline constexpr int kMemo1BId = 3;
 // kWindowFontPixels high at 96 dots per inch and in proportion at the
 // screen's resolution, Shift_JIS character set) as the screen draws it.
 int WindowFontTextHeight();
+// The same for a screen of `dots_per_inch`.
+int WindowFontTextHeight(int dots_per_inch);
 
 // The colours the picture view reduces a photo to on this screen:
 // kPaletteColours at 8 bits per pixel or fewer, else 0 (no reduction).

@@ -104,7 +104,11 @@ TEST(WindowsForm1WindowTest, PlacedCentredAndScaledByTheTextHeight) {
         c.picture ? MakeTestJpeg(c.picture->width, c.picture->height,
                                  {230, 20, 20}, {20, 20, 230})
                   : "";
-    contents.image1_jpeg = photo;
+    if (!photo.empty()) {
+      contents.image1_decoder = [&photo](int palette_colours) {
+        return DecodeJpegForDisplay(DecoderInput(photo), {}, palette_colours);
+      };
+    }
     contents.list_box1 = {"a.jpg", "b.jpg"};
     contents.memo1b = "</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
     form.Show(contents, false);
