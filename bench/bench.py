@@ -170,9 +170,9 @@ class WineRunner:
         return self._in_album(self.floor_exe, album, [] if folder_mode else names)
 
 
-def bench_album(runner, spec, rounds):
-    size_spec, _, mode = spec.partition(":")
-    count, size = size_spec.lower().split("x")
+def bench_album(runner, description, rounds):
+    count_by_size, _, mode = description.partition(":")
+    count, size = count_by_size.lower().split("x")
     count, size = int(count), parse_size(size.upper())
     folder_mode = mode == "folder"
     root = tempfile.mkdtemp(prefix="photopages-bench-", dir=os.environ.get("BENCH_DIR", "/dev/shm"))
@@ -190,7 +190,7 @@ def bench_album(runner, spec, rounds):
             ratios.append(elapsed / floor_elapsed)
         ours_t = statistics.median(ours)
         return {
-            "album": spec, "ours": ours_t, "floor": statistics.median(floor),
+            "album": description, "ours": ours_t, "floor": statistics.median(floor),
             "ratio": statistics.median(ratios), "per_second": count / ours_t,
             "peak_mb": peak / (1 << 20),
         }
@@ -214,8 +214,8 @@ def main():
           f"folder: {os.environ.get('BENCH_DIR', '/dev/shm')}")
     print(f"{'album':>18} {'photopages s':>13} {'floor s':>9} {'ratio':>6} "
           f"{'photos/s':>9} {'peak RSS MB':>12}")
-    for spec in albums:
-        r = bench_album(runner, spec, rounds)
+    for description in albums:
+        r = bench_album(runner, description, rounds)
         print(f"{r['album']:>18} {r['ours']:>13.3f} {r['floor']:>9.3f} {r['ratio']:>6.2f} "
               f"{r['per_second']:>9.0f} {r['peak_mb']:>12.1f}", flush=True)
 
