@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/windows_album_for_test.h"
 #include "app/windows_program_for_test.h"
 #include "common/ansi.h"
 #include "common/codepage.h"
@@ -34,105 +35,6 @@ namespace photopages {
 namespace {
 
 namespace fs = std::filesystem;
-
-// 2005-01-02 03:04:05.6789012 UTC, 2005-07-02 03:04:05 UTC and 2005-12-31
-// 23:59:59 UTC, in 100-nanosecond intervals since 1601.
-constexpr unsigned long long kJanuary2005 = 127491086456789012;
-constexpr unsigned long long kJuly2005 = 127647470450000000;
-constexpr unsigned long long kNewYearsEve2005 = 127805471990000000;
-constexpr unsigned long long kSecond = 10'000'000;
-
-std::string SamplePhoto(const char* name) {
-  return ReadTestFile(std::string(PHOTOPAGES_SOURCE_DIR) + "/sample/" + name);
-}
-
-// A registry value set for the programs started while it lives, and put back
-// afterwards.
-class ScopedRegistryValue {
- public:
-  ScopedRegistryValue(HKEY root, const wchar_t* key, const wchar_t* name,
-                      DWORD value)
-      : ScopedRegistryValue(root, key, name, REG_DWORD,
-                            {reinterpret_cast<const BYTE*>(&value),
-                             reinterpret_cast<const BYTE*>(&value + 1)}) {}
-  ScopedRegistryValue(HKEY root, const wchar_t* key, const wchar_t* name,
-                      const std::wstring& text)
-      : ScopedRegistryValue(
-            root, key, name, REG_SZ,
-            {reinterpret_cast<const BYTE*>(text.c_str()),
-             reinterpret_cast<const BYTE*>(text.c_str() + text.size() + 1)}) {}
-  ScopedRegistryValue(const ScopedRegistryValue&) = delete;
-  ScopedRegistryValue& operator=(const ScopedRegistryValue&) = delete;
-  ~ScopedRegistryValue() {
-    if (previous_) {
-      RegSetValueExW(key_, name_, 0, previous_type_, previous_->data(),
-                     previous_->size());
-    } else {
-      RegDeleteValueW(key_, name_);
-    }
-    RegCloseKey(key_);
-  }
-
- private:
-  ScopedRegistryValue(HKEY root, const wchar_t* key, const wchar_t* name,
-                      DWORD type, const std::vector<BYTE>& value)
-      : name_(name) {
-    RegCreateKeyExW(root, key, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                    nullptr, &key_, nullptr);
-    DWORD size = 0;
-    if (RegQueryValueExW(key_, name_, nullptr, &previous_type_, nullptr,
-                         &size) == ERROR_SUCCESS) {
-      previous_.emplace(size);
-      RegQueryValueExW(key_, name_, nullptr, nullptr, previous_->data(), &size);
-    }
-    RegSetValueExW(key_, name_, 0, type, value.data(), value.size());
-  }
-
-  HKEY key_ = nullptr;
-  const wchar_t* name_;
-  DWORD previous_type_ = 0;
-  std::optional<std::vector<BYTE>> previous_;
-};
-
-// The album is a folder whose name code page 932 cannot hold: the program
-// knows its folder as "Caf? アルバム" and still reaches it.
-class WindowsEndToEndTest : public testing::Test {
- protected:
-  void SetUp() override {
-    fs::create_directory(Wide(album_));
-    ASSERT_TRUE(CopyFileW(WindowsPathOfHost(PHOTOPAGES_BINARY).c_str(),
-                          Wide(program_).c_str(), TRUE));
-  }
-
-  // The path of `name` in the album.
-  std::string Path(std::string_view name) const {
-    return album_ + kTestPathSeparator + std::string(name);
-  }
-
-  static std::wstring Wide(const std::string& utf8_path) {
-    return PathFromUtf8(utf8_path).wstring();
-  }
-
-  // Puts `bytes` at `name` in the album, last written at `time`.
-  void AddPhoto(const std::string& name, const std::string& bytes,
-                unsigned long long time) {
-    WriteTestFile(Path(name), bytes);
-    SetLastWrite(Path(name), time);
-  }
-
-  // How many names in the album end in `extension`.
-  size_t CountWithExtension(const char* extension) const {
-    size_t count = 0;
-    for (const auto& entry : fs::directory_iterator(Wide(album_))) {
-      if (entry.path().extension() == extension) ++count;
-    }
-    return count;
-  }
-
-  ScopedTempDir temp_;
-  const std::string album_ = temp_.Path("Café アルバム");
-  const std::string program_ = Path("photopages.exe");
-};
 
 TEST_F(WindowsEndToEndTest, CompleteRunWritesTheLinuxBuildsCopiesAndPages) {
   const std::string harbour = SamplePhoto("harbour.jpg");
@@ -187,97 +89,6 @@ TEST_F(WindowsEndToEndTest, CompleteRunWritesTheLinuxBuildsCopiesAndPages) {
   }
   EXPECT_EQ(CountWithExtension(".JPEG"), 4u);
   EXPECT_EQ(CountWithExtension(".HTML"), 4u);
-}
-
-// Names that plain Win32 paths cannot reach, a trailing dot or space (made
-// by a Linux machine or a NAS), and paths beyond 260 characters: every photo
-// is published. A folder 300 characters deep holds photos given as
-// arguments; the program itself is started from the deepest folder that
-// Windows starts a program from (its path 259 characters), where the paths
-// of its copies, pages and temporary files pass 260. The program file is
-// hidden, so that the listing leaves it out and the run completes.
-TEST_F(WindowsEndToEndTest, NamesAndFoldersThatPlainPathsCannotReach) {
-  const std::string photo =
-      MakeTestJpeg(160, 120, {30, 200, 40}, {240, 220, 20});
-  // A path in the extended form, which names what a plain one cannot.
-  auto extended = [](const std::string& path) { return "\\\\?\\" + path; };
-  // A folder in the album whose path is `length` characters long, made one
-  // folder at a time in the extended form: the C++ library's own folder
-  // functions stumble over paths this long under Wine.
-  auto deep_folder = [&](const char* name, size_t length) {
-    std::string folder = Path(name);
-    auto make = [&] {
-      return CreateDirectoryW(Wide(extended(folder)).c_str(), nullptr) != 0;
-    };
-    if (!make()) return std::string();
-    while (folder.size() + 61 < length) {
-      folder += "\\" + std::string(60, 'd');
-      if (!make()) return std::string();
-    }
-    folder += "\\" + std::string(length - 1 - folder.size(), 'e');
-    return make() ? folder : std::string();
-  };
-  const std::string deep_album = deep_folder("album", 300);
-  ASSERT_EQ(deep_album.size(), 300u);
-  const std::string deep_program =
-      deep_folder("program", MAX_PATH - 1 - 15) + "\\photopages.exe";
-  ASSERT_EQ(deep_program.size(), MAX_PATH - 1u);
-  ASSERT_TRUE(CopyFileW(Wide(extended(program_)).c_str(),
-                        Wide(extended(deep_program)).c_str(), TRUE));
-  const struct {
-    const char* how;
-    std::string program;
-    std::string photo_folder;
-    std::vector<std::string> photos;
-    bool as_arguments;
-  } cases[] = {
-      {"trailing dot and space",
-       program_,
-       album_,
-       {"a.jpg", "b.jpg.", "c.jpg "},
-       false},
-      {"a deep album, as arguments",
-       program_,
-       deep_album,
-       {"a.jpg", "b.jpg."},
-       true},
-      {"a deep program folder, listed",
-       deep_program,
-       deep_program.substr(0, deep_program.rfind('\\')),
-       {"a.jpg"},
-       false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.how);
-    SetAttributes(c.program, FILE_ATTRIBUTE_HIDDEN);
-    std::wstring command_line = L"\"" + Wide(c.program) + L"\"";
-    for (size_t i = 0; i < c.photos.size(); ++i) {
-      const std::string path = c.photo_folder + "\\" + c.photos[i];
-      WriteTestFile(extended(path), photo);
-      SetLastWrite(extended(path), kJanuary2005 + i * kSecond);
-      if (c.as_arguments) command_line += L" \"" + Wide(path) + L"\"";
-    }
-    Started run(command_line, fs::temp_directory_path());
-    ASSERT_TRUE(run.started());
-    ASSERT_TRUE(run.Ended());
-    EXPECT_EQ(run.ExitCode(), 0u);
-    const std::string folder = c.program.substr(0, c.program.rfind('\\'));
-    for (size_t i = 0; i < c.photos.size(); ++i) {
-      const std::string name =
-          "2005年01月02日04時04分0" + std::to_string(5 + i) + "秒01秒";
-      SCOPED_TRACE(name);
-      const std::string copy = folder + "\\" + name + ".JPEG";
-      const std::string page = folder + "\\" + name + ".HTML";
-      EXPECT_EQ(ReadTestFile(extended(copy)), photo);
-      const AnsiString ansi_name = AnsiFromUtf8(name);
-      EXPECT_EQ(ReadTestFile(extended(page)),
-                ExpectedPage(ansi_name, ansi_name + ".JPEG", "160", "120"));
-      for (const std::string& made :
-           {copy, page, c.photo_folder + "\\" + c.photos[i]}) {
-        DeleteFileW(Wide(extended(made)).c_str());
-      }
-    }
-  }
 }
 
 // Without arguments the album's files are the inputs, in their order:

@@ -5,22 +5,11 @@
 
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "platform/platform.h"
 #include "platform/system_name.h"
 
 namespace photopages {
-
-// The extended form of `path` ("\\?\C:\...", "\\?\UNC\server\share\..."),
-// which every function below hands to the system: the system takes it as
-// it is, so a name that ends in a dot or a space, or one that a plain path
-// reads as a device (NUL, COM1), reaches its file, and no length limit of
-// plain paths applies. A path that is not absolute is taken from the current
-// directory (for "C:x", that of drive C; for "\x", its root); "/" separates
-// as "\" does, and "." and ".." are resolved as in a plain path. A path
-// already in that form, or one of a device ("\\.\..."), stays as it is.
-std::wstring ExtendedPath(std::wstring_view path);
 
 // Opens the ordinary file at `system_path` for reading, others may read it
 // too. Throws EFOpenError(path) when it is missing, cannot be read, or is a

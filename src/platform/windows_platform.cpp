@@ -11,6 +11,7 @@
 #include "common/paths.h"
 #include "common/windows_api.h"
 #include "common/windows_codepage.h"
+#include "platform/windows_extended_path.h"
 #include "platform/windows_locale_settings.h"
 #include "platform/windows_time.h"
 

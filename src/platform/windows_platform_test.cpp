@@ -20,6 +20,7 @@
 #include "platform/file_ops.h"
 #include "platform/read_file_for_test.h"
 #include "platform/temp_dir_for_test.h"
+#include "platform/windows_extended_path.h"
 #include "platform/windows_for_test.h"
 #include "platform/windows_time.h"
 
