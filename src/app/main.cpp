@@ -1,6 +1,6 @@
 #include <memory>
 
-#include "app/form1.h"
+#include "app/main_form.h"
 #include "app/start_up.h"
 #include "platform/platform.h"
 #include "window/application.h"
@@ -8,7 +8,7 @@
 int main(int argc, char** argv) {
   std::unique_ptr<photopages::Platform> platform =
       photopages::NewSystemPlatform(argc, argv);
-  photopages::TForm1 form(*platform);
+  photopages::MainForm form(*platform);
   std::unique_ptr<photopages::WindowBackend> backend =
       photopages::OpenSystemWindowBackend();
   return photopages::RunApplication(

@@ -12,7 +12,7 @@
 #include <typeinfo>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/main_form.h"
 #include "common/codepage.h"
 #include "common/errors.h"
 #include "picture/jpeg_samples_for_test.h"
@@ -108,7 +108,7 @@ RunError ErrorOf(const Exception& error) {
 // Runs the main form's handlers on `fake`; the error that stopped the run, if
 // any.
 std::optional<RunError> RunForm(FakePlatform& fake) {
-  TForm1 form(fake);
+  MainForm form(fake);
   try {
     form.FormCreate();
     form.FormShow();

@@ -23,7 +23,7 @@ AnsiString ErrorBoxText(const AnsiString& message) {
 
 namespace {
 
-// The application's side of the main window's life: TForm1's handlers, each
+// The application's side of the main window's life: MainForm's handlers, each
 // error shown in the error box, the beep after a complete run.
 class ApplicationEvents : public MainWindowEvents {
  public:

@@ -1,4 +1,4 @@
-// TForm1 on the screen: the borderless main window with the picture view,
+// MainForm on the screen: the borderless main window with the picture view,
 // the input list and the title-close block, as it stands after the run.
 #ifndef PHOTOPAGES_WINDOW_FLTK_FORM1_WINDOW_H_
 #define PHOTOPAGES_WINDOW_FLTK_FORM1_WINDOW_H_

@@ -7,7 +7,7 @@
 namespace photopages {
 namespace {
 
-// Where TForm1's visible children stand as designed, for a text height of
+// Where MainForm's visible children stand as designed, for a text height of
 // kDesignTextHeight, relative to its client area. The picture view keeps its
 // design rectangle until it sizes itself to a picture.
 struct Form1Design {

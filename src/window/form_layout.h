@@ -37,7 +37,7 @@ struct Point {
   bool operator==(const Point&) const = default;
 };
 
-// The visible children of TForm1, relative to its client area, and the
+// The visible children of MainForm, relative to its client area, and the
 // client size, which is their bounding box.
 struct Form1Layout {
   Rect image1;
@@ -51,7 +51,7 @@ struct Form1Layout {
 // with halves away from zero.
 int ScaleToTextHeight(int design_value, int text_height);
 
-// Lays out TForm1 for a font of `text_height` pixels. `picture_size` is the
+// Lays out MainForm for a font of `text_height` pixels. `picture_size` is the
 // size the picture view took from its picture; without one the view keeps its
 // design size, scaled like everything else.
 Form1Layout LayOutForm1(int text_height, std::optional<Size> picture_size);

@@ -1,6 +1,6 @@
 // The application on Win32: an invisible top-level window that carries the
 // application title and the program's taskbar entry, owns the main window
-// (TForm1) and the error box, and runs the event loop in which the main
+// (MainForm) and the error box, and runs the event loop in which the main
 // window is first shown.
 #ifndef PHOTOPAGES_WINDOW_WINDOWS_APPLICATION_WINDOW_H_
 #define PHOTOPAGES_WINDOW_WINDOWS_APPLICATION_WINDOW_H_

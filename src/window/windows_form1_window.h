@@ -1,4 +1,4 @@
-// TForm1 on Win32: the borderless main window with the picture view
+// MainForm on Win32: the borderless main window with the picture view
 // (Image1), the input list (ListBox1, a list box that keeps its order) and
 // the title-close block (Memo1B, a multi-line edit control), in the window's
 // font. It exists, hidden, from start-up on, and is shown after a run that
@@ -15,7 +15,7 @@
 
 namespace photopages {
 
-// The control ids of TForm1's children.
+// The control ids of MainForm's children.
 inline constexpr int kImage1Id = 1;
 inline constexpr int kListBox1Id = 2;
 inline constexpr int kMemo1BId = 3;

@@ -1,4 +1,4 @@
-// TForm1's window under Wine on Xvfb (1024 x 768, 24-bit): its geometry,
+// MainForm's window under Wine on Xvfb (1024 x 768, 24-bit): its geometry,
 // children, style and drawing, as Win32 reports them.
 #include "window/windows_form1_window.h"
 

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/main_form.h"
 
 #include "app/command_line.h"
 #include "app/photo_run.h"
@@ -8,20 +8,20 @@
 
 namespace photopages {
 
-TForm1::TForm1(Platform& platform)
+MainForm::MainForm(Platform& platform)
     : platform_(platform),
       namer_(platform, ComposeFormatSettings(platform.UserLocaleSettings())),
       file_list_box1_(platform),
       image1_(platform, picture_formats_) {}
 
-void TForm1::FormCreate() {
+void MainForm::FormCreate() {
   std::vector<AnsiString> arguments =
       SplitCommandLine(platform_.RawCommandLine());
   argument_count_ = arguments.size() - 1;
   list_box1_.insert(list_box1_.end(), arguments.begin() + 1, arguments.end());
 }
 
-void TForm1::FormShow() {
+void MainForm::FormShow() {
   const AnsiString executable = platform_.ExecutablePath();
   const PathSyntax& paths = platform_.Paths();
   file_list_box1_.SetDirectory(ExtractFileDir(executable, paths));
@@ -33,11 +33,11 @@ void TForm1::FormShow() {
             ExtractFilePath(executable, paths));
 }
 
-void TForm1::SettingsChanged() {
+void MainForm::SettingsChanged() {
   namer_.UseSettings(ComposeFormatSettings(platform_.UserLocaleSettings()));
 }
 
-MainWindowContents TForm1::Contents() const {
+MainWindowContents MainForm::Contents() const {
   MainWindowContents contents;
   if (const TGraphic* picture = image1_.Picture()) {
     contents.image1_decoder = [picture](int palette_colours) {

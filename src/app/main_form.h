@@ -1,8 +1,8 @@
 // The main window's contents and handlers: the input list (ListBox1), the
 // folder listing (FileListBox1), the picture view (Image1) and the two
 // handlers that fill the list and perform the photo run.
-#ifndef PHOTOPAGES_APP_FORM1_H_
-#define PHOTOPAGES_APP_FORM1_H_
+#ifndef PHOTOPAGES_APP_MAIN_FORM_H_
+#define PHOTOPAGES_APP_MAIN_FORM_H_
 
 #include <vector>
 
@@ -16,11 +16,11 @@
 
 namespace photopages {
 
-class TForm1 : public MainFormHandlers {
+class MainForm : public MainFormHandlers {
  public:
-  explicit TForm1(Platform& platform);
-  TForm1(const TForm1&) = delete;
-  TForm1& operator=(const TForm1&) = delete;
+  explicit MainForm(Platform& platform);
+  MainForm(const MainForm&) = delete;
+  MainForm& operator=(const MainForm&) = delete;
 
   // Appends the command-line arguments, in order, to the input list.
   void FormCreate() override;
@@ -51,4 +51,4 @@ class TForm1 : public MainFormHandlers {
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_APP_FORM1_H_
+#endif  // PHOTOPAGES_APP_MAIN_FORM_H_

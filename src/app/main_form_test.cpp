@@ -1,6 +1,6 @@
 // The main form's handlers on the fake platform: where the inputs come from
 // and which folder the run happens in.
-#include "app/form1.h"
+#include "app/main_form.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ void SetUpAlbum(FakePlatform& platform) {
   platform.AddFile("/album/.hidden", "h");
 }
 
-TEST(Form1Test, InputsComeFromArgumentsOrElseTheProgramFolder) {
+TEST(MainFormTest, InputsComeFromArgumentsOrElseTheProgramFolder) {
   // Without arguments the program itself is an input, and its copy does
   // not load as a picture.
   struct {
@@ -46,7 +46,7 @@ TEST(Form1Test, InputsComeFromArgumentsOrElseTheProgramFolder) {
     FakePlatform platform;
     SetUpAlbum(platform);
     platform.set_command_line(c.command_line);
-    TForm1 form(platform);
+    MainForm form(platform);
     form.FormCreate();
     if (c.stops_at_program) {
       EXPECT_THROW(form.FormShow(), EJPEG);
@@ -58,12 +58,12 @@ TEST(Form1Test, InputsComeFromArgumentsOrElseTheProgramFolder) {
   }
 }
 
-TEST(Form1Test, AProgramFolderThatCannotBeEnteredStopsTheRun) {
+TEST(MainFormTest, AProgramFolderThatCannotBeEnteredStopsTheRun) {
   FakePlatform platform;
   SetUpAlbum(platform);
   platform.set_executable_path("/gone/photopages");
   platform.set_command_line("\"/gone/photopages\" \"a.jpg\"");
-  TForm1 form(platform);
+  MainForm form(platform);
   form.FormCreate();
   try {
     form.FormShow();
@@ -74,7 +74,7 @@ TEST(Form1Test, AProgramFolderThatCannotBeEnteredStopsTheRun) {
   EXPECT_EQ(platform.CurrentDirectory(), "/start");
 }
 
-TEST(Form1Test, TheRunNamesWithTheSettingsOfTheLastChange) {
+TEST(MainFormTest, TheRunNamesWithTheSettingsOfTheLastChange) {
   using namespace std::chrono;
   const auto at = [](sys_days day) {
     return UtcTime{duration_cast<seconds>(day.time_since_epoch()).count(), 0};
@@ -85,7 +85,7 @@ TEST(Form1Test, TheRunNamesWithTheSettingsOfTheLastChange) {
   platform.set_now(at(sys_days{2005y / 6 / 1}));
   platform.set_command_line("\"/album/photopages\" \"old.jpg\"");
   // Two-digit years at start-up would place 1950 in 2050.
-  TForm1 form(platform);
+  MainForm form(platform);
   LocaleSettings four_digit_years;
   four_digit_years.short_date_format = "yyyy/MM/dd";
   platform.set_locale_settings(four_digit_years);
