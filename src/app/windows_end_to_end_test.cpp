@@ -28,7 +28,7 @@
 #include "platform/temp_dir_for_test.h"
 #include "platform/windows_for_test.h"
 #include "window/form_layout.h"
-#include "window/windows_form1_window.h"
+#include "window/windows_main_window.h"
 #include "window/windows_window_for_test.h"
 
 namespace photopages {
@@ -58,8 +58,8 @@ TEST_F(WindowsEndToEndTest, CompleteRunWritesTheLinuxBuildsCopiesAndPages) {
   // The run ends by itself, its main window never seen.
   ASSERT_TRUE(PollFor(
       [&] {
-        const HWND form1 = WindowOfProcess(program.id(), L"TForm1");
-        EXPECT_FALSE(form1 != nullptr && IsWindowVisible(form1));
+        const HWND main_window = WindowOfProcess(program.id(), L"TForm1");
+        EXPECT_FALSE(main_window != nullptr && IsWindowVisible(main_window));
         return program.Ended(0);
       },
       30));
@@ -134,7 +134,7 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
     // Sized to the photo, the input list and the title-close block, scaled by
     // the text height of the window's font at that resolution.
     const int scaled_text_height = WindowFontTextHeight(c.dots_per_inch);
-    const Size client = LayOutForm1(scaled_text_height, Size{640, 480}).client;
+    const Size client = LayOutMainWindow(scaled_text_height, Size{640, 480}).client;
     const Point centred = CentredPosition(screen, client);
     const Rect placed{centred.left, centred.top, client.width, client.height};
     for (const char* made : {".JPEG", ".HTML"}) {
@@ -176,10 +176,10 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
     // Owned by the application window; the main window, not yet seen, is
     // disabled while the box is up.
     EXPECT_EQ(GetWindow(box, GW_OWNER), application);
-    const HWND form1 = WindowOfProcess(program.id(), L"TForm1");
-    ASSERT_NE(form1, nullptr);
-    EXPECT_FALSE(IsWindowVisible(form1));
-    EXPECT_FALSE(IsWindowEnabled(form1));
+    const HWND main_window = WindowOfProcess(program.id(), L"TForm1");
+    ASSERT_NE(main_window, nullptr);
+    EXPECT_FALSE(IsWindowVisible(main_window));
+    EXPECT_FALSE(IsWindowEnabled(main_window));
     if (!c.show) {
       EXPECT_FALSE(program.Ended(300));  // Time for the box to be drawn.
       EXPECT_TRUE(Screenshot(box, c.dots_per_inch == 96
@@ -188,23 +188,23 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
     }
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 
-    ASSERT_TRUE(PollFor([&] { return IsWindowVisible(form1) != FALSE; }));
-    EXPECT_TRUE(IsWindowEnabled(form1));
-    EXPECT_EQ(IsZoomed(form1) != FALSE, c.maximized);
+    ASSERT_TRUE(PollFor([&] { return IsWindowVisible(main_window) != FALSE; }));
+    EXPECT_TRUE(IsWindowEnabled(main_window));
+    EXPECT_EQ(IsZoomed(main_window) != FALSE, c.maximized);
     if (c.maximized) {
       // Over the whole work area, which is the whole screen on Xvfb.
       RECT work;
       SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-      EXPECT_EQ(WindowRectangle(form1),
+      EXPECT_EQ(WindowRectangle(main_window),
                 (Rect{work.left, work.top, work.right - work.left,
                       work.bottom - work.top}));
     } else {
-      EXPECT_EQ(WindowRectangle(form1), placed);
+      EXPECT_EQ(WindowRectangle(main_window), placed);
       if (!c.show) {
-        EXPECT_EQ(XGeometry(form1), placed);
+        EXPECT_EQ(XGeometry(main_window), placed);
       }
       RECT inside;
-      GetClientRect(form1, &inside);
+      GetClientRect(main_window, &inside);
       EXPECT_EQ((Size{inside.right, inside.bottom}), client);
     }
     if (!c.show) {
@@ -217,10 +217,10 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
         return std::abs(GetRValue(pixel) - 30) < 12 &&
                std::abs(GetGValue(pixel) - 200) < 12;
       }));
-      EXPECT_TRUE(Screenshot(form1, c.screenshot));
+      EXPECT_TRUE(Screenshot(main_window, c.screenshot));
       // The input list's rows, designed 12 pixels high, grow with the text.
       EXPECT_EQ(
-          SendMessageW(GetDlgItem(form1, kListBox1Id), LB_GETITEMHEIGHT, 0, 0),
+          SendMessageW(GetDlgItem(main_window, kListBox1Id), LB_GETITEMHEIGHT, 0, 0),
           ScaleToTextHeight(12, scaled_text_height));
     }
 
@@ -228,7 +228,7 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
     // error's exit code, without a second run and its box.
     EXPECT_FALSE(program.Ended(300));
     if (c.close == kAltF4) {
-      SetForegroundWindow(form1);
+      SetForegroundWindow(main_window);
       keybd_event(VK_MENU, 0, 0, 0);
       keybd_event(VK_F4, 0, 0, 0);
       keybd_event(VK_F4, 0, KEYEVENTF_KEYUP, 0);

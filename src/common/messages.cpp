@@ -38,7 +38,7 @@ constexpr CatalogueEntry kCatalogue[] = {
     {Message::kJpegDescription, "JPEG イメージファイル"},
     {Message::kTimestampNamePattern,
      "yyyy\"年\"mm\"月\"dd\"日\"hh\"時\"mm\"分\"ss\"秒\"mm\"秒"},
-    {Message::kForm1FontName, "ＭＳ Ｐゴシック"},
+    {Message::kWindowFontName, "ＭＳ Ｐゴシック"},
 };
 
 constexpr size_t kMessageCount = std::size(kCatalogue);
@@ -47,7 +47,7 @@ constexpr bool EveryMessageInItsPlace() {
   for (size_t i = 0; i < kMessageCount; ++i) {
     if (kCatalogue[i].message != static_cast<Message>(i)) return false;
   }
-  return kMessageCount == static_cast<size_t>(Message::kForm1FontName) + 1;
+  return kMessageCount == static_cast<size_t>(Message::kWindowFontName) + 1;
 }
 static_assert(EveryMessageInItsPlace());
 

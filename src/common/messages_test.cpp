@@ -10,7 +10,7 @@ namespace {
 // The texts themselves are pinned where they are shown: the errors, the
 // error box, the picture formats and the timestamp names.
 TEST(MessagesTest, EveryTextIsHeldExactlyInCodePage932) {
-  for (int i = 0; i <= static_cast<int>(Message::kForm1FontName); ++i) {
+  for (int i = 0; i <= static_cast<int>(Message::kWindowFontName); ++i) {
     const AnsiString& text = MessageText(static_cast<Message>(i));
     SCOPED_TRACE(Utf8FromAnsi(text));
     EXPECT_FALSE(text.empty());

@@ -6,7 +6,7 @@
 
 #include "common/codepage.h"
 #include "window/fltk_error_box.h"
-#include "window/fltk_form1_window.h"
+#include "window/fltk_main_window.h"
 #include "window/fltk_window_font.h"
 
 namespace photopages {
@@ -36,8 +36,8 @@ void FltkBackend::RunMainWindow(const AnsiString& title,
                                 MainWindowEvents& events) {
   events.Created();
   if (events.FirstShow()) return;
-  std::unique_ptr<Form1Window> window =
-      Form1Window::Create(title, events.Contents());
+  std::unique_ptr<MainWindow> window =
+      MainWindow::Create(title, events.Contents());
   window->Show();
   while (window->shown()) Fl::wait();
 }

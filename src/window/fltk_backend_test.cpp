@@ -22,7 +22,7 @@
 #include "picture/coloured_jpeg_for_test.h"
 #include "picture/jpeg_decode.h"
 #include "window/application.h"
-#include "window/fltk_form1_window.h"
+#include "window/fltk_main_window.h"
 #include "window/fltk_screen.h"
 #include "window/fltk_window_font.h"
 #include "window/x_test_client.h"
@@ -77,8 +77,8 @@ TEST_F(X11MainWindowTest, PlacedCentredAndSizedToVisibleChildren) {
     MainWindowContents contents;
     contents.image1_size = c.picture;
     contents.list_box1 = {"a.jpg"};
-    std::unique_ptr<Form1Window> window =
-        Form1Window::Create("Photopages", contents);
+    std::unique_ptr<MainWindow> window =
+        MainWindow::Create("Photopages", contents);
     window->Show();
     const Window xid = fl_xid(window.get());
     ASSERT_TRUE(WaitFor([&] { return x_.Viewable(xid); }));
@@ -91,7 +91,7 @@ TEST_F(X11MainWindowTest, KnownByTheApplicationTitleWithInputListAndBlock) {
   contents.list_box1 = {AnsiFromUtf8("写真/a.jpg"), "@b.jpg", "c d.jpg"};
   contents.memo1b = "</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
   const AnsiString title = AnsiFromUtf8("ソPhoto");
-  std::unique_ptr<Form1Window> window = Form1Window::Create(title, contents);
+  std::unique_ptr<MainWindow> window = MainWindow::Create(title, contents);
   window->Show();
   const Window xid = fl_xid(window.get());
   ASSERT_TRUE(WaitFor([&] { return x_.Viewable(xid); }));
@@ -119,8 +119,8 @@ TEST_F(X11MainWindowTest, KnownByTheApplicationTitleWithInputListAndBlock) {
 }
 
 TEST_F(X11MainWindowTest, ClosedByCloseRequestButNotByEscape) {
-  std::unique_ptr<Form1Window> window =
-      Form1Window::Create("T", MainWindowContents{});
+  std::unique_ptr<MainWindow> window =
+      MainWindow::Create("T", MainWindowContents{});
   window->Show();
   const Window xid = fl_xid(window.get());
   ASSERT_TRUE(WaitFor([&] { return x_.Viewable(xid); }));
@@ -147,7 +147,7 @@ TEST_F(X11MainWindowTest, DrawsTheLastPhotoAtFullSizeAtTopLeft) {
     contents.image1_decoder = [&c](int palette_colours) {
       return DecodeJpegForDisplay(DecoderInput(c.jpeg), {}, palette_colours);
     };
-    std::unique_ptr<Form1Window> window = Form1Window::Create("T", contents);
+    std::unique_ptr<MainWindow> window = MainWindow::Create("T", contents);
     window->Show();
     const Window xid = fl_xid(window.get());
     ASSERT_TRUE(WaitFor([&] { return x_.Viewable(xid); }));

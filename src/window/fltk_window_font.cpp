@@ -15,7 +15,7 @@ namespace {
 
 const std::string& FamilyUtf8() {
   static const std::string family =
-      Utf8FromAnsi(MessageText(Message::kForm1FontName));
+      Utf8FromAnsi(MessageText(Message::kWindowFontName));
   return family;
 }
 

@@ -1,4 +1,4 @@
-// The window's font: the family Message::kForm1FontName at 12 pixels, which
+// The window's font: the family Message::kWindowFontName at 12 pixels, which
 // fontconfig resolves to IPA P Gothic where the system has no font of that
 // name.
 #ifndef PHOTOPAGES_WINDOW_FLTK_WINDOW_FONT_H_

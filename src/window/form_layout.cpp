@@ -7,16 +7,16 @@
 namespace photopages {
 namespace {
 
-// Where MainForm's visible children stand as designed, for a text height of
+// Where the main window's visible children stand as designed, for a text height of
 // kDesignTextHeight, relative to its client area. The picture view keeps its
 // design rectangle until it sizes itself to a picture.
-struct Form1Design {
+struct MainWindowDesign {
   Rect image1;
   Rect list_box1;
   Rect memo1b;
 };
 
-constexpr Form1Design kForm1Design = {
+constexpr MainWindowDesign kMainWindowDesign = {
     .image1 = {0, 0, PictureView::kDesignWidth, PictureView::kDesignHeight},
     .list_box1 = {264, 0, 273, 129},
     .memo1b = {16, 256, 161, 89},
@@ -31,21 +31,21 @@ int ScaleToTextHeight(int design_value, int text_height) {
                                        : (product - half) / kDesignTextHeight);
 }
 
-Form1Layout LayOutForm1(int text_height, std::optional<Size> picture_size) {
+MainWindowLayout LayOutMainWindow(int text_height, std::optional<Size> picture_size) {
   auto scaled = [text_height](const Rect& design) {
     return Rect{ScaleToTextHeight(design.left, text_height),
                 ScaleToTextHeight(design.top, text_height),
                 ScaleToTextHeight(design.width, text_height),
                 ScaleToTextHeight(design.height, text_height)};
   };
-  Form1Layout layout;
-  layout.image1 = scaled(kForm1Design.image1);
+  MainWindowLayout layout;
+  layout.image1 = scaled(kMainWindowDesign.image1);
   if (picture_size) {
     layout.image1.width = picture_size->width;
     layout.image1.height = picture_size->height;
   }
-  layout.list_box1 = scaled(kForm1Design.list_box1);
-  layout.memo1b = scaled(kForm1Design.memo1b);
+  layout.list_box1 = scaled(kMainWindowDesign.list_box1);
+  layout.memo1b = scaled(kMainWindowDesign.memo1b);
   for (const Rect& child : {layout.image1, layout.list_box1, layout.memo1b}) {
     layout.client.width = std::max(layout.client.width, child.Right());
     layout.client.height = std::max(layout.client.height, child.Bottom());

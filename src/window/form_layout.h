@@ -8,7 +8,7 @@
 namespace photopages {
 
 // The pixel size the window's texts are drawn at: the height that the
-// window's font (Message::kForm1FontName) is asked for.
+// window's font (Message::kWindowFontName) is asked for.
 inline constexpr int kWindowFontPixels = 12;
 
 // The text height, in pixels, of the window's font that the design
@@ -37,24 +37,24 @@ struct Point {
   bool operator==(const Point&) const = default;
 };
 
-// The visible children of MainForm, relative to its client area, and the
+// The visible children of the main window, relative to its client area, and the
 // client size, which is their bounding box.
-struct Form1Layout {
+struct MainWindowLayout {
   Rect image1;
   Rect list_box1;
   Rect memo1b;
   Size client;
-  bool operator==(const Form1Layout&) const = default;
+  bool operator==(const MainWindowLayout&) const = default;
 };
 
 // A design value scaled by `text_height` / 12, rounded to the nearest pixel
 // with halves away from zero.
 int ScaleToTextHeight(int design_value, int text_height);
 
-// Lays out MainForm for a font of `text_height` pixels. `picture_size` is the
+// Lays out the main window for a font of `text_height` pixels. `picture_size` is the
 // size the picture view took from its picture; without one the view keeps its
 // design size, scaled like everything else.
-Form1Layout LayOutForm1(int text_height, std::optional<Size> picture_size);
+MainWindowLayout LayOutMainWindow(int text_height, std::optional<Size> picture_size);
 
 // The top-left corner that centres `window` on `screen`: each half of the
 // difference cut toward zero, a negative result replaced by 0, so that a

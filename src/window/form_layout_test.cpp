@@ -9,7 +9,7 @@ TEST(FormLayoutTest, WindowIsBoundingBoxOfVisibleChildren) {
   struct {
     int text_height;
     std::optional<Size> picture;
-    Form1Layout layout;
+    MainWindowLayout layout;
   } const cases[] = {
       // Before any photo the view keeps its design size.
       {12,
@@ -44,7 +44,7 @@ TEST(FormLayoutTest, WindowIsBoundingBoxOfVisibleChildren) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "text height " << c.text_height);
-    const Form1Layout layout = LayOutForm1(c.text_height, c.picture);
+    const MainWindowLayout layout = LayOutMainWindow(c.text_height, c.picture);
     EXPECT_EQ(layout.image1, c.layout.image1);
     EXPECT_EQ(layout.list_box1, c.layout.list_box1);
     EXPECT_EQ(layout.memo1b, c.layout.memo1b);

@@ -42,12 +42,12 @@ ApplicationWindow::ApplicationWindow(const AnsiString& title,
                             GetSystemMetrics(SM_CXSCREEN) / 2,
                             GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
                             nullptr, GetModuleHandleW(nullptr), this);
-  form1_ = std::make_unique<Form1Window>(window_, WindowFontTextHeight(),
+  main_window_ = std::make_unique<MainWindow>(window_, WindowFontTextHeight(),
                                          ScreenPaletteColours());
 }
 
 ApplicationWindow::~ApplicationWindow() {
-  form1_.reset();
+  main_window_.reset();
   DestroyWindow(window_);
 }
 
@@ -123,16 +123,16 @@ LRESULT ApplicationWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_ACTIVATE:
       // Activated through its taskbar entry: the main window takes over.
-      if (LOWORD(wparam) != WA_INACTIVE && form1_ &&
-          IsWindowVisible(form1_->handle()) &&
-          IsWindowEnabled(form1_->handle())) {
-        SetActiveWindow(form1_->handle());
+      if (LOWORD(wparam) != WA_INACTIVE && main_window_ &&
+          IsWindowVisible(main_window_->handle()) &&
+          IsWindowEnabled(main_window_->handle())) {
+        SetActiveWindow(main_window_->handle());
         return 0;
       }
       break;
     case WM_CLOSE:
       // The taskbar entry's Close closes the main window.
-      SendMessageW(form1_->handle(), WM_CLOSE, 0, 0);
+      SendMessageW(main_window_->handle(), WM_CLOSE, 0, 0);
       return 0;
     case WM_SETTINGCHANGE:
       events_.SettingsChanged();
@@ -145,10 +145,10 @@ void ApplicationWindow::FirstShow() {
   if (first_shown_) return;
   first_shown_ = true;
   if (events_.FirstShow()) {
-    SendMessageW(form1_->handle(), WM_CLOSE, 0, 0);
+    SendMessageW(main_window_->handle(), WM_CLOSE, 0, 0);
     return;
   }
-  form1_->Show(events_.Contents(), show_ == StartupShow::kMaximized);
+  main_window_->Show(events_.Contents(), show_ == StartupShow::kMaximized);
 }
 
 }  // namespace photopages

@@ -1,6 +1,6 @@
 // The application on Win32: an invisible top-level window that carries the
 // application title and the program's taskbar entry, owns the main window
-// (MainForm) and the error box, and runs the event loop in which the main
+// and the error box, and runs the event loop in which the main
 // window is first shown.
 #ifndef PHOTOPAGES_WINDOW_WINDOWS_APPLICATION_WINDOW_H_
 #define PHOTOPAGES_WINDOW_WINDOWS_APPLICATION_WINDOW_H_
@@ -10,7 +10,7 @@
 #include "common/ansi.h"
 #include "common/windows_api.h"
 #include "window/backend.h"
-#include "window/windows_form1_window.h"
+#include "window/windows_main_window.h"
 
 namespace photopages {
 
@@ -53,7 +53,7 @@ class ApplicationWindow {
   void ShowErrorBox(const AnsiString& caption, const AnsiString& text);
 
   HWND handle() const { return window_; }
-  const Form1Window& form1() const { return *form1_; }
+  const MainWindow& main_window() const { return *main_window_; }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam,
@@ -64,7 +64,7 @@ class ApplicationWindow {
   MainWindowEvents& events_;
   StartupShow show_;
   HWND window_ = nullptr;
-  std::unique_ptr<Form1Window> form1_;
+  std::unique_ptr<MainWindow> main_window_;
   bool waiting_for_restore_ = false;
   bool first_shown_ = false;
 };

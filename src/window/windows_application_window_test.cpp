@@ -92,7 +92,7 @@ TEST(WindowsApplicationWindowTest, CompleteRunNeverShowsTheMainWindow) {
   // The taskbar entry is there before the run; the main window is not.
   events.during_first_show = [&] {
     EXPECT_TRUE(IsWindowVisible(application.handle()));
-    EXPECT_FALSE(IsWindowVisible(application.form1().handle()));
+    EXPECT_FALSE(IsWindowVisible(application.main_window().handle()));
   };
   ShowRecorder recorder;
   application.Run();
@@ -110,7 +110,7 @@ TEST(WindowsApplicationWindowTest, MinimizedStartRunsWhenRestored) {
     // A while later only the minimized taskbar entry is there, and settings
     // changed meanwhile reach the run that is still to come.
     EXPECT_TRUE(IsIconic(application.handle()));
-    EXPECT_FALSE(IsWindowVisible(application.form1().handle()));
+    EXPECT_FALSE(IsWindowVisible(application.main_window().handle()));
     EXPECT_EQ(events.log, std::vector<std::string>{"created"});
     SendMessageW(application.handle(), WM_SETTINGCHANGE, 0,
                  reinterpret_cast<LPARAM>(L"intl"));
@@ -126,7 +126,7 @@ TEST(WindowsApplicationWindowTest, MinimizedStartRunsWhenRestored) {
 TEST(WindowsApplicationWindowTest, ErrorBoxOwnedWithTheMainWindowDisabled) {
   ScriptedEvents events(false);
   ApplicationWindow application("Photopages", events, StartupShow::kNormal);
-  const HWND form1 = application.form1().handle();
+  const HWND main_window = application.main_window().handle();
   HWND active =
       CreateWindowExW(0, L"STATIC", L"active", WS_POPUP | WS_VISIBLE, 0, 0, 50,
                       50, nullptr, nullptr, nullptr, nullptr);
@@ -149,14 +149,14 @@ TEST(WindowsApplicationWindowTest, ErrorBoxOwnedWithTheMainWindowDisabled) {
     if (box == nullptr) return true;
     seen = true;
     EXPECT_EQ(GetWindow(box, GW_OWNER), application.handle());
-    EXPECT_FALSE(IsWindowEnabled(form1));
+    EXPECT_FALSE(IsWindowEnabled(main_window));
     EXPECT_FALSE(IsWindowEnabled(application.handle()));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return false;
   });
   application.ShowErrorBox("Photopages", "JPEG error");
   EXPECT_TRUE(seen);
-  EXPECT_TRUE(IsWindowEnabled(form1));
+  EXPECT_TRUE(IsWindowEnabled(main_window));
   EXPECT_TRUE(IsWindowEnabled(application.handle()));
   EXPECT_EQ(GetActiveWindow(), active);
   DestroyWindow(active);

@@ -1,6 +1,6 @@
-// MainForm's window under Wine on Xvfb (1024 x 768, 24-bit): its geometry,
+// The main window under Wine on Xvfb (1024 x 768, 24-bit): its geometry,
 // children, style and drawing, as Win32 reports them.
-#include "window/windows_form1_window.h"
+#include "window/windows_main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ bool ShowsOnTop(HWND form, int id) {
 
 // Every row shows a photo of its size, red and blue, with the input list and
 // the title-close block on top of it.
-TEST(WindowsForm1WindowTest, PlacedCentredAndScaledByTheTextHeight) {
+TEST(WindowsMainWindowTest, PlacedCentredAndScaledByTheTextHeight) {
   ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
   ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
   struct {
@@ -97,7 +97,7 @@ TEST(WindowsForm1WindowTest, PlacedCentredAndScaledByTheTextHeight) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text_height);
-    Form1Window form(nullptr, c.text_height, 0);
+    MainWindow form(nullptr, c.text_height, 0);
     MainWindowContents contents;
     contents.image1_size = c.picture;
     const std::string photo =
@@ -128,8 +128,8 @@ TEST(WindowsForm1WindowTest, PlacedCentredAndScaledByTheTextHeight) {
   }
 }
 
-TEST(WindowsForm1WindowTest, BorderlessWithUnsortedListAndBlockInTheFont) {
-  Form1Window form(nullptr, 12, 0);
+TEST(WindowsMainWindowTest, BorderlessWithUnsortedListAndBlockInTheFont) {
+  MainWindow form(nullptr, 12, 0);
   MainWindowContents contents;
   contents.list_box1 = {AnsiFromUtf8("写真\\c.jpg"), "b.jpg", "a.jpg", "b.jpg"};
   contents.memo1b = "</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
@@ -174,7 +174,7 @@ TEST(WindowsForm1WindowTest, BorderlessWithUnsortedListAndBlockInTheFont) {
   }
 }
 
-TEST(WindowsForm1WindowTest, DrawsTheLastPhotoAtFullSizeAtTopLeft) {
+TEST(WindowsMainWindowTest, DrawsTheLastPhotoAtFullSizeAtTopLeft) {
   const TestColour red{230, 20, 20}, blue{20, 20, 230};
   const std::string photo = MakeTestJpeg(200, 150, red, blue);
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
@@ -187,7 +187,7 @@ TEST(WindowsForm1WindowTest, DrawsTheLastPhotoAtFullSizeAtTopLeft) {
       {"not a photo", face, face},
   };
   for (const auto& c : cases) {
-    Form1Window form(nullptr, 12, 0);
+    MainWindow form(nullptr, 12, 0);
     MainWindowContents contents;
     contents.image1_size = Size{200, 150};
     contents.image1_decoder = [&c](int palette_colours) {

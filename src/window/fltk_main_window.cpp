@@ -1,4 +1,4 @@
-#include "window/fltk_form1_window.h"
+#include "window/fltk_main_window.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Hold_Browser.H>
@@ -71,19 +71,19 @@ void CloseUnlessEscape(Fl_Widget* window, void*) {
 
 }  // namespace
 
-std::unique_ptr<Form1Window> Form1Window::Create(
+std::unique_ptr<MainWindow> MainWindow::Create(
     const AnsiString& title, const MainWindowContents& contents) {
-  const Form1Layout layout =
-      LayOutForm1(WindowFontTextHeight(), contents.image1_size);
+  const MainWindowLayout layout =
+      LayOutMainWindow(WindowFontTextHeight(), contents.image1_size);
   const int palette_colours = fl_visual->depth <= 8 ? kPaletteColours : 0;
-  return std::unique_ptr<Form1Window>(new Form1Window(
+  return std::unique_ptr<MainWindow>(new MainWindow(
       Utf8FromAnsi(title), contents, layout,
       CentredOnScreen(PrimaryScreen(), layout.client), palette_colours));
 }
 
-Form1Window::Form1Window(const std::string& title,
+MainWindow::MainWindow(const std::string& title,
                          const MainWindowContents& contents,
-                         const Form1Layout& layout, Point position,
+                         const MainWindowLayout& layout, Point position,
                          int palette_colours)
     : Fl_Double_Window(position.left, position.top, layout.client.width,
                        layout.client.height),
@@ -115,7 +115,7 @@ Form1Window::Form1Window(const std::string& title,
   end();
 }
 
-void Form1Window::Show() {
+void MainWindow::Show() {
   show();
   const Atom role = XInternAtom(fl_display, "WM_WINDOW_ROLE", False);
   XChangeProperty(fl_display, fl_xid(this), role, XA_STRING, 8, PropModeReplace,

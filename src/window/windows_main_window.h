@@ -1,10 +1,10 @@
-// MainForm on Win32: the borderless main window with the picture view
+// The main window on Win32: borderless, with the picture view
 // (Image1), the input list (ListBox1, a list box that keeps its order) and
 // the title-close block (Memo1B, a multi-line edit control), in the window's
 // font. It exists, hidden, from start-up on, and is shown after a run that
 // stopped.
-#ifndef PHOTOPAGES_WINDOW_WINDOWS_FORM1_WINDOW_H_
-#define PHOTOPAGES_WINDOW_WINDOWS_FORM1_WINDOW_H_
+#ifndef PHOTOPAGES_WINDOW_WINDOWS_MAIN_WINDOW_H_
+#define PHOTOPAGES_WINDOW_WINDOWS_MAIN_WINDOW_H_
 
 #include <memory>
 
@@ -15,12 +15,12 @@
 
 namespace photopages {
 
-// The control ids of MainForm's children.
+// The control ids of the main window's children.
 inline constexpr int kImage1Id = 1;
 inline constexpr int kListBox1Id = 2;
 inline constexpr int kMemo1BId = 3;
 
-// The text height, in pixels, of the window's font (Message::kForm1FontName,
+// The text height, in pixels, of the window's font (Message::kWindowFontName,
 // kWindowFontPixels high at 96 dots per inch and in proportion at the
 // screen's resolution, Shift_JIS character set) as the screen draws it.
 int WindowFontTextHeight();
@@ -31,17 +31,17 @@ int WindowFontTextHeight(int dots_per_inch);
 // kPaletteColours at 8 bits per pixel or fewer, else 0 (no reduction).
 int ScreenPaletteColours();
 
-class Form1Window {
+class MainWindow {
  public:
   // The window, hidden, owned by `owner`: no caption bar and no frame,
   // caption "Form1", the button face colour; the children at their design
   // places scaled for `text_height` (WindowFontTextHeight() as the screen
   // has it), in the window's font, the window sized to them. The picture
   // view reduces photos to `palette_colours` (ScreenPaletteColours()).
-  Form1Window(HWND owner, int text_height, int palette_colours);
-  ~Form1Window();
-  Form1Window(const Form1Window&) = delete;
-  Form1Window& operator=(const Form1Window&) = delete;
+  MainWindow(HWND owner, int text_height, int palette_colours);
+  ~MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   // Puts `contents` in the children (what contents.image1_decoder refers to
   // must outlive the window), sizes the window to the bounding box of its
@@ -65,4 +65,4 @@ class Form1Window {
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_WINDOW_WINDOWS_FORM1_WINDOW_H_
+#endif  // PHOTOPAGES_WINDOW_WINDOWS_MAIN_WINDOW_H_

@@ -1,7 +1,7 @@
-// MainForm on the screen: the borderless main window with the picture view,
+// The main window on the screen: borderless, with the picture view,
 // the input list and the title-close block, as it stands after the run.
-#ifndef PHOTOPAGES_WINDOW_FLTK_FORM1_WINDOW_H_
-#define PHOTOPAGES_WINDOW_FLTK_FORM1_WINDOW_H_
+#ifndef PHOTOPAGES_WINDOW_FLTK_MAIN_WINDOW_H_
+#define PHOTOPAGES_WINDOW_FLTK_MAIN_WINDOW_H_
 
 #include <FL/Fl_Double_Window.H>
 
@@ -14,7 +14,7 @@
 
 namespace photopages {
 
-class Form1Window : public Fl_Double_Window {
+class MainWindow : public Fl_Double_Window {
  public:
   // The window for `contents` on the open display, not yet shown: laid out
   // for the window font's text height and centred on the primary screen; the
@@ -24,10 +24,10 @@ class Form1Window : public Fl_Double_Window {
   // its window class. What `contents.image1_decoder` refers to must outlive
   // the window.
   // Requires RegisterWindowFont().
-  static std::unique_ptr<Form1Window> Create(
+  static std::unique_ptr<MainWindow> Create(
       const AnsiString& title, const MainWindowContents& contents);
-  Form1Window(const Form1Window&) = delete;
-  Form1Window& operator=(const Form1Window&) = delete;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   // Maps the window and names its role "Form1", the window's caption. The
   // window exists on the X server when this returns.
@@ -36,12 +36,12 @@ class Form1Window : public Fl_Double_Window {
  private:
   // The window with its children at `layout` and its client area at
   // `position` on the screen; `title` is UTF-8.
-  Form1Window(const std::string& title, const MainWindowContents& contents,
-              const Form1Layout& layout, Point position, int palette_colours);
+  MainWindow(const std::string& title, const MainWindowContents& contents,
+              const MainWindowLayout& layout, Point position, int palette_colours);
 
   std::string title_;
 };
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_WINDOW_FLTK_FORM1_WINDOW_H_
+#endif  // PHOTOPAGES_WINDOW_FLTK_MAIN_WINDOW_H_

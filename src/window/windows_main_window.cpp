@@ -1,4 +1,4 @@
-#include "window/windows_form1_window.h"
+#include "window/windows_main_window.h"
 
 #include <optional>
 
@@ -37,7 +37,7 @@ HFONT CreateWindowFont(int dots_per_inch) {
       -MulDiv(kWindowFontPixels, dots_per_inch, kDesignDotsPerInch), 0, 0, 0,
       FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-      WideFromAnsi(MessageText(Message::kForm1FontName)).c_str());
+      WideFromAnsi(MessageText(Message::kWindowFontName)).c_str());
 }
 
 }  // namespace
@@ -64,11 +64,11 @@ int ScreenPaletteColours() {
   return bits <= 8 ? kPaletteColours : 0;
 }
 
-Form1Window::Form1Window(HWND owner, int text_height, int palette_colours)
+MainWindow::MainWindow(HWND owner, int text_height, int palette_colours)
     : text_height_(text_height), font_(CreateWindowFont(ScreenDotsPerInch())) {
   RegisterWindowClass(kClassName, Procedure);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  const Form1Layout layout = LayOutForm1(text_height, std::nullopt);
+  const MainWindowLayout layout = LayOutMainWindow(text_height, std::nullopt);
   window_ = CreateWindowExW(0, kClassName, kCaption,
                             WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0,
                             layout.client.width, layout.client.height, owner,
@@ -99,13 +99,13 @@ Form1Window::Form1Window(HWND owner, int text_height, int palette_colours)
                                                 layout.image1, palette_colours);
 }
 
-Form1Window::~Form1Window() {
+MainWindow::~MainWindow() {
   DestroyWindow(window_);
   DeleteObject(font_);
 }
 
-void Form1Window::Show(const MainWindowContents& contents, bool maximized) {
-  const Form1Layout layout = LayOutForm1(text_height_, contents.image1_size);
+void MainWindow::Show(const MainWindowContents& contents, bool maximized) {
+  const MainWindowLayout layout = LayOutMainWindow(text_height_, contents.image1_size);
   const Rect& image = layout.image1;
   MoveWindow(image1_->handle(), image.left, image.top, image.width,
              image.height, FALSE);
@@ -125,7 +125,7 @@ void Form1Window::Show(const MainWindowContents& contents, bool maximized) {
   UpdateWindow(window_);
 }
 
-LRESULT CALLBACK Form1Window::Procedure(HWND window, UINT message,
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message,
                                         WPARAM wparam, LPARAM lparam) {
   // Closing the main window, by Alt+F4 or the taskbar entry's Close, ends
   // the event loop; the window itself goes with the program.
