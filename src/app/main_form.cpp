@@ -11,25 +11,25 @@ namespace photopages {
 MainForm::MainForm(Platform& platform)
     : platform_(platform),
       namer_(platform, ComposeFormatSettings(platform.UserLocaleSettings())),
-      file_list_box1_(platform),
-      image1_(platform, picture_formats_) {}
+      folder_listing_(platform),
+      picture_view_(platform, picture_formats_) {}
 
 void MainForm::FormCreate() {
   std::vector<AnsiString> arguments =
       SplitCommandLine(platform_.RawCommandLine());
   argument_count_ = arguments.size() - 1;
-  list_box1_.insert(list_box1_.end(), arguments.begin() + 1, arguments.end());
+  input_list_.insert(input_list_.end(), arguments.begin() + 1, arguments.end());
 }
 
 void MainForm::FormShow() {
   const AnsiString executable = platform_.ExecutablePath();
   const PathSyntax& paths = platform_.Paths();
-  file_list_box1_.SetDirectory(ExtractFileDir(executable, paths));
+  folder_listing_.SetDirectory(ExtractFileDir(executable, paths));
   if (argument_count_ == 0) {
-    const std::vector<AnsiString>& names = file_list_box1_.Items();
-    list_box1_.insert(list_box1_.end(), names.begin(), names.end());
+    const std::vector<AnsiString>& names = folder_listing_.Items();
+    input_list_.insert(input_list_.end(), names.begin(), names.end());
   }
-  RunPhotos(platform_, namer_, image1_, list_box1_,
+  RunPhotos(platform_, namer_, picture_view_, input_list_,
             ExtractFilePath(executable, paths));
 }
 
@@ -39,16 +39,17 @@ void MainForm::SettingsChanged() {
 
 MainWindowContents MainForm::Contents() const {
   MainWindowContents contents;
-  if (const TGraphic* picture = image1_.Picture()) {
-    contents.image1_decoder = [picture](int palette_colours) {
+  if (const TGraphic* picture = picture_view_.Picture()) {
+    contents.picture_decoder = [picture](int palette_colours) {
       return picture->DecodeForDisplay(palette_colours);
     };
     if (picture->Width() > 0 && picture->Height() > 0) {
-      contents.image1_size = Size{image1_.Width(), image1_.Height()};
+      contents.picture_size =
+          Size{picture_view_.Width(), picture_view_.Height()};
     }
   }
-  contents.list_box1 = list_box1_;
-  contents.memo1b = AnsiString(Memo1B());
+  contents.input_list = input_list_;
+  contents.title_close_block = AnsiString(TitleCloseBlock());
   return contents;
 }
 

@@ -1,12 +1,12 @@
-// The main window's contents and handlers: the input list (ListBox1), the
-// folder listing (FileListBox1), the picture view (Image1) and the two
-// handlers that fill the list and perform the photo run.
+// The main window's contents and handlers: the input list, the folder
+// listing, the picture view and the two handlers that fill the list and perform
+// the photo run.
 #ifndef PHOTOPAGES_APP_MAIN_FORM_H_
 #define PHOTOPAGES_APP_MAIN_FORM_H_
 
 #include <vector>
 
-#include "app/file_list_box.h"
+#include "app/folder_listing.h"
 #include "common/ansi.h"
 #include "naming/timestamp_name.h"
 #include "picture/picture_formats.h"
@@ -37,15 +37,15 @@ class MainForm : public MainFormHandlers {
 
   MainWindowContents Contents() const override;
 
-  const std::vector<AnsiString>& ListBox1() const { return list_box1_; }
+  const std::vector<AnsiString>& InputList() const { return input_list_; }
 
  private:
   Platform& platform_;
   TimestampNamer namer_;
-  FileListBox file_list_box1_;
+  FolderListing folder_listing_;
   PictureFormats picture_formats_;
-  PictureView image1_;
-  std::vector<AnsiString> list_box1_;
+  PictureView picture_view_;
+  std::vector<AnsiString> input_list_;
   size_t argument_count_ = 0;
 };
 

@@ -53,7 +53,7 @@ TEST(MainFormTest, InputsComeFromArgumentsOrElseTheProgramFolder) {
     } else {
       form.FormShow();
     }
-    EXPECT_EQ(form.ListBox1(), c.inputs);
+    EXPECT_EQ(form.InputList(), c.inputs);
     EXPECT_EQ(platform.CurrentDirectory(), "/album");
   }
 }

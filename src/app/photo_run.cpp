@@ -7,10 +7,10 @@
 
 namespace photopages {
 
-void RunPhotos(Platform& platform, TimestampNamer& namer, PictureView& image1,
-               const std::vector<AnsiString>& inputs,
+void RunPhotos(Platform& platform, TimestampNamer& namer,
+               PictureView& picture_view, const std::vector<AnsiString>& inputs,
                const AnsiString& program_folder) {
-  image1.SetAutoSize(true);
+  picture_view.SetAutoSize(true);
   for (const AnsiString& input : inputs) {
     // One opening of the photo serves its name and its copy.
     std::unique_ptr<InputFile> photo = platform.OpenInput(input);
@@ -18,9 +18,9 @@ void RunPhotos(Platform& platform, TimestampNamer& namer, PictureView& image1,
         program_folder + namer.TimestampName(*photo) + kCopyExtension;
     CopyFileReplacing(platform, *photo, target);
     photo.reset();
-    PublishPhoto(platform, image1, target);
+    PublishPhoto(platform, picture_view, target);
   }
-  image1.SetAutoSize(false);
+  picture_view.SetAutoSize(false);
 }
 
 }  // namespace photopages

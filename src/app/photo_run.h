@@ -17,11 +17,11 @@ inline constexpr char kCopyExtension[] = ".JPEG";
 
 // For each of `inputs` in order: works out its timestamp name, copies it to
 // `program_folder` (with separator) + name + ".JPEG", and publishes the copy
-// through `image1`, which sizes itself to each picture until the run is
+// through `picture_view`, which sizes itself to each picture until the run is
 // complete. The first error leaves the run at once; photos before it keep
 // their copies and pages.
-void RunPhotos(Platform& platform, TimestampNamer& namer, PictureView& image1,
-               const std::vector<AnsiString>& inputs,
+void RunPhotos(Platform& platform, TimestampNamer& namer,
+               PictureView& picture_view, const std::vector<AnsiString>& inputs,
                const AnsiString& program_folder);
 
 }  // namespace photopages

@@ -134,7 +134,8 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
     // Sized to the photo, the input list and the title-close block, scaled by
     // the text height of the window's font at that resolution.
     const int scaled_text_height = WindowFontTextHeight(c.dots_per_inch);
-    const Size client = LayOutMainWindow(scaled_text_height, Size{640, 480}).client;
+    const Size client =
+        LayOutMainWindow(scaled_text_height, Size{640, 480}).client;
     const Point centred = CentredPosition(screen, client);
     const Rect placed{centred.left, centred.top, client.width, client.height};
     for (const char* made : {".JPEG", ".HTML"}) {
@@ -219,9 +220,9 @@ TEST_F(WindowsEndToEndTest, BadPhotoShowsTheBoxThenTheWindowUntilClosed) {
       }));
       EXPECT_TRUE(Screenshot(main_window, c.screenshot));
       // The input list's rows, designed 12 pixels high, grow with the text.
-      EXPECT_EQ(
-          SendMessageW(GetDlgItem(main_window, kListBox1Id), LB_GETITEMHEIGHT, 0, 0),
-          ScaleToTextHeight(12, scaled_text_height));
+      EXPECT_EQ(SendMessageW(GetDlgItem(main_window, kInputListId),
+                             LB_GETITEMHEIGHT, 0, 0),
+                ScaleToTextHeight(12, scaled_text_height));
     }
 
     // The window stays until it is closed; then the program ends with the

@@ -41,7 +41,7 @@ enum class Message {
   kBitmapDescription,
   kJpegDescription,
   kTimestampNamePattern,  // The format of a timestamp name.
-  kWindowFontName,         // The family of the window's font.
+  kWindowFontName,        // The family of the window's font.
 };
 
 // The text of `message` in code page 932.

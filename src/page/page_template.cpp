@@ -3,7 +3,7 @@
 namespace photopages {
 namespace {
 
-constexpr std::string_view kMemo1 =
+constexpr std::string_view kPageHead =
     "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
     "<HTML>\r\n"
     "<HEAD>\r\n"
@@ -12,24 +12,24 @@ constexpr std::string_view kMemo1 =
     "<META name=\"GENERATOR\" content=\"Quillaro ver.1\">\r\n"
     "<META http-equiv=\"Content-Style-Type\" content=\"text/css\">\r\n";
 
-constexpr std::string_view kMemo1B =
+constexpr std::string_view kTitleCloseBlock =
     "</TITLE>\r\n"
     "</HEAD>\r\n"
     "<BODY>\r\n";
 
-constexpr std::string_view kMemo2 =
+constexpr std::string_view kPageFoot =
     "</BODY>\r\n"
     "</HTML>\r\n"
     " \r\n";
 
-static_assert(kMemo1.size() == 263);
-static_assert(kMemo1B.size() == 27);
-static_assert(kMemo2.size() == 21);
+static_assert(kPageHead.size() == 263);
+static_assert(kTitleCloseBlock.size() == 27);
+static_assert(kPageFoot.size() == 21);
 
 }  // namespace
 
-std::string_view Memo1() { return kMemo1; }
-std::string_view Memo1B() { return kMemo1B; }
-std::string_view Memo2() { return kMemo2; }
+std::string_view PageHead() { return kPageHead; }
+std::string_view TitleCloseBlock() { return kTitleCloseBlock; }
+std::string_view PageFoot() { return kPageFoot; }
 
 }  // namespace photopages

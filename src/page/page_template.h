@@ -12,13 +12,13 @@ namespace photopages {
 // The head block: the document type declaration, the opening HTML and HEAD
 // tags and the three META elements (Shift_JIS content, generator, CSS).
 // 263 bytes.
-std::string_view Memo1();
+std::string_view PageHead();
 
 // The title-close block: "</TITLE>", "</HEAD>", "<BODY>". 27 bytes.
-std::string_view Memo1B();
+std::string_view TitleCloseBlock();
 
 // The foot block: "</BODY>", "</HTML>" and a line of one space. 21 bytes.
-std::string_view Memo2();
+std::string_view PageFoot();
 
 }  // namespace photopages
 

@@ -16,12 +16,12 @@ AnsiString PhotoPageText(std::string_view page_name,
   // The lone CR after the heading ends its line; the split below turns it
   // into CR LF like every other line end.
   std::initializer_list<std::string_view> pieces = {
-      Memo1(),           "<TITLE>",     page_name,
-      Memo1B(),          "<H1>",        page_name,
+      PageHead(),        "<TITLE>",     page_name,
+      TitleCloseBlock(), "<H1>",        page_name,
       "</H1>",           "\r",          "<P align=\"center\"><IMG src=\"",
       picture_file_name, "\" width=\"", width_text,
       "\" height=\"",    height_text,   "\" border=\"0\"></P>",
-      Memo2(),
+      PageFoot(),
   };
   AnsiString joined;
   for (std::string_view piece : pieces) joined += piece;

@@ -51,7 +51,7 @@ TEST(PhotoPageBrowserTest, ChromiumShowsThePhotoAtTheStatedSize) {
   const char* argv[] = {"photopages"};
   PosixPlatform platform(1, argv);
   PictureFormats formats;
-  PictureView image1(platform, formats);
+  PictureView picture_view(platform, formats);
 
   // The second name is the first with 02 hundredths instead of 01.
   const std::string landscape = kTimestampName;
@@ -77,7 +77,7 @@ TEST(PhotoPageBrowserTest, ChromiumShowsThePhotoAtTheStatedSize) {
     if (c.orientation != 1)
       photo.exif = test::ExifWithOrientation(c.orientation);
     WriteTestFile(album.Path(c.name_utf8 + ".JPEG"), test::EncodeJpeg(photo));
-    PublishPhoto(platform, image1, album.Path(c.name + ".JPEG"));
+    PublishPhoto(platform, picture_view, album.Path(c.name + ".JPEG"));
     EXPECT_EQ(chromium.EvaluateAfterLoad(
                   HeadlessChromium::FileUrl(album.Path(c.name_utf8 + ".HTML")),
                   kShown),

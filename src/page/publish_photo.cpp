@@ -8,20 +8,20 @@
 
 namespace photopages {
 
-PixelSize StatedSize(const PictureView& image1) {
-  const TGraphic& picture = *image1.Picture();
+PixelSize StatedSize(const PictureView& picture_view) {
+  const TGraphic& picture = *picture_view.Picture();
   if (picture.Width() == 0 || picture.Height() == 0) {
     return {picture.Width(), picture.Height()};
   }
-  PixelSize size = {image1.Width(), image1.Height()};
+  PixelSize size = {picture_view.Width(), picture_view.Height()};
   if (picture.ExifOrientation() >= 5) std::swap(size.width, size.height);
   return size;
 }
 
-void PublishPhoto(Platform& platform, PictureView& image1,
+void PublishPhoto(Platform& platform, PictureView& picture_view,
                   const AnsiString& copy_path) {
-  image1.LoadPicture(copy_path);
-  PixelSize stated = StatedSize(image1);
+  picture_view.LoadPicture(copy_path);
+  PixelSize stated = StatedSize(picture_view);
   DisplayedSize shown = ComputeDisplayedSize(stated.width, stated.height);
   const PathSyntax& paths = platform.Paths();
   WritePhotoPage(platform, ChangeFileExt(copy_path, ".HTML", paths),

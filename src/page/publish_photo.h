@@ -16,18 +16,19 @@ struct PixelSize {
 };
 
 // The size, in pixels, that a page states for the picture just loaded into
-// `image1`, before the width cap: the view's size, which follows its picture;
-// for an empty picture its own 0 x 0, not the size the view kept from before;
-// and, for a photo whose Exif orientation turns it a quarter (5 to 8), width
-// and height exchanged, since browsers show such a photo turned.
-// REQUIRES: `image1` holds a picture.
-PixelSize StatedSize(const PictureView& image1);
+// `picture_view`, before the width cap: the view's size, which follows its
+// picture; for an empty picture its own 0 x 0, not the size the view kept from
+// before; and, for a photo whose Exif orientation turns it a quarter (5 to 8),
+// width and height exchanged, since browsers show such a photo turned.
+// REQUIRES: `picture_view` holds a picture.
+PixelSize StatedSize(const PictureView& picture_view);
 
-// Loads the copy at `copy_path` into `image1` and writes beside it the page
-// of the same name with the extension ".HTML", showing the copy by its file
-// name at StatedSize capped by ComputeDisplayedSize. A picture that cannot be
-// loaded throws its error before any page is written; then as WritePhotoPage.
-void PublishPhoto(Platform& platform, PictureView& image1,
+// Loads the copy at `copy_path` into `picture_view` and writes beside it the
+// page of the same name with the extension ".HTML", showing the copy by its
+// file name at StatedSize capped by ComputeDisplayedSize. A picture that cannot
+// be loaded throws its error before any page is written; then as
+// WritePhotoPage.
+void PublishPhoto(Platform& platform, PictureView& picture_view,
                   const AnsiString& copy_path);
 
 }  // namespace photopages

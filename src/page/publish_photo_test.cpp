@@ -22,19 +22,19 @@ class PublishPhotoTest : public testing::Test {
   // Puts a copy named `name` holding `bytes` into the album and publishes it.
   void Publish(const std::string& name, const std::string& bytes) {
     WriteTestFile(album_.Path(name + ".JPEG"), bytes);
-    PublishPhoto(*platform_, *image1_, album_.Path(name + ".JPEG"));
+    PublishPhoto(*platform_, *picture_view_, album_.Path(name + ".JPEG"));
   }
 
   // A fresh picture view, as at the start of a run.
   void NewRun() {
-    image1_ = std::make_unique<PictureView>(*platform_, formats_);
+    picture_view_ = std::make_unique<PictureView>(*platform_, formats_);
   }
 
   ScopedTempDir album_;
   const char* argv_[1] = {"photopages"};
   std::unique_ptr<Platform> platform_ = NewSystemPlatform(1, argv_);
   PictureFormats formats_;
-  std::unique_ptr<PictureView> image1_ =
+  std::unique_ptr<PictureView> picture_view_ =
       std::make_unique<PictureView>(*platform_, formats_);
 };
 
@@ -90,7 +90,8 @@ TEST_F(PublishPhotoTest, EmptyFirstCopyStatesZeroNotTheViewsOwnSize) {
 
 TEST_F(PublishPhotoTest, TimestampNamedCopyGetsItsPageBesideIt) {
   WriteTestFile(album_.Path(kTimestampNameUtf8 + ".JPEG"), Photo(1600, 1200));
-  PublishPhoto(*platform_, *image1_, album_.Path(kTimestampName + ".JPEG"));
+  PublishPhoto(*platform_, *picture_view_,
+               album_.Path(kTimestampName + ".JPEG"));
   std::string page = ReadTestFile(album_.Path(kTimestampNameUtf8 + ".HTML"));
   EXPECT_EQ(page, ExpectedPage(kTimestampName, kTimestampName + ".JPEG", "800",
                                "600"));
@@ -111,8 +112,9 @@ TEST_F(PublishPhotoTest, PictureThatCannotBeLoadedGetsNoPage) {
     EXPECT_THROW(Publish("N", row.bytes), EJPEG);
     EXPECT_EQ(ReadTestFile(album_.Path("N.HTML")), "earlier page");
   }
-  EXPECT_THROW(PublishPhoto(*platform_, *image1_, album_.Path("missing.JPEG")),
-               EFOpenError);
+  EXPECT_THROW(
+      PublishPhoto(*platform_, *picture_view_, album_.Path("missing.JPEG")),
+      EFOpenError);
   EXPECT_FALSE(
       std::filesystem::exists(PathFromUtf8(album_.Path("missing.HTML"))));
 }

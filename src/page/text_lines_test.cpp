@@ -46,13 +46,14 @@ TEST(TextLinesTest, TemplateBlocksAreTheirLinesEachEndingInCrLf) {
     size_t lines;
     size_t bytes;
   };
-  const Case cases[] = {{Memo1(), 6, 263}, {Memo1B(), 3, 27}, {Memo2(), 3, 21}};
+  const Case cases[] = {
+      {PageHead(), 6, 263}, {TitleCloseBlock(), 3, 27}, {PageFoot(), 3, 21}};
   for (const Case& c : cases) {
     EXPECT_EQ(c.block.size(), c.bytes);
     EXPECT_EQ(SplitLines(c.block).size(), c.lines);
     EXPECT_EQ(JoinLinesCrLf(SplitLines(c.block)), c.block);
   }
-  EXPECT_EQ(SplitLines(Memo1B()),
+  EXPECT_EQ(SplitLines(TitleCloseBlock()),
             (std::vector<std::string_view>{"</TITLE>", "</HEAD>", "<BODY>"}));
 }
 

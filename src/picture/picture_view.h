@@ -1,4 +1,4 @@
-// The picture view (Image1): the photo being processed and the view's own
+// The picture view: the photo being processed and the view's own
 // size, a model with no window in it. The page step and the window both
 // read it.
 #ifndef PHOTOPAGES_PICTURE_PICTURE_VIEW_H_

@@ -69,7 +69,7 @@ class RecordingBackend : public WindowBackend {
     window_events.Created();
     if (!window_events.FirstShow()) {
       events.push_back("window " + title + " " +
-                       window_events.Contents().list_box1.at(0));
+                       window_events.Contents().input_list.at(0));
     }
   }
   std::vector<std::string> events;
@@ -90,7 +90,7 @@ class ScriptedForm : public MainFormHandlers {
   void SettingsChanged() override {}
   MainWindowContents Contents() const override {
     MainWindowContents contents;
-    contents.list_box1 = {"shown " + std::to_string(shows)};
+    contents.input_list = {"shown " + std::to_string(shows)};
     return contents;
   }
   int creates = 0;

@@ -22,15 +22,15 @@ using PictureDecoder =
 struct MainWindowContents {
   // The size the picture view took from its last picture; empty while it
   // keeps its design size.
-  std::optional<Size> image1_size;
+  std::optional<Size> picture_size;
   // Decodes the last photo loaded into the picture view for display, with
   // `palette_colours` as DecodeJpegForDisplay takes them; empty when no
   // photo was loaded. What it refers to must outlive the window.
-  PictureDecoder image1_decoder;
-  // The input list (ListBox1), in order.
-  std::vector<AnsiString> list_box1;
-  // The text of the title-close block (Memo1B), lines ending in CR LF.
-  AnsiString memo1b;
+  PictureDecoder picture_decoder;
+  // The input list, in order.
+  std::vector<AnsiString> input_list;
+  // The text of the title-close block, lines ending in CR LF.
+  AnsiString title_close_block;
 };
 
 // The main window's life as the application lives it, which the backend

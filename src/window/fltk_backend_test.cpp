@@ -75,8 +75,8 @@ TEST_F(X11MainWindowTest, PlacedCentredAndSizedToVisibleChildren) {
   };
   for (const auto& c : cases) {
     MainWindowContents contents;
-    contents.image1_size = c.picture;
-    contents.list_box1 = {"a.jpg"};
+    contents.picture_size = c.picture;
+    contents.input_list = {"a.jpg"};
     std::unique_ptr<MainWindow> window =
         MainWindow::Create("Photopages", contents);
     window->Show();
@@ -88,8 +88,8 @@ TEST_F(X11MainWindowTest, PlacedCentredAndSizedToVisibleChildren) {
 
 TEST_F(X11MainWindowTest, KnownByTheApplicationTitleWithInputListAndBlock) {
   MainWindowContents contents;
-  contents.list_box1 = {AnsiFromUtf8("写真/a.jpg"), "@b.jpg", "c d.jpg"};
-  contents.memo1b = "</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
+  contents.input_list = {AnsiFromUtf8("写真/a.jpg"), "@b.jpg", "c d.jpg"};
+  contents.title_close_block = "</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
   const AnsiString title = AnsiFromUtf8("ソPhoto");
   std::unique_ptr<MainWindow> window = MainWindow::Create(title, contents);
   window->Show();
@@ -143,8 +143,8 @@ TEST_F(X11MainWindowTest, DrawsTheLastPhotoAtFullSizeAtTopLeft) {
   };
   for (const auto& c : cases) {
     MainWindowContents contents;
-    contents.image1_size = Size{200, 150};
-    contents.image1_decoder = [&c](int palette_colours) {
+    contents.picture_size = Size{200, 150};
+    contents.picture_decoder = [&c](int palette_colours) {
       return DecodeJpegForDisplay(DecoderInput(c.jpeg), {}, palette_colours);
     };
     std::unique_ptr<MainWindow> window = MainWindow::Create("T", contents);

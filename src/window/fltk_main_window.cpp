@@ -22,7 +22,7 @@ namespace {
 
 constexpr char kCaption[] = "Form1";
 
-// The picture view (Image1): draws its photo at full size at its top-left
+// The picture view: draws its photo at full size at its top-left
 // corner, decoded when it is first drawn. A photo the decoder cannot read
 // leaves the view empty.
 class PictureBox : public Fl_Widget {
@@ -74,7 +74,7 @@ void CloseUnlessEscape(Fl_Widget* window, void*) {
 std::unique_ptr<MainWindow> MainWindow::Create(
     const AnsiString& title, const MainWindowContents& contents) {
   const MainWindowLayout layout =
-      LayOutMainWindow(WindowFontTextHeight(), contents.image1_size);
+      LayOutMainWindow(WindowFontTextHeight(), contents.picture_size);
   const int palette_colours = fl_visual->depth <= 8 ? kPaletteColours : 0;
   return std::unique_ptr<MainWindow>(new MainWindow(
       Utf8FromAnsi(title), contents, layout,
@@ -82,9 +82,9 @@ std::unique_ptr<MainWindow> MainWindow::Create(
 }
 
 MainWindow::MainWindow(const std::string& title,
-                         const MainWindowContents& contents,
-                         const MainWindowLayout& layout, Point position,
-                         int palette_colours)
+                       const MainWindowContents& contents,
+                       const MainWindowLayout& layout, Point position,
+                       int palette_colours)
     : Fl_Double_Window(position.left, position.top, layout.client.width,
                        layout.client.height),
       title_(title) {
@@ -94,24 +94,25 @@ MainWindow::MainWindow(const std::string& title,
   color(FL_BACKGROUND_COLOR);
   callback(CloseUnlessEscape);
 
-  new PictureBox(layout.image1, contents.image1_decoder, palette_colours);
+  new PictureBox(layout.picture_view, contents.picture_decoder,
+                 palette_colours);
 
-  const Rect& list = layout.list_box1;
-  auto* list_box1 =
+  const Rect& list = layout.input_list;
+  auto* input_list =
       new Fl_Hold_Browser(list.left, list.top, list.width, list.height);
-  list_box1->format_char(0);
-  list_box1->textfont(kWindowFont);
-  list_box1->textsize(kWindowFontPixels);
-  for (const AnsiString& entry : contents.list_box1) {
-    list_box1->add(Utf8FromAnsi(entry).c_str());
+  input_list->format_char(0);
+  input_list->textfont(kWindowFont);
+  input_list->textsize(kWindowFontPixels);
+  for (const AnsiString& entry : contents.input_list) {
+    input_list->add(Utf8FromAnsi(entry).c_str());
   }
 
-  const Rect& memo = layout.memo1b;
-  auto* memo1b =
+  const Rect& memo = layout.title_close_block;
+  auto* title_close_block =
       new Fl_Multiline_Input(memo.left, memo.top, memo.width, memo.height);
-  memo1b->textfont(kWindowFont);
-  memo1b->textsize(kWindowFontPixels);
-  memo1b->value(DisplayText(contents.memo1b).c_str());
+  title_close_block->textfont(kWindowFont);
+  title_close_block->textsize(kWindowFontPixels);
+  title_close_block->value(DisplayText(contents.title_close_block).c_str());
   end();
 }
 

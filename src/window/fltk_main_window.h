@@ -21,11 +21,11 @@ class MainWindow : public Fl_Double_Window {
   // picture view decodes the photo on first drawing, reduced to
   // kPaletteColours colours on a screen of 8 bits per pixel or fewer.
   // `title` labels the window for the window manager and the taskbar and is
-  // its window class. What `contents.image1_decoder` refers to must outlive
+  // its window class. What `contents.picture_decoder` refers to must outlive
   // the window.
   // Requires RegisterWindowFont().
-  static std::unique_ptr<MainWindow> Create(
-      const AnsiString& title, const MainWindowContents& contents);
+  static std::unique_ptr<MainWindow> Create(const AnsiString& title,
+                                            const MainWindowContents& contents);
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
@@ -37,7 +37,8 @@ class MainWindow : public Fl_Double_Window {
   // The window with its children at `layout` and its client area at
   // `position` on the screen; `title` is UTF-8.
   MainWindow(const std::string& title, const MainWindowContents& contents,
-              const MainWindowLayout& layout, Point position, int palette_colours);
+             const MainWindowLayout& layout, Point position,
+             int palette_colours);
 
   std::string title_;
 };

@@ -7,19 +7,20 @@
 namespace photopages {
 namespace {
 
-// Where the main window's visible children stand as designed, for a text height of
-// kDesignTextHeight, relative to its client area. The picture view keeps its
+// Where the main window's visible children stand as designed, for a text height
+// of kDesignTextHeight, relative to its client area. The picture view keeps its
 // design rectangle until it sizes itself to a picture.
 struct MainWindowDesign {
-  Rect image1;
-  Rect list_box1;
-  Rect memo1b;
+  Rect picture_view;
+  Rect input_list;
+  Rect title_close_block;
 };
 
 constexpr MainWindowDesign kMainWindowDesign = {
-    .image1 = {0, 0, PictureView::kDesignWidth, PictureView::kDesignHeight},
-    .list_box1 = {264, 0, 273, 129},
-    .memo1b = {16, 256, 161, 89},
+    .picture_view = {0, 0, PictureView::kDesignWidth,
+                     PictureView::kDesignHeight},
+    .input_list = {264, 0, 273, 129},
+    .title_close_block = {16, 256, 161, 89},
 };
 
 }  // namespace
@@ -31,7 +32,8 @@ int ScaleToTextHeight(int design_value, int text_height) {
                                        : (product - half) / kDesignTextHeight);
 }
 
-MainWindowLayout LayOutMainWindow(int text_height, std::optional<Size> picture_size) {
+MainWindowLayout LayOutMainWindow(int text_height,
+                                  std::optional<Size> picture_size) {
   auto scaled = [text_height](const Rect& design) {
     return Rect{ScaleToTextHeight(design.left, text_height),
                 ScaleToTextHeight(design.top, text_height),
@@ -39,14 +41,15 @@ MainWindowLayout LayOutMainWindow(int text_height, std::optional<Size> picture_s
                 ScaleToTextHeight(design.height, text_height)};
   };
   MainWindowLayout layout;
-  layout.image1 = scaled(kMainWindowDesign.image1);
+  layout.picture_view = scaled(kMainWindowDesign.picture_view);
   if (picture_size) {
-    layout.image1.width = picture_size->width;
-    layout.image1.height = picture_size->height;
+    layout.picture_view.width = picture_size->width;
+    layout.picture_view.height = picture_size->height;
   }
-  layout.list_box1 = scaled(kMainWindowDesign.list_box1);
-  layout.memo1b = scaled(kMainWindowDesign.memo1b);
-  for (const Rect& child : {layout.image1, layout.list_box1, layout.memo1b}) {
+  layout.input_list = scaled(kMainWindowDesign.input_list);
+  layout.title_close_block = scaled(kMainWindowDesign.title_close_block);
+  for (const Rect& child :
+       {layout.picture_view, layout.input_list, layout.title_close_block}) {
     layout.client.width = std::max(layout.client.width, child.Right());
     layout.client.height = std::max(layout.client.height, child.Bottom());
   }

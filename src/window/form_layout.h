@@ -40,9 +40,9 @@ struct Point {
 // The visible children of the main window, relative to its client area, and the
 // client size, which is their bounding box.
 struct MainWindowLayout {
-  Rect image1;
-  Rect list_box1;
-  Rect memo1b;
+  Rect picture_view;
+  Rect input_list;
+  Rect title_close_block;
   Size client;
   bool operator==(const MainWindowLayout&) const = default;
 };
@@ -51,10 +51,11 @@ struct MainWindowLayout {
 // with halves away from zero.
 int ScaleToTextHeight(int design_value, int text_height);
 
-// Lays out the main window for a font of `text_height` pixels. `picture_size` is the
-// size the picture view took from its picture; without one the view keeps its
-// design size, scaled like everything else.
-MainWindowLayout LayOutMainWindow(int text_height, std::optional<Size> picture_size);
+// Lays out the main window for a font of `text_height` pixels. `picture_size`
+// is the size the picture view took from its picture; without one the view
+// keeps its design size, scaled like everything else.
+MainWindowLayout LayOutMainWindow(int text_height,
+                                  std::optional<Size> picture_size);
 
 // The top-left corner that centres `window` on `screen`: each half of the
 // difference cut toward zero, a negative result replaced by 0, so that a

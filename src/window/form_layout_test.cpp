@@ -45,9 +45,9 @@ TEST(FormLayoutTest, WindowIsBoundingBoxOfVisibleChildren) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "text height " << c.text_height);
     const MainWindowLayout layout = LayOutMainWindow(c.text_height, c.picture);
-    EXPECT_EQ(layout.image1, c.layout.image1);
-    EXPECT_EQ(layout.list_box1, c.layout.list_box1);
-    EXPECT_EQ(layout.memo1b, c.layout.memo1b);
+    EXPECT_EQ(layout.picture_view, c.layout.picture_view);
+    EXPECT_EQ(layout.input_list, c.layout.input_list);
+    EXPECT_EQ(layout.title_close_block, c.layout.title_close_block);
     EXPECT_EQ(layout.client, c.layout.client);
   }
 }

@@ -43,7 +43,7 @@ ApplicationWindow::ApplicationWindow(const AnsiString& title,
                             GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
                             nullptr, GetModuleHandleW(nullptr), this);
   main_window_ = std::make_unique<MainWindow>(window_, WindowFontTextHeight(),
-                                         ScreenPaletteColours());
+                                              ScreenPaletteColours());
 }
 
 ApplicationWindow::~ApplicationWindow() {

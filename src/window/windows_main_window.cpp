@@ -86,17 +86,19 @@ MainWindow::MainWindow(HWND owner, int text_height, int palette_colours)
   };
   // Without LBS_SORT the list keeps the order of its entries; without
   // integral height it keeps its designed height.
-  list_box1_ = child(L"LISTBOX", WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                     layout.list_box1, kListBox1Id);
-  SendMessageW(list_box1_, LB_SETITEMHEIGHT, 0,
+  input_list_ =
+      child(L"LISTBOX", WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+            layout.input_list, kInputListId);
+  SendMessageW(input_list_, LB_SETITEMHEIGHT, 0,
                ScaleToTextHeight(kListRowHeight, text_height));
-  memo1b_ = child(L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-                  layout.memo1b, kMemo1BId);
+  title_close_block_ =
+      child(L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+            layout.title_close_block, kTitleCloseBlockId);
   // Made last, so that it goes below every control: the photo is the
   // window's background, and the input list and the title-close block are
   // drawn whole on top of it, whatever its size.
-  image1_ = std::make_unique<PictureViewWindow>(window_, kImage1Id,
-                                                layout.image1, palette_colours);
+  picture_view_ = std::make_unique<PictureViewWindow>(
+      window_, kPictureViewId, layout.picture_view, palette_colours);
 }
 
 MainWindow::~MainWindow() {
@@ -105,17 +107,19 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Show(const MainWindowContents& contents, bool maximized) {
-  const MainWindowLayout layout = LayOutMainWindow(text_height_, contents.image1_size);
-  const Rect& image = layout.image1;
-  MoveWindow(image1_->handle(), image.left, image.top, image.width,
+  const MainWindowLayout layout =
+      LayOutMainWindow(text_height_, contents.picture_size);
+  const Rect& image = layout.picture_view;
+  MoveWindow(picture_view_->handle(), image.left, image.top, image.width,
              image.height, FALSE);
-  image1_->SetPicture(contents.image1_decoder);
-  SendMessageW(list_box1_, LB_RESETCONTENT, 0, 0);
-  for (const AnsiString& entry : contents.list_box1) {
-    SendMessageW(list_box1_, LB_ADDSTRING, 0,
+  picture_view_->SetPicture(contents.picture_decoder);
+  SendMessageW(input_list_, LB_RESETCONTENT, 0, 0);
+  for (const AnsiString& entry : contents.input_list) {
+    SendMessageW(input_list_, LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(WideFromAnsi(entry).c_str()));
   }
-  SetWindowTextW(memo1b_, WideFromAnsi(contents.memo1b).c_str());
+  SetWindowTextW(title_close_block_,
+                 WideFromAnsi(contents.title_close_block).c_str());
   const Point at = CentredPosition(
       {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
       layout.client);
@@ -125,8 +129,8 @@ void MainWindow::Show(const MainWindowContents& contents, bool maximized) {
   UpdateWindow(window_);
 }
 
-LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message,
-                                        WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wparam,
+                                       LPARAM lparam) {
   // Closing the main window, by Alt+F4 or the taskbar entry's Close, ends
   // the event loop; the window itself goes with the program.
   if (message == WM_CLOSE) {

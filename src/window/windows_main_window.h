@@ -1,8 +1,7 @@
-// The main window on Win32: borderless, with the picture view
-// (Image1), the input list (ListBox1, a list box that keeps its order) and
-// the title-close block (Memo1B, a multi-line edit control), in the window's
-// font. It exists, hidden, from start-up on, and is shown after a run that
-// stopped.
+// The main window on Win32: borderless, with the picture view, the input
+// list (a list box that keeps its order) and the title-close block (a
+// multi-line edit control), in the window's font. It exists, hidden, from
+// start-up on, and is shown after a run that stopped.
 #ifndef PHOTOPAGES_WINDOW_WINDOWS_MAIN_WINDOW_H_
 #define PHOTOPAGES_WINDOW_WINDOWS_MAIN_WINDOW_H_
 
@@ -16,9 +15,9 @@
 namespace photopages {
 
 // The control ids of the main window's children.
-inline constexpr int kImage1Id = 1;
-inline constexpr int kListBox1Id = 2;
-inline constexpr int kMemo1BId = 3;
+inline constexpr int kPictureViewId = 1;
+inline constexpr int kInputListId = 2;
+inline constexpr int kTitleCloseBlockId = 3;
 
 // The text height, in pixels, of the window's font (Message::kWindowFontName,
 // kWindowFontPixels high at 96 dots per inch and in proportion at the
@@ -43,7 +42,7 @@ class MainWindow {
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // Puts `contents` in the children (what contents.image1_decoder refers to
+  // Puts `contents` in the children (what contents.picture_decoder refers to
   // must outlive the window), sizes the window to the bounding box of its
   // visible children, places it once, centred on the primary screen, and shows
   // it; maximized when `maximized`.
@@ -58,9 +57,9 @@ class MainWindow {
   int text_height_;
   HFONT font_;
   HWND window_ = nullptr;
-  std::unique_ptr<PictureViewWindow> image1_;
-  HWND list_box1_ = nullptr;
-  HWND memo1b_ = nullptr;
+  std::unique_ptr<PictureViewWindow> picture_view_;
+  HWND input_list_ = nullptr;
+  HWND title_close_block_ = nullptr;
 };
 
 }  // namespace photopages

@@ -50,7 +50,7 @@ TEST(WindowsMainWindowTest, PlacedCentredAndScaledByTheTextHeight) {
   struct {
     int text_height;
     std::optional<Size> picture;
-    Rect window, image1, list_box1, memo1b;
+    Rect window, picture_view, input_list, title_close_block;
   } const cases[] = {
       // Stopped before any photo: the view keeps its design size.
       {12,
@@ -99,18 +99,18 @@ TEST(WindowsMainWindowTest, PlacedCentredAndScaledByTheTextHeight) {
     SCOPED_TRACE(c.text_height);
     MainWindow form(nullptr, c.text_height, 0);
     MainWindowContents contents;
-    contents.image1_size = c.picture;
+    contents.picture_size = c.picture;
     const std::string photo =
         c.picture ? MakeTestJpeg(c.picture->width, c.picture->height,
                                  {230, 20, 20}, {20, 20, 230})
                   : "";
     if (!photo.empty()) {
-      contents.image1_decoder = [&photo](int palette_colours) {
+      contents.picture_decoder = [&photo](int palette_colours) {
         return DecodeJpegForDisplay(DecoderInput(photo), {}, palette_colours);
       };
     }
-    contents.list_box1 = {"a.jpg", "b.jpg"};
-    contents.memo1b = "</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
+    contents.input_list = {"a.jpg", "b.jpg"};
+    contents.title_close_block = "</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
     form.Show(contents, false);
     const HWND window = form.handle();
     EXPECT_TRUE(IsWindowVisible(window));
@@ -119,11 +119,14 @@ TEST(WindowsMainWindowTest, PlacedCentredAndScaledByTheTextHeight) {
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, c.window.width);
     EXPECT_EQ(client.bottom, c.window.height);
-    EXPECT_EQ(WindowRectangle(GetDlgItem(window, kImage1Id)), c.image1);
-    EXPECT_EQ(WindowRectangle(GetDlgItem(window, kListBox1Id)), c.list_box1);
-    EXPECT_EQ(WindowRectangle(GetDlgItem(window, kMemo1BId)), c.memo1b);
+    EXPECT_EQ(WindowRectangle(GetDlgItem(window, kPictureViewId)),
+              c.picture_view);
+    EXPECT_EQ(WindowRectangle(GetDlgItem(window, kInputListId)), c.input_list);
+    EXPECT_EQ(WindowRectangle(GetDlgItem(window, kTitleCloseBlockId)),
+              c.title_close_block);
     EXPECT_TRUE(PumpMessagesUntil([&] {
-      return ShowsOnTop(window, kListBox1Id) && ShowsOnTop(window, kMemo1BId);
+      return ShowsOnTop(window, kInputListId) &&
+             ShowsOnTop(window, kTitleCloseBlockId);
     }));
   }
 }
@@ -131,8 +134,9 @@ TEST(WindowsMainWindowTest, PlacedCentredAndScaledByTheTextHeight) {
 TEST(WindowsMainWindowTest, BorderlessWithUnsortedListAndBlockInTheFont) {
   MainWindow form(nullptr, 12, 0);
   MainWindowContents contents;
-  contents.list_box1 = {AnsiFromUtf8("写真\\c.jpg"), "b.jpg", "a.jpg", "b.jpg"};
-  contents.memo1b = "</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
+  contents.input_list = {AnsiFromUtf8("写真\\c.jpg"), "b.jpg", "a.jpg",
+                         "b.jpg"};
+  contents.title_close_block = "</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
   form.Show(contents, false);
   const HWND window = form.handle();
 
@@ -148,7 +152,7 @@ TEST(WindowsMainWindowTest, BorderlessWithUnsortedListAndBlockInTheFont) {
   EXPECT_STREQ(text, L"Form1");
   EXPECT_EQ(GetClassLongPtrW(window, GCLP_HBRBACKGROUND), COLOR_BTNFACE + 1);
 
-  const HWND list = GetDlgItem(window, kListBox1Id);
+  const HWND list = GetDlgItem(window, kInputListId);
   EXPECT_EQ(GetWindowLongPtrW(list, GWL_STYLE) & LBS_SORT, 0);
   ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 4);
   const wchar_t* const entries[] = {L"写真\\c.jpg", L"b.jpg", L"a.jpg",
@@ -159,7 +163,7 @@ TEST(WindowsMainWindowTest, BorderlessWithUnsortedListAndBlockInTheFont) {
   }
   EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), 12);
 
-  const HWND memo = GetDlgItem(window, kMemo1BId);
+  const HWND memo = GetDlgItem(window, kTitleCloseBlockId);
   EXPECT_TRUE(GetWindowLongPtrW(memo, GWL_STYLE) & ES_MULTILINE);
   GetWindowTextW(memo, text, 256);
   EXPECT_STREQ(text, L"</TITLE>\r\n</HEAD>\r\n<BODY>\r\n");
@@ -189,12 +193,12 @@ TEST(WindowsMainWindowTest, DrawsTheLastPhotoAtFullSizeAtTopLeft) {
   for (const auto& c : cases) {
     MainWindow form(nullptr, 12, 0);
     MainWindowContents contents;
-    contents.image1_size = Size{200, 150};
-    contents.image1_decoder = [&c](int palette_colours) {
+    contents.picture_size = Size{200, 150};
+    contents.picture_decoder = [&c](int palette_colours) {
       return DecodeJpegForDisplay(DecoderInput(c.jpeg), {}, palette_colours);
     };
     form.Show(contents, false);
-    const HWND view = GetDlgItem(form.handle(), kImage1Id);
+    const HWND view = GetDlgItem(form.handle(), kPictureViewId);
     HDC dc = GetDC(view);
     auto shows = [&](int x, int y, COLORREF colour) {
       const COLORREF pixel = GetPixel(dc, x, y);

@@ -1,4 +1,4 @@
-// The picture view (Image1) on Win32: a child window that draws the last
+// The picture view on Win32: a child window that draws the last
 // photo loaded at its full size at its top-left corner, decoded through
 // libjpeg when the view is first painted.
 #ifndef PHOTOPAGES_WINDOW_WINDOWS_PICTURE_VIEW_H_

@@ -1,8 +1,8 @@
-#include "app/file_list_box.h"
+#include "app/folder_listing.h"
 
 namespace photopages {
 
-void FileListBox::SetDirectory(const AnsiString& folder) {
+void FolderListing::SetDirectory(const AnsiString& folder) {
   if (!directory_) {
     directory_ = platform_.CurrentDirectory();
     Read();
@@ -15,7 +15,7 @@ void FileListBox::SetDirectory(const AnsiString& folder) {
   }
 }
 
-void FileListBox::Read() {
+void FolderListing::Read() {
   platform_.SetCurrentDirectory(*directory_);
   items_ = platform_.ListOrdinaryFiles(*directory_);
 }

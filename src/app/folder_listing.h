@@ -1,6 +1,6 @@
-// The hidden folder listing of the main window (FileListBox1).
-#ifndef PHOTOPAGES_APP_FILE_LIST_BOX_H_
-#define PHOTOPAGES_APP_FILE_LIST_BOX_H_
+// The hidden folder listing of the main window.
+#ifndef PHOTOPAGES_APP_FOLDER_LISTING_H_
+#define PHOTOPAGES_APP_FOLDER_LISTING_H_
 
 #include <optional>
 #include <vector>
@@ -13,11 +13,11 @@ namespace photopages {
 // The bare names of the ordinary files of one folder, sorted for the user's
 // locale without regard to letter case. A snapshot: each reading makes the
 // folder the current directory and replaces the entries.
-class FileListBox {
+class FolderListing {
  public:
-  explicit FileListBox(Platform& platform) : platform_(platform) {}
-  FileListBox(const FileListBox&) = delete;
-  FileListBox& operator=(const FileListBox&) = delete;
+  explicit FolderListing(Platform& platform) : platform_(platform) {}
+  FolderListing(const FolderListing&) = delete;
+  FolderListing& operator=(const FolderListing&) = delete;
 
   // Points the listing at `folder`. The first call reads the folder the
   // listing was created in (the current directory at start-up); the listing
@@ -37,4 +37,4 @@ class FileListBox {
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_APP_FILE_LIST_BOX_H_
+#endif  // PHOTOPAGES_APP_FOLDER_LISTING_H_
