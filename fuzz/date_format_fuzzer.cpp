@@ -1,5 +1,5 @@
 // The date and time formatter on any format, value and settings: it must
-// give at most 256 bytes or refuse the value with EConvertError.
+// give at most 256 bytes or refuse the value with ConvertError.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
       std::abort();
     }
     if (photopages::DateText(value, settings).size() > 256) std::abort();
-  } catch (const photopages::EConvertError&) {
+  } catch (const photopages::ConvertError&) {
   }
   return 0;
 }

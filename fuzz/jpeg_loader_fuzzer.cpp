@@ -1,5 +1,5 @@
 // The JPEG header reader on any bytes: a size within the 16-bit frame fields
-// or EJPEG, never a crash or a leak.
+// or JpegError, never a crash or a leak.
 #include <cstdlib>
 #include <string_view>
 
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         header.height > 65535) {
       std::abort();
     }
-  } catch (const photopages::EJPEG&) {
+  } catch (const photopages::JpegError&) {
   }
   return 0;
 }

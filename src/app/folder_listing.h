@@ -22,7 +22,7 @@ class FolderListing {
   // Points the listing at `folder`. The first call reads the folder the
   // listing was created in (the current directory at start-up); the listing
   // then reads `folder` unless it is that same folder.
-  // Throws EInOutError when a folder cannot be entered.
+  // Throws InOutError when a folder cannot be entered.
   void SetDirectory(const AnsiString& folder);
 
   const std::vector<AnsiString>& Items() const { return items_; }

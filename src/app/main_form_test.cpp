@@ -49,7 +49,7 @@ TEST(MainFormTest, InputsComeFromArgumentsOrElseTheProgramFolder) {
     MainForm form(platform);
     form.FormCreate();
     if (c.stops_at_program) {
-      EXPECT_THROW(form.FormShow(), EJPEG);
+      EXPECT_THROW(form.FormShow(), JpegError);
     } else {
       form.FormShow();
     }
@@ -68,7 +68,7 @@ TEST(MainFormTest, AProgramFolderThatCannotBeEnteredStopsTheRun) {
   try {
     form.FormShow();
     FAIL() << "the run went on";
-  } catch (const EInOutError& error) {
+  } catch (const InOutError& error) {
     EXPECT_EQ(error.Message(), MessageText(Message::kFileNotFound));
   }
   EXPECT_EQ(platform.CurrentDirectory(), "/start");

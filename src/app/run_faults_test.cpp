@@ -232,14 +232,14 @@ void ExpectNothingLost(const FakePlatform& fake, const CleanRun& clean,
 RunError ExpectedError(FaultKind kind, int n, const CleanRun& clean) {
   switch (kind) {
     case FaultKind::kRead:
-      return ErrorOf(EReadError());
+      return ErrorOf(ReadError());
     case FaultKind::kWrite:
-      return ErrorOf(EWriteError());
+      return ErrorOf(WriteError());
     case FaultKind::kCreate:
     case FaultKind::kRename:
-      return ErrorOf(EFCreateError(clean.committed.at(n - 1)));
+      return ErrorOf(FileCreateError(clean.committed.at(n - 1)));
     case FaultKind::kOpen:
-      return ErrorOf(EFOpenError(clean.opened.at(n - 1)));
+      return ErrorOf(FileOpenError(clean.opened.at(n - 1)));
   }
   return {};
 }
@@ -302,7 +302,7 @@ TEST(RunFaultsTest, AFullDiskStopsTheRunInTheFileItFillsAndLosesNothing) {
       FakePlatform fake;
       SetUpAlbum(fake, clean.earlier);
       fake.set_capacity(used + room);
-      EXPECT_EQ(RunForm(fake), ErrorOf(EWriteError()));
+      EXPECT_EQ(RunForm(fake), ErrorOf(WriteError()));
       ExpectNothingLost(fake, clean, i);
     }
     peak = std::max(peak, used + size);

@@ -7,13 +7,13 @@ namespace {
 
 AnsiString InOutErrorText(int code) {
   switch (code) {
-    case 2:
+    case InOutError::kFileNotFound:
       return MessageText(Message::kFileNotFound);
-    case 3:
+    case InOutError::kPathNotFound:
       return MessageText(Message::kInvalidFileName);
-    case 4:
+    case InOutError::kTooManyOpenFiles:
       return MessageText(Message::kTooManyOpenFiles);
-    case 5:
+    case InOutError::kAccessDenied:
       return MessageText(Message::kAccessDenied);
     default:
       return FormatMessage(Message::kInOutError, code);
@@ -22,25 +22,24 @@ AnsiString InOutErrorText(int code) {
 
 }  // namespace
 
-EJPEG::EJPEG(int message_number)
+JpegError::JpegError(int message_number)
     : Exception(FormatMessage(Message::kJpegError, message_number)),
       message_number_(message_number) {}
 
-EInOutError::EInOutError(int error_code)
+InOutError::InOutError(int error_code)
     : Exception(InOutErrorText(error_code)), error_code_(error_code) {}
 
-EFOpenError::EFOpenError(std::string_view path)
+FileOpenError::FileOpenError(std::string_view path)
     : Exception(FormatMessage(Message::kFileOpenError, path)) {}
 
-EFCreateError::EFCreateError(std::string_view path)
+FileCreateError::FileCreateError(std::string_view path)
     : Exception(FormatMessage(Message::kFileCreateError, path)) {}
 
-EReadError::EReadError() : Exception(MessageText(Message::kStreamReadError)) {}
+ReadError::ReadError() : Exception(MessageText(Message::kStreamReadError)) {}
 
-EWriteError::EWriteError()
-    : Exception(MessageText(Message::kStreamWriteError)) {}
+WriteError::WriteError() : Exception(MessageText(Message::kStreamWriteError)) {}
 
-EOutOfMemory::EOutOfMemory()
+OutOfMemoryError::OutOfMemoryError()
     : Exception(MessageText(Message::kMemoryStreamError)) {}
 
 }  // namespace photopages

@@ -23,15 +23,15 @@ class Exception : public std::exception {
 };
 
 // A date or time that cannot be converted.
-class EConvertError : public Exception {
+class ConvertError : public Exception {
   using Exception::Exception;
 };
 
 // A decoder error while reading a JPEG header: Message::kJpegError with its
 // number.
-class EJPEG : public Exception {
+class JpegError : public Exception {
  public:
-  explicit EJPEG(int message_number);
+  explicit JpegError(int message_number);
   int MessageNumber() const { return message_number_; }
 
  private:
@@ -39,15 +39,22 @@ class EJPEG : public Exception {
 };
 
 // A picture file whose extension no picture class is registered for.
-class EInvalidGraphic : public Exception {
+class InvalidGraphicError : public Exception {
   using Exception::Exception;
 };
 
-// A failed operating-system call, by its Windows error code: 2, 3, 4 and 5
-// have their own texts, any other code is Message::kInOutError with it.
-class EInOutError : public Exception {
+// A failed operating-system call, by its Windows error code: the four codes
+// named below have texts of their own, any other code is
+// Message::kInOutError with it.
+class InOutError : public Exception {
  public:
-  explicit EInOutError(int error_code);
+  // The codes that have texts of their own, numbered as Windows numbers them.
+  static constexpr int kFileNotFound = 2;
+  static constexpr int kPathNotFound = 3;
+  static constexpr int kTooManyOpenFiles = 4;
+  static constexpr int kAccessDenied = 5;
+
+  explicit InOutError(int error_code);
   int ErrorCode() const { return error_code_; }
 
  private:
@@ -55,33 +62,33 @@ class EInOutError : public Exception {
 };
 
 // Message::kFileOpenError with the path.
-class EFOpenError : public Exception {
+class FileOpenError : public Exception {
  public:
-  explicit EFOpenError(std::string_view path);
+  explicit FileOpenError(std::string_view path);
 };
 
 // Message::kFileCreateError with the path.
-class EFCreateError : public Exception {
+class FileCreateError : public Exception {
  public:
-  explicit EFCreateError(std::string_view path);
+  explicit FileCreateError(std::string_view path);
 };
 
 // Message::kStreamReadError.
-class EReadError : public Exception {
+class ReadError : public Exception {
  public:
-  EReadError();
+  ReadError();
 };
 
 // Message::kStreamWriteError.
-class EWriteError : public Exception {
+class WriteError : public Exception {
  public:
-  EWriteError();
+  WriteError();
 };
 
 // Message::kMemoryStreamError.
-class EOutOfMemory : public Exception {
+class OutOfMemoryError : public Exception {
  public:
-  EOutOfMemory();
+  OutOfMemoryError();
 };
 
 }  // namespace photopages

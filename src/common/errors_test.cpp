@@ -21,7 +21,7 @@ TEST(ErrorsTest, InOutErrorTextFollowsTheCode) {
       {40, "I/O エラー (40)"},
   };
   for (const auto& c : cases) {
-    EInOutError error(c.code);
+    InOutError error(c.code);
     EXPECT_EQ(error.ErrorCode(), c.code);
     EXPECT_EQ(Utf8FromAnsi(error.what()), c.utf8);
   }
@@ -33,19 +33,19 @@ TEST(ErrorsTest, EachErrorCarriesItsText) {
     AnsiString message;
     const char* utf8;
   } cases[] = {
-      {EFOpenError(path).Message(), "ファイル /写真/ソ.JPEG は開けません"},
-      {EFCreateError(path).Message(),
+      {FileOpenError(path).Message(), "ファイル /写真/ソ.JPEG は開けません"},
+      {FileCreateError(path).Message(),
        "ファイル /写真/ソ.JPEG を作成できません"},
-      {EReadError().Message(), "ストリームからの読み込みエラー"},
-      {EWriteError().Message(), "ストリームへの書き込みエラー"},
-      {EOutOfMemory().Message(),
+      {ReadError().Message(), "ストリームからの読み込みエラー"},
+      {WriteError().Message(), "ストリームへの書き込みエラー"},
+      {OutOfMemoryError().Message(),
        "メモリストリームの拡大中にメモリが足りなくなりました"},
-      {EJPEG(53).Message(), "JPEG エラー #53"},
+      {JpegError(53).Message(), "JPEG エラー #53"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Utf8FromAnsi(c.message), c.utf8);
   }
-  EXPECT_EQ(EJPEG(53).MessageNumber(), 53);
+  EXPECT_EQ(JpegError(53).MessageNumber(), 53);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ inline constexpr size_t kFormattedTextLimit = 256;
 // single quotes is copied as it is; an unquoted double-byte character prints
 // nothing. Formats nest two levels deep: a third level prints nothing.
 //
-// Throws EConvertError (Message::kInvalidDate) when the format has
+// Throws ConvertError (Message::kInvalidDate) when the format has
 // a date field and `value` lies outside years 1 to 9999.
 AnsiString FormatDateTime(std::string_view format, TDateTime value,
                           const FormatSettings& settings);

@@ -233,7 +233,7 @@ TEST(DateFormatTest, NamePattern) {
 }
 
 TEST(DateFormatTest, DateFieldOutsideTheYearsIsARangeError) {
-  EXPECT_THROW(FormatDateTime("yyyy", 3e6, FormatSettings{}), EConvertError);
+  EXPECT_THROW(FormatDateTime("yyyy", 3e6, FormatSettings{}), ConvertError);
   EXPECT_EQ(FormatDateTime("'x'", 3e6, FormatSettings{}), "x");
 }
 

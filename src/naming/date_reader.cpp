@@ -231,7 +231,7 @@ TDateTime ReadDateText(std::string_view text, const FormatSettings& settings,
   std::optional<TDateTime> value =
       TryReadDateText(text, settings, current_year);
   if (!value) {
-    throw EConvertError(FormatMessage(Message::kInvalidDateTime, text));
+    throw ConvertError(FormatMessage(Message::kInvalidDateTime, text));
   }
   return *value;
 }

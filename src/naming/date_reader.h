@@ -34,7 +34,7 @@ std::optional<TDateTime> TryReadDateText(std::string_view text,
                                          const FormatSettings& settings,
                                          int current_year);
 
-// As TryReadDateText; throws EConvertError (Message::kInvalidDateTime with
+// As TryReadDateText; throws ConvertError (Message::kInvalidDateTime with
 // `text`) when the text names no time value.
 TDateTime ReadDateText(std::string_view text, const FormatSettings& settings,
                        int current_year);

@@ -162,7 +162,7 @@ TEST(DateReaderTest, ConversionErrorNamesTheText) {
   try {
     ReadDateText(text, FormatSettings{}, 2005);
     ADD_FAILURE() << "no error";
-  } catch (const EConvertError& e) {
+  } catch (const ConvertError& e) {
     EXPECT_EQ(e.Message(), FormatMessage(Message::kInvalidDateTime, text));
   }
 }

@@ -13,7 +13,7 @@ namespace photopages {
 // date format and a 24-hour clock (or non-empty designators) this only cuts
 // the time to the whole second; other settings may shift the year by a
 // century, lose the time of day or move an afternoon to the morning. Throws
-// EConvertError (Message::kInvalidDateTime with the date text) when the date
+// ConvertError (Message::kInvalidDateTime with the date text) when the date
 // text cannot be read back, and the range error of DecodeDate when `value`
 // lies outside years 1 to 9999.
 TDateTime RoundTrip(TDateTime value, const FormatSettings& settings,

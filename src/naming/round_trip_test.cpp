@@ -112,7 +112,7 @@ TEST(RoundTripTest, DateTextsThatCannotBeReadStopTheRun) {
       RoundTrip(At(2005, 1, 2, 3, 4, 5, 0), ComposeFormatSettings(c.locale),
                 2005);
       ADD_FAILURE() << "no error";
-    } catch (const EConvertError& e) {
+    } catch (const ConvertError& e) {
       EXPECT_EQ(e.Message(), FormatMessage(Message::kInvalidDateTime,
                                            AnsiFromUtf8(c.utf8_text)));
     }
@@ -138,11 +138,11 @@ TEST(RoundTripTest, WeekdayInTheShortDateLosesOrStopsTheTime) {
   america.short_date_format = "ddd M/d/yyyy";
   EXPECT_THROW(RoundTrip(At(2005, 1, 2, 15, 4, 5, 0),
                          ComposeFormatSettings(america), 2005),
-               EConvertError);
+               ConvertError);
   america.short_date_format = "M/d/yyyy ddd";
   EXPECT_THROW(RoundTrip(At(2005, 1, 2, 15, 4, 5, 0),
                          ComposeFormatSettings(america), 2005),
-               EConvertError);
+               ConvertError);
 }
 
 TEST(RoundTripTest, JapaneseEraCalendar) {
@@ -208,7 +208,7 @@ TEST(RoundTripTest, RandomSettingsAndTextsNeverCrash) {
         TDateTime read = ReadDateText(date_text, settings, current_year);
         DecodeDate(read);
         ++values;
-      } catch (const EConvertError&) {
+      } catch (const ConvertError&) {
       }
     }
     EXPECT_LE(FormatDateTime(text(number(0, 40)), value, settings).size(),

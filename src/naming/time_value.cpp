@@ -61,14 +61,14 @@ std::optional<TDateTime> TryEncodeTime(int hour, int minute, int second,
 
 TDateTime EncodeDate(int year, int month, int day) {
   std::optional<TDateTime> date = TryEncodeDate(year, month, day);
-  if (!date) throw EConvertError(MessageText(Message::kInvalidDate));
+  if (!date) throw ConvertError(MessageText(Message::kInvalidDate));
   return *date;
 }
 
 TDateTime EncodeTime(int hour, int minute, int second, int millisecond) {
   std::optional<TDateTime> time =
       TryEncodeTime(hour, minute, second, millisecond);
-  if (!time) throw EConvertError(MessageText(Message::kInvalidTime));
+  if (!time) throw ConvertError(MessageText(Message::kInvalidTime));
   return *time;
 }
 
@@ -80,7 +80,7 @@ DateFields DecodeDate(TDateTime value) {
   std::optional<int64_t> ms = WholeMilliseconds(value);
   int64_t day = ms ? *ms / kMillisecondsPerDay : 0;
   if (!ms || day < kFirstDay || day > kLastDay) {
-    throw EConvertError(MessageText(Message::kInvalidDate));
+    throw ConvertError(MessageText(Message::kInvalidDate));
   }
   DateFields fields;
   // Days since 1 January of year 1, counted from 0.

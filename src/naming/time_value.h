@@ -29,7 +29,7 @@ std::optional<TDateTime> TryEncodeDate(int year, int month, int day);
 std::optional<TDateTime> TryEncodeTime(int hour, int minute, int second,
                                        int millisecond);
 
-// As the Try forms; throw EConvertError, Message::kInvalidDate and
+// As the Try forms; throw ConvertError, Message::kInvalidDate and
 // Message::kInvalidTime.
 TDateTime EncodeDate(int year, int month, int day);
 TDateTime EncodeTime(int hour, int minute, int second, int millisecond);
@@ -55,7 +55,7 @@ struct TimeFields {
 
 // Both split `value` after rounding value × 86 400 000 to the nearest whole
 // millisecond, ties to even; the fields are whole parts, never rounded up.
-// DecodeDate throws EConvertError (Message::kInvalidDate) for a value that
+// DecodeDate throws ConvertError (Message::kInvalidDate) for a value that
 // is not a number or lies outside years 1 to 9999; DecodeTime
 // gives midnight for a value that is not a number or that large.
 DateFields DecodeDate(TDateTime value);

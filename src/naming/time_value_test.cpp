@@ -59,7 +59,7 @@ TEST(TimeValueTest, RangeErrors) {
         EncodeTime(c.a, c.b, c.c, c.d);
       }
       ADD_FAILURE() << "no error";
-    } catch (const EConvertError& e) {
+    } catch (const ConvertError& e) {
       EXPECT_EQ(e.Message(), MessageText(c.is_date ? Message::kInvalidDate
                                                    : Message::kInvalidTime));
     }
@@ -109,7 +109,7 @@ TEST(TimeValueTest, DecodingOutsideTheYearsIsARangeError) {
        {-693594.0, 2958466.0, 1e300, std::numeric_limits<double>::quiet_NaN(),
         std::numeric_limits<double>::infinity()}) {
     SCOPED_TRACE(value);
-    EXPECT_THROW(DecodeDate(value), EConvertError);
+    EXPECT_THROW(DecodeDate(value), ConvertError);
   }
 }
 

@@ -24,8 +24,8 @@ class TimestampNamer {
   // 2005年01月02日03時04分05秒01秒: year, month, day, hour, minutes, seconds
   // and the month again, after the time has passed through the date text
   // round trip. Only opens the file, reads its last-write time and closes
-  // it. Throws EFOpenError when the file cannot be opened (nothing is
-  // created), EConvertError when its local date lies outside years 1 to 9999
+  // it. Throws FileOpenError when the file cannot be opened (nothing is
+  // created), ConvertError when its local date lies outside years 1 to 9999
   // or its date text cannot be read back.
   AnsiString TimestampName(const AnsiString& path);
   // The same for the open file `photo`.

@@ -91,7 +91,7 @@ TEST(TimestampNameTest, UnreadableDateTextStopsTheNaming) {
   try {
     namer.TimestampName("/a");
     ADD_FAILURE() << "no error";
-  } catch (const EConvertError& e) {
+  } catch (const ConvertError& e) {
     EXPECT_EQ(e.Message(),
               FormatMessage(Message::kInvalidDateTime,
                             AnsiFromUtf8("2005年1月2日 3:04:05 am")));
@@ -141,7 +141,7 @@ TEST(TimestampNameTest, RealFilesInTheUsersTimeZone) {
       try {
         namer.TimestampName(photo);
         ADD_FAILURE() << "no error";
-      } catch (const EConvertError& e) {
+      } catch (const ConvertError& e) {
         EXPECT_EQ(e.Message(), MessageText(Message::kInvalidDate));
       }
     }
@@ -151,7 +151,7 @@ TEST(TimestampNameTest, RealFilesInTheUsersTimeZone) {
   PosixPlatform platform(1, argv);
   TimestampNamer namer(platform, Locale("ja_JP"));
   const std::string missing = album.Path("missing.jpg");
-  EXPECT_THROW(namer.TimestampName(missing), EFOpenError);
+  EXPECT_THROW(namer.TimestampName(missing), FileOpenError);
   EXPECT_FALSE(std::filesystem::exists(missing));
   if (!not_kept.empty()) {
     GTEST_SKIP() << "The file system of " << album.path()

@@ -24,9 +24,9 @@ AnsiString PhotoPageText(std::string_view page_name,
 // folder) at `page_path`, replacing any file there whole. The page name is
 // `page_path`'s file name without its extension. The page appears complete
 // or not at all: on failure an earlier page at `page_path` stays intact.
-// Throws EFCreateError(page_path) when the page cannot be created (a
+// Throws FileCreateError(page_path) when the page cannot be created (a
 // read-only file or a folder at the path, a folder without write
-// permission), EWriteError when the write fails.
+// permission), WriteError when the write fails.
 void WritePhotoPage(Platform& platform, const AnsiString& page_path,
                     const AnsiString& picture_file_name,
                     const AnsiString& width_text,

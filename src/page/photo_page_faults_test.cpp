@@ -21,12 +21,12 @@ TEST(PhotoPageFaultsTest, FailedPageWriteLeavesTheEarlierPageAlone) {
     uint64_t free_bytes;  // Room left on the disk for the new page.
     AnsiString message;
   } cases[] = {
-      {"write fails", FaultKind::kWrite, 1, 100'000, EWriteError().Message()},
-      {"disk full", FaultKind::kWrite, 0, 406, EWriteError().Message()},
+      {"write fails", FaultKind::kWrite, 1, 100'000, WriteError().Message()},
+      {"disk full", FaultKind::kWrite, 0, 406, WriteError().Message()},
       {"create refused", FaultKind::kCreate, 1, 100'000,
-       EFCreateError("/album/N.HTML").Message()},
+       FileCreateError("/album/N.HTML").Message()},
       {"rename fails", FaultKind::kRename, 1, 100'000,
-       EFCreateError("/album/N.HTML").Message()},
+       FileCreateError("/album/N.HTML").Message()},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -138,7 +138,7 @@ TEST_F(WritePhotoPageTest, LeavesWhatCannotBeReplacedAsItWas) {
       WritePhotoPage(*platform_, PagePath(kTimestampName),
                      kTimestampName + ".JPEG", "800", "600");
       ADD_FAILURE() << "the page was written";
-    } catch (const EFCreateError& error) {
+    } catch (const FileCreateError& error) {
       EXPECT_EQ(error.Message(), expected_message);
     }
     std::filesystem::permissions(album, std::filesystem::perms::owner_all,

@@ -109,12 +109,12 @@ TEST_F(PublishPhotoTest, PictureThatCannotBeLoadedGetsNoPage) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
-    EXPECT_THROW(Publish("N", row.bytes), EJPEG);
+    EXPECT_THROW(Publish("N", row.bytes), JpegError);
     EXPECT_EQ(ReadTestFile(album_.Path("N.HTML")), "earlier page");
   }
   EXPECT_THROW(
       PublishPhoto(*platform_, *picture_view_, album_.Path("missing.JPEG")),
-      EFOpenError);
+      FileOpenError);
   EXPECT_FALSE(
       std::filesystem::exists(PathFromUtf8(album_.Path("missing.HTML"))));
 }

@@ -40,7 +40,7 @@ void DecoderInput::Hold(size_t offset) const {
 void DecoderInput::ReadFile(size_t offset, char* buffer, size_t size) const {
   while (size > 0) {
     const size_t n = file_->ReadAt(offset, buffer, size);
-    if (n == 0) throw EReadError();
+    if (n == 0) throw ReadError();
     offset += n;
     buffer += n;
     size -= n;

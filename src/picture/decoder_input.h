@@ -21,7 +21,7 @@ class DecoderInput {
   // Over `bytes`, which must outlive the input.
   explicit DecoderInput(std::string_view bytes);
   // Over the `file.Size()` bytes of `file`, read as they are needed; `file`
-  // must outlive the input. Reads throw EReadError, also when the file ends
+  // must outlive the input. Reads throw ReadError, also when the file ends
   // before that size.
   explicit DecoderInput(InputFile& file);
   DecoderInput(const DecoderInput&) = delete;

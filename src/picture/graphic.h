@@ -16,8 +16,8 @@ class TGraphic {
   virtual ~TGraphic() = default;
   // Reads what the picture needs to know from the picture file at `path` on
   // `platform`, which must outlive the picture: it reads the file again to
-  // draw it. On failure the picture is unchanged. Throws EFOpenError(path),
-  // EReadError and the picture class's own errors.
+  // draw it. On failure the picture is unchanged. Throws FileOpenError(path),
+  // ReadError and the picture class's own errors.
   virtual void LoadFromFile(Platform& platform, const AnsiString& path) = 0;
   // The size as stored in the file.
   virtual int Width() const = 0;

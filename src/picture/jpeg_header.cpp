@@ -18,7 +18,7 @@ namespace {
 constexpr int kMaxSamplingFactor = 4;
 
 [[noreturn]] void ThrowDecoderError(J_MESSAGE_CODE code) {
-  throw EJPEG(SixANumberOf(code));
+  throw JpegError(SixANumberOf(code));
 }
 
 // Reads a header through libjpeg and judges what stopped it.
@@ -57,7 +57,7 @@ class HeaderReader {
   // After ReadHeader() stopped at a component selector of the first scan
   // header (its length field at `scan` in `input`): release 6a's reading of
   // it, which accepts any selector that names a frame component, then its
-  // checks before the first scan, in its order. Throws EJPEG.
+  // checks before the first scan, in its order. Throws JpegError.
   JpegHeader FirstScanAsSixA(const DecoderInput& input, size_t scan) const {
     int count = input.At(scan + 2);
     // A count the reader disagrees with means the walk went astray: keep
@@ -153,7 +153,8 @@ JpegHeader ReadJpegHeader(const DecoderInput& input,
   JpegSource source(input, edits);
   HeaderReader reader;
   const bool read = reader.ReadHeader(source);
-  if (!read && source.ReadError()) std::rethrow_exception(source.ReadError());
+  if (!read && source.ReadFailure())
+    std::rethrow_exception(source.ReadFailure());
   JpegHeader header =
       read ? reader.Header() : SixAVerdict(reader, input, walk.first_scan);
   if (steering != nullptr) *steering = std::move(edits);

@@ -31,8 +31,8 @@ struct JpegHeader {
 // jpeg_marker_walk.h). When `steering` is given it receives those changes,
 // which the display decode must make as well (none when the library read the
 // data as it is).
-// Throws EJPEG with release 6a's number for the first fatal decoder error,
-// EReadError when the file cannot be read as far as the header reaches.
+// Throws JpegError with release 6a's number for the first fatal decoder error,
+// ReadError when the file cannot be read as far as the header reaches.
 JpegHeader ReadJpegHeader(const DecoderInput& input,
                           std::vector<ByteEdit>* steering = nullptr);
 

@@ -1,6 +1,6 @@
 // Many damaged headers, made by mutating good ones with a fixed seed: the
 // reader must never crash or leak (run it under the sanitizer build too), and
-// every failure must be an EJPEG.
+// every failure must be an JpegError.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -96,7 +96,7 @@ TEST(JpegHeaderFuzzTest, DamagedHeadersFailOnlyAsJpegErrors) {
       EXPECT_LE(header.height, 65500);
       EXPECT_GE(header.exif_orientation, 1);
       EXPECT_LE(header.exif_orientation, 8);
-    } catch (const EJPEG& e) {
+    } catch (const JpegError& e) {
       numbers.insert(e.MessageNumber());
     } catch (const std::exception& e) {
       ADD_FAILURE() << "not a JPEG error: " << e.what();

@@ -47,7 +47,7 @@ struct HeaderCase {
 int NumberOf(const std::string& bytes) {
   try {
     ReadJpegHeader(bytes);
-  } catch (const EJPEG& e) {
+  } catch (const JpegError& e) {
     return e.MessageNumber();
   }
   return -1;
@@ -59,7 +59,7 @@ void ExpectHeaders(const std::vector<HeaderCase>& cases) {
     JpegHeader header;
     try {
       header = ReadJpegHeader(c.bytes);
-    } catch (const EJPEG& e) {
+    } catch (const JpegError& e) {
       ADD_FAILURE() << "JPEG error " << e.MessageNumber();
       continue;
     }
@@ -151,7 +151,7 @@ TEST(JpegHeaderTest, MessageCarriesTheNumber) {
   try {
     ReadJpegHeader("GIF89a");
     FAIL();
-  } catch (const EJPEG& e) {
+  } catch (const JpegError& e) {
     EXPECT_EQ(Utf8FromAnsi(e.Message()), "JPEG エラー #52");
   }
 }

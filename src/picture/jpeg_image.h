@@ -16,8 +16,8 @@ class TJPEGImage : public TGraphic {
  public:
   // Reads the header of the file at `path`, no further into the file than
   // the header reaches. An empty file is not parsed: 0 x 0, no error. On
-  // failure the picture is unchanged. Throws EFOpenError(path), EReadError,
-  // EJPEG.
+  // failure the picture is unchanged. Throws FileOpenError(path), ReadError,
+  // JpegError.
   void LoadFromFile(Platform& platform, const AnsiString& path) override;
   // The stored frame size, never turned by the Exif orientation.
   int Width() const override { return header_.width; }

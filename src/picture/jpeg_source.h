@@ -30,7 +30,7 @@ class JpegSource {
 
   // The read error that stopped the decoder (as a fatal JERR_FILE_READ), if
   // one did; null otherwise.
-  std::exception_ptr ReadError() const { return read_error_; }
+  std::exception_ptr ReadFailure() const { return read_error_; }
 
  private:
   // libjpeg sees only `pub`, which comes first.

@@ -36,7 +36,8 @@ const PictureFormat& PictureFormats::Find(std::string_view extension) const {
   for (auto it = formats_.rbegin(); it != formats_.rend(); ++it) {
     if (it->extension == lowered) return *it;
   }
-  throw EInvalidGraphic(FormatMessage(Message::kUnknownExtension, extension));
+  throw InvalidGraphicError(
+      FormatMessage(Message::kUnknownExtension, extension));
 }
 
 }  // namespace photopages

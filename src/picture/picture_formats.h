@@ -36,7 +36,7 @@ class PictureFormats {
                 GraphicClass graphic_class);
 
   // The latest registration for `extension` (without the dot, any letter
-  // case). Throws EInvalidGraphic, the unknown extension message with
+  // case). Throws InvalidGraphicError, the unknown extension message with
   // `extension` as given, when there is none.
   const PictureFormat& Find(std::string_view extension) const;
 

@@ -49,7 +49,7 @@ TEST(PictureFormatsTest, UnknownExtensionKeepsItsCase) {
     try {
       formats.Find(extension);
       ADD_FAILURE() << extension;
-    } catch (const EInvalidGraphic& e) {
+    } catch (const InvalidGraphicError& e) {
       EXPECT_EQ(Utf8FromAnsi(e.Message()), std::string("拡張子 .") + extension +
                                                " の画像形式は処理できません");
     }

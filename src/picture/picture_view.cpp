@@ -16,7 +16,8 @@ void PictureView::LoadPicture(const AnsiString& path) {
   if (!extension.empty()) extension.erase(0, 1);
   const PictureFormat& format = formats_.Find(extension);
   if (format.graphic_class == nullptr) {
-    throw EInvalidGraphic(FormatMessage(Message::kUnknownExtension, extension));
+    throw InvalidGraphicError(
+        FormatMessage(Message::kUnknownExtension, extension));
   }
   std::unique_ptr<TGraphic> picture = format.graphic_class();
   picture->LoadFromFile(platform_, path);

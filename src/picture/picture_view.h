@@ -27,8 +27,8 @@ class PictureView {
   // reading what the picture needs to know of it; only when that succeeded
   // does the new picture replace the current one (and, with auto-size on,
   // give the view its size when both its sides are above 0). On failure the
-  // view keeps its picture and size. Throws EInvalidGraphic (no class can
-  // load the extension), EFOpenError(path), EReadError, EJPEG.
+  // view keeps its picture and size. Throws InvalidGraphicError (no class can
+  // load the extension), FileOpenError(path), ReadError, JpegError.
   void LoadPicture(const AnsiString& path);
 
   // The view's own size: the design size until auto-size takes a picture's.

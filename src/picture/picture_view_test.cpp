@@ -112,8 +112,8 @@ TEST_F(PictureViewTest, FailedLoadKeepsPictureAndSize) {
     EXPECT_EQ(view_.Width(), 40);
     EXPECT_EQ(view_.Height(), 20);
   }
-  EXPECT_THROW(view_.LoadPicture(folder_.Path("missing.JPEG")), EFOpenError);
-  EXPECT_THROW(view_.LoadPicture(folder_.Path(".JPEG")), EFOpenError);
+  EXPECT_THROW(view_.LoadPicture(folder_.Path("missing.JPEG")), FileOpenError);
+  EXPECT_THROW(view_.LoadPicture(folder_.Path(".JPEG")), FileOpenError);
   EXPECT_EQ(view_.Picture(), before);
 }
 

@@ -20,14 +20,14 @@ class FakeInputFile : public InputFile {
   FileAttributes Attributes() const override { return {file_.permissions}; }
   UtcTime LastWriteTime() const override { return file_.last_write; }
   size_t Read(char* buffer, size_t size) override {
-    if (platform_.Fails(FaultKind::kRead)) throw EReadError();
+    if (platform_.Fails(FaultKind::kRead)) throw ReadError();
     size_t n = std::min(size, file_.bytes.size() - position_);
     std::copy_n(file_.bytes.data() + position_, n, buffer);
     position_ += n;
     return n;
   }
   size_t ReadAt(uint64_t offset, char* buffer, size_t size) override {
-    if (platform_.Fails(FaultKind::kRead)) throw EReadError();
+    if (platform_.Fails(FaultKind::kRead)) throw ReadError();
     if (offset >= file_.bytes.size()) return 0;
     size_t n = std::min<uint64_t>(size, file_.bytes.size() - offset);
     std::copy_n(file_.bytes.data() + offset, n, buffer);
@@ -54,12 +54,12 @@ class FakeOutputFile : public OutputFile {
   }
 
   void Write(const char* data, size_t size) override {
-    if (platform_.Fails(FaultKind::kWrite)) throw EWriteError();
+    if (platform_.Fails(FaultKind::kWrite)) throw WriteError();
     uint64_t used = platform_.UsedBytes();
     uint64_t room = platform_.capacity_ > used ? platform_.capacity_ - used : 0;
     size_t stored = static_cast<size_t>(std::min<uint64_t>(size, room));
     File().bytes.append(data, stored);
-    if (stored < size) throw EWriteError();
+    if (stored < size) throw WriteError();
   }
   void CopyFrom(InputFile& input) override {
     char buffer[4096];
@@ -75,7 +75,7 @@ class FakeOutputFile : public OutputFile {
     AnsiString target = platform_.Resolve(target_);
     if (platform_.Fails(FaultKind::kRename) ||
         platform_.folders_.count(target) != 0) {
-      throw EFCreateError(target_);
+      throw FileCreateError(target_);
     }
     platform_.files_[target] = std::move(File());
     platform_.files_.erase(temporary_);
@@ -112,14 +112,15 @@ void FakePlatform::SetCurrentDirectory(const AnsiString& folder) {
   if (folders_.count(resolved) != 0) {
     current_directory_ = resolved;
   } else {
-    throw EInOutError(files_.count(resolved) != 0 ? 3 : 2);
+    throw InOutError(files_.count(resolved) != 0 ? 3 : 2);
   }
 }
 
 std::vector<AnsiString> FakePlatform::ListOrdinaryFiles(
     const AnsiString& folder) {
   AnsiString resolved = Resolve(folder);
-  if (folders_.count(resolved) == 0) throw EInOutError(2);
+  if (folders_.count(resolved) == 0)
+    throw InOutError(InOutError::kFileNotFound);
   std::vector<AnsiString> names;
   for (const auto& [path, file] : files_) {
     AnsiString name = ExtractFileName(path, kPosixPaths);
@@ -139,7 +140,7 @@ std::vector<AnsiString> FakePlatform::ListOrdinaryFiles(
 std::unique_ptr<InputFile> FakePlatform::OpenInput(const AnsiString& path) {
   opened_.push_back(path);
   auto it = files_.find(Resolve(path));
-  if (Fails(FaultKind::kOpen) || it == files_.end()) throw EFOpenError(path);
+  if (Fails(FaultKind::kOpen) || it == files_.end()) throw FileOpenError(path);
   return std::make_unique<FakeInputFile>(*this, it->second);
 }
 
@@ -147,7 +148,7 @@ std::unique_ptr<OutputFile> FakePlatform::CreateOutput(
     const AnsiString& target) {
   AnsiString folder = ExtractFileDir(Resolve(target), kPosixPaths);
   if (Fails(FaultKind::kCreate) || folders_.count(folder) == 0) {
-    throw EFCreateError(target);
+    throw FileCreateError(target);
   }
   AnsiString temporary = (folder == "/" ? "" : folder) + "/.photopages-" +
                          std::to_string(next_temporary_++);
@@ -177,7 +178,7 @@ LocalDateTime FakePlatform::ToLocalTime(const UtcTime& moment) {
   int64_t local = 0;
   if (__builtin_add_overflow(moment.seconds, utc_offset_, &local) ||
       local < -kCalendarSeconds || local > kCalendarSeconds) {
-    throw EConvertError(MessageText(Message::kInvalidDate));
+    throw ConvertError(MessageText(Message::kInvalidDate));
   }
   const sys_seconds time{seconds(local)};
   const sys_days day = floor<days>(time);

@@ -33,7 +33,7 @@ TEST(FakePlatformTest, FoldersListingAndRelativePaths) {
     try {
       fake.SetCurrentDirectory(c.folder);
       ADD_FAILURE() << c.folder;
-    } catch (const EInOutError& e) {
+    } catch (const InOutError& e) {
       EXPECT_EQ(e.ErrorCode(), c.code) << c.folder;
     }
   }
@@ -45,7 +45,7 @@ TEST(FakePlatformTest, FaultsCountOperationsOfTheirKind) {
   fake.AddFile("/album/a", "abc");
   fake.FailNth(FaultKind::kOpen, 2);
   EXPECT_NO_THROW(fake.OpenInput("/album/a"));
-  EXPECT_THROW(fake.OpenInput("/album/a"), EFOpenError);
+  EXPECT_THROW(fake.OpenInput("/album/a"), FileOpenError);
   EXPECT_NO_THROW(fake.OpenInput("/album/a"));
   EXPECT_EQ(fake.Count(FaultKind::kOpen), 3);
   EXPECT_EQ(fake.Count(FaultKind::kWrite), 0);
@@ -55,7 +55,7 @@ TEST(FakePlatformTest, FaultsCountOperationsOfTheirKind) {
   output->Write("xyz", 3);
   output->Commit();
   EXPECT_EQ(fake.files().at("/album/b").bytes, "xyz");
-  EXPECT_THROW(fake.CreateOutput("/nowhere/b"), EFCreateError);
+  EXPECT_THROW(fake.CreateOutput("/nowhere/b"), FileCreateError);
 }
 
 TEST(FakePlatformTest, LocalTimeIsShiftedUtc) {

@@ -8,13 +8,13 @@
 namespace photopages {
 namespace {
 
-// Fills `buffer` with the next `size` bytes of `input`. Throws EReadError
+// Fills `buffer` with the next `size` bytes of `input`. Throws ReadError
 // when the file ends first.
 void ReadExactly(InputFile& input, char* buffer, size_t size) {
   size_t done = 0;
   while (done < size) {
     size_t n = input.Read(buffer + done, size - done);
-    if (n == 0) throw EReadError();
+    if (n == 0) throw ReadError();
     done += n;
   }
 }
@@ -36,19 +36,19 @@ bool SameContent(InputFile& a, InputFile& b) {
   return true;
 }
 
-// Throws EFCreateError(target) unless the target may be replaced. Returns
+// Throws FileCreateError(target) unless the target may be replaced. Returns
 // false when the target is a read-only file already holding `expected`'s
 // content, which then stands as it is.
 bool MayReplace(Platform& platform, const AnsiString& target,
                 const PathInfo& info, InputFile* expected) {
   if (!info.exists) return true;
-  if (info.is_directory) throw EFCreateError(target);
+  if (info.is_directory) throw FileCreateError(target);
   if (!info.read_only) return true;
   if (expected != nullptr && info.is_regular) {
     auto existing = platform.OpenInput(target);
     if (SameContent(*existing, *expected)) return false;
   }
-  throw EFCreateError(target);
+  throw FileCreateError(target);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace photopages {
 // replaced: when it already holds the source's bytes it counts as the copy,
 // otherwise the target cannot be created. On failure an earlier file at the
 // target stays intact.
-// Throws EFOpenError(source), EFCreateError(target), EReadError, EWriteError.
+// Throws FileOpenError(source), FileCreateError(target), ReadError, WriteError.
 void CopyFileReplacing(Platform& platform, const AnsiString& source,
                        const AnsiString& target);
 // The same from `source`, open and not read yet.
@@ -27,7 +27,7 @@ void CopyFileReplacing(Platform& platform, InputFile& source,
 // Writes `content` as the whole of the file at `path`, replacing it, with the
 // attributes of a new file. A read-only file or a folder at the path
 // cannot be created. On failure an earlier file at the path stays intact.
-// Throws EFCreateError(path), EWriteError.
+// Throws FileCreateError(path), WriteError.
 void WriteFileReplacing(Platform& platform, const AnsiString& path,
                         std::string_view content);
 

@@ -72,7 +72,7 @@ TEST_F(FileOpsTest, ReadOnlyTargetWithOtherBytesCannotBeReplaced) {
     other[at] = 'q';
     fake_.AddFile("/album/R.JPEG", other, 0444);
     EXPECT_THROW(CopyFileReplacing(fake_, "/album/large.jpg", "/album/R.JPEG"),
-                 EFCreateError)
+                 FileCreateError)
         << at;
     EXPECT_EQ(File("/album/R.JPEG").bytes, other);
   }
@@ -99,25 +99,25 @@ TEST_F(FileOpsTest, AFaultStopsTheStepAndLosesNothing) {
     AnsiString message;
   } cases[] = {
       {"a full disk in the middle of a copy", kCopy, FaultKind::kWrite, 0,
-       5'000, EWriteError().Message()},
+       5'000, WriteError().Message()},
       {"a refused create", kCopy, FaultKind::kCreate, 1, kNoLimit,
-       EFCreateError("/album/T.JPEG").Message()},
+       FileCreateError("/album/T.JPEG").Message()},
       {"a failed read", kCopy, FaultKind::kRead, 2, kNoLimit,
-       EReadError().Message()},
+       ReadError().Message()},
       {"a failed write", kCopy, FaultKind::kWrite, 2, kNoLimit,
-       EWriteError().Message()},
+       WriteError().Message()},
       {"a failed rename", kCopy, FaultKind::kRename, 1, kNoLimit,
-       EFCreateError("/album/T.JPEG").Message()},
+       FileCreateError("/album/T.JPEG").Message()},
       {"an unopenable photo", kCopy, FaultKind::kOpen, 1, kNoLimit,
-       EFOpenError("/album/photo.jpg").Message()},
+       FileOpenError("/album/photo.jpg").Message()},
       {"a failed page write", kPage, FaultKind::kWrite, 1, kNoLimit,
-       EWriteError().Message()},
+       WriteError().Message()},
       {"a page on a full disk", kPage, FaultKind::kWrite, 0, 3,
-       EWriteError().Message()},
+       WriteError().Message()},
       {"a refused page create", kPage, FaultKind::kCreate, 1, kNoLimit,
-       EFCreateError("/album/T.HTML").Message()},
+       FileCreateError("/album/T.HTML").Message()},
       {"a failed page rename", kPage, FaultKind::kRename, 1, kNoLimit,
-       EFCreateError("/album/T.HTML").Message()},
+       FileCreateError("/album/T.HTML").Message()},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -88,10 +88,10 @@ class InputFile {
   virtual FileAttributes Attributes() const = 0;
   virtual UtcTime LastWriteTime() const = 0;
   // Reads up to `size` bytes at the current position; returns the count, 0
-  // at the end of the file. Throws EReadError when the read fails.
+  // at the end of the file. Throws ReadError when the read fails.
   virtual size_t Read(char* buffer, size_t size) = 0;
   // Reads up to `size` bytes at `offset`; returns the count, 0 at or past
-  // the end of the file. Throws EReadError when the read fails. A file is
+  // the end of the file. Throws ReadError when the read fails. A file is
   // read by Read or by ReadAt, never by both: ReadAt may move the position
   // that Read goes on from.
   virtual size_t ReadAt(uint64_t offset, char* buffer, size_t size) = 0;
@@ -104,12 +104,12 @@ class InputFile {
 class OutputFile {
  public:
   virtual ~OutputFile() = default;
-  // Appends `size` bytes. Throws EWriteError when fewer can be written.
+  // Appends `size` bytes. Throws WriteError when fewer can be written.
   virtual void Write(const char* data, size_t size) = 0;
   // Appends the whole of `input`, from which nothing has been read yet, by
   // the fastest means the system has: its bytes up to the size it had when it
   // was opened, or to its end when the file reports no size. Throws
-  // EReadError or EWriteError.
+  // ReadError or WriteError.
   virtual void CopyFrom(InputFile& input) = 0;
   // Gives the file `attributes`, from an InputFile of the same platform, and
   // the last-write time, kept exactly.
@@ -117,7 +117,7 @@ class OutputFile {
                              const UtcTime& last_write) = 0;
   // Gives the file the attributes that a newly created ordinary file gets.
   virtual void SetDefaultAttributes() = 0;
-  // Replaces the target with this file. Throws EFCreateError(target).
+  // Replaces the target with this file. Throws FileCreateError(target).
   virtual void Commit() = 0;
 };
 
@@ -139,7 +139,7 @@ class Platform {
 
   // Folders.
   virtual AnsiString CurrentDirectory() = 0;
-  // Makes `folder` the current directory. Throws EInOutError with the
+  // Makes `folder` the current directory. Throws InOutError with the
   // Windows error code that matches the failure.
   virtual void SetCurrentDirectory(const AnsiString& folder) = 0;
   // The bare names of the ordinary files of `folder` (regular after links
@@ -149,10 +149,10 @@ class Platform {
       const AnsiString& folder) = 0;
 
   // Files.
-  // Opens an existing ordinary file for reading. Throws EFOpenError(path)
+  // Opens an existing ordinary file for reading. Throws FileOpenError(path)
   // when it is missing, unreadable or not an ordinary file.
   virtual std::unique_ptr<InputFile> OpenInput(const AnsiString& path) = 0;
-  // Starts a file that will replace `target`. Throws EFCreateError(target)
+  // Starts a file that will replace `target`. Throws FileCreateError(target)
   // when nothing can be created in the target's folder.
   virtual std::unique_ptr<OutputFile> CreateOutput(
       const AnsiString& target) = 0;
@@ -161,7 +161,7 @@ class Platform {
   // Clock and time zone.
   // `moment` as local calendar fields, by the time-zone rules in force at
   // that moment; the milliseconds are its nanoseconds cut to whole
-  // milliseconds. Throws EConvertError (Message::kInvalidDate) when the local
+  // milliseconds. Throws ConvertError (Message::kInvalidDate) when the local
   // year lies beyond what the system's calendar can give, which is far
   // outside years 1 to 9999.
   virtual LocalDateTime ToLocalTime(const UtcTime& moment) = 0;

@@ -71,14 +71,14 @@ class PosixInputFile : public InputFile {
     while (true) {
       ssize_t n = read(fd_.get(), buffer, size);
       if (n >= 0) return static_cast<size_t>(n);
-      if (errno != EINTR) throw EReadError();
+      if (errno != EINTR) throw ReadError();
     }
   }
   size_t ReadAt(uint64_t offset, char* buffer, size_t size) override {
     while (true) {
       ssize_t n = pread(fd_.get(), buffer, size, static_cast<off_t>(offset));
       if (n >= 0) return static_cast<size_t>(n);
-      if (errno != EINTR) throw EReadError();
+      if (errno != EINTR) throw ReadError();
     }
   }
 
@@ -112,7 +112,7 @@ std::string TemporaryName() {
 
 class PosixOutputFile : public OutputFile {
  public:
-  // Throws EFCreateError(target) when the temporary file cannot be created.
+  // Throws FileCreateError(target) when the temporary file cannot be created.
   PosixOutputFile(const PosixName& system_target, AnsiString target)
       : system_target_(system_target), target_(std::move(target)), fd_(-1) {
     const std::string folder =
@@ -124,7 +124,7 @@ class PosixOutputFile : public OutputFile {
                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
       if (!fd_.valid() && errno != EEXIST) break;
     }
-    if (!fd_.valid()) throw EFCreateError(target_);
+    if (!fd_.valid()) throw FileCreateError(target_);
   }
   PosixOutputFile(const PosixOutputFile&) = delete;
   PosixOutputFile& operator=(const PosixOutputFile&) = delete;
@@ -139,7 +139,7 @@ class PosixOutputFile : public OutputFile {
     while (size > 0) {
       ssize_t n = write(fd_.get(), data, size);
       if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) throw EWriteError();
+      if (n <= 0) throw WriteError();
       data += n;
       size -= static_cast<size_t>(n);
     }
@@ -165,7 +165,7 @@ class PosixOutputFile : public OutputFile {
                                TimespecFromUtcTime(last_write)};
     if (fchmod(fd_.get(), attributes.bits & 07777) != 0 ||
         futimens(fd_.get(), times) != 0) {
-      throw EWriteError();
+      throw WriteError();
     }
   }
 
@@ -173,9 +173,9 @@ class PosixOutputFile : public OutputFile {
   void SetDefaultAttributes() override {}
 
   void Commit() override {
-    if (!fd_.Close()) throw EWriteError();
+    if (!fd_.Close()) throw WriteError();
     if (rename(temporary_.c_str(), system_target_.c_str()) != 0) {
-      throw EFCreateError(target_);
+      throw FileCreateError(target_);
     }
     committed_ = true;
   }
@@ -233,7 +233,7 @@ class PosixOutputFile : public OutputFile {
   // Undoes what CopyKeepingHoles did. Returns false.
   bool StartAgain(int in) {
     if (ftruncate(fd_.get(), 0) != 0 || lseek(in, 0, SEEK_SET) != 0) {
-      throw EWriteError();
+      throw WriteError();
     }
     return false;
   }
@@ -254,7 +254,7 @@ std::unique_ptr<InputFile> OpenPosixInput(const PosixName& system_path,
   struct stat status;
   if (!fd.valid() || fstat(fd.get(), &status) != 0 ||
       !S_ISREG(status.st_mode)) {
-    throw EFOpenError(path);
+    throw FileOpenError(path);
   }
   return std::make_unique<PosixInputFile>(std::move(fd), status);
 }

@@ -12,7 +12,7 @@
 namespace photopages {
 
 // Opens the ordinary file at `system_path` without blocking (a FIFO or a
-// device is refused, never waited on). Throws EFOpenError(path) when it is
+// device is refused, never waited on). Throws FileOpenError(path) when it is
 // missing, unreadable or not an ordinary file; `path` is the same path as the
 // program gave it.
 std::unique_ptr<InputFile> OpenPosixInput(const PosixName& system_path,
@@ -20,7 +20,7 @@ std::unique_ptr<InputFile> OpenPosixInput(const PosixName& system_path,
 
 // Creates a hidden temporary file in the folder of `system_target` that will
 // replace it, with the permissions that the system gives a new file there.
-// Throws EFCreateError(target) when it cannot be created; `target` is the
+// Throws FileCreateError(target) when it cannot be created; `target` is the
 // same path as the program gave it.
 std::unique_ptr<OutputFile> CreatePosixOutput(const PosixName& system_target,
                                               const AnsiString& target);

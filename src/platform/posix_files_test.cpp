@@ -149,9 +149,9 @@ TEST_F(PosixFilesTest, CopyOverWhatIsAtTheTarget) {
     try {
       CopyFileReplacing(platform_, source, target);
       EXPECT_NE(c.outcome, kCannotCreate);
-    } catch (const EFCreateError& e) {
+    } catch (const FileCreateError& e) {
       EXPECT_EQ(c.outcome, kCannotCreate);
-      EXPECT_EQ(e.Message(), EFCreateError(target).Message());
+      EXPECT_EQ(e.Message(), FileCreateError(target).Message());
     }
 
     struct stat after = LinkStatus(target);
@@ -223,9 +223,9 @@ TEST_F(PosixFilesTest, WriteFileReplacing) {
     try {
       WriteFileReplacing(platform_, target, kPage);
       EXPECT_TRUE(c.written);
-    } catch (const EFCreateError& e) {
+    } catch (const FileCreateError& e) {
       EXPECT_FALSE(c.written);
-      EXPECT_EQ(e.Message(), EFCreateError(target).Message());
+      EXPECT_EQ(e.Message(), FileCreateError(target).Message());
     }
     struct stat after = LinkStatus(target);
     if (c.written) {
@@ -243,7 +243,7 @@ TEST_F(PosixFilesTest, WriteFileReplacing) {
     std::filesystem::create_directory(Path("locked"));
     chmod(Path("locked").c_str(), 0555);
     EXPECT_THROW(WriteFileReplacing(platform_, Path("locked/page.HTML"), kPage),
-                 EFCreateError);
+                 FileCreateError);
     chmod(Path("locked").c_str(), 0755);
   }
 }
@@ -257,7 +257,7 @@ TEST_F(PosixFilesTest, AnUncommittedOutputLeavesTheEarlierFile) {
   EXPECT_EQ(ReadTestFile(Path("page.HTML")), "old");
   EXPECT_TRUE(NoTemporaryLeft());
   EXPECT_THROW(platform_.CreateOutput(Path("missing/page.HTML")),
-               EFCreateError);
+               FileCreateError);
 }
 
 TEST_F(PosixFilesTest, CopyFromAnInputOfAnotherKind) {
@@ -294,12 +294,12 @@ TEST_F(PosixFilesTest, OpenInputRefusesWhatIsNotAnOrdinaryFile) {
     try {
       platform_.OpenInput(path);
       ADD_FAILURE() << path << ": opened";
-    } catch (const EFOpenError& e) {
-      EXPECT_EQ(e.Message(), EFOpenError(path).Message());
+    } catch (const FileOpenError& e) {
+      EXPECT_EQ(e.Message(), FileOpenError(path).Message());
     }
   }
   alarm(0);
-  EXPECT_THROW(ReadWholeFile(platform_, Path("missing")), EFOpenError);
+  EXPECT_THROW(ReadWholeFile(platform_, Path("missing")), FileOpenError);
 }
 
 TEST_F(PosixFilesTest, OpenInputDescribesTheFile) {

@@ -27,7 +27,7 @@ namespace photopages {
 namespace {
 
 [[noreturn]] void ThrowInOutError(int errno_value) {
-  throw EInOutError(WindowsErrorCode(errno_value));
+  throw InOutError(WindowsErrorCode(errno_value));
 }
 
 // The current directory as the system names it; empty, with errno set, when
@@ -61,7 +61,7 @@ PosixName StartedProgramPath(std::string_view argv0,
   return PosixName();
 }
 
-// The program file the kernel runs, every link resolved. Throws EInOutError
+// The program file the kernel runs, every link resolved. Throws InOutError
 // when /proc/self/exe cannot be read.
 PosixName RunningProgramFile() {
   std::string path(256, '\0');
@@ -147,16 +147,16 @@ std::unique_ptr<Platform> NewSystemPlatform(int argc, const char* const* argv) {
 int WindowsErrorCode(int errno_value) {
   switch (errno_value) {
     case ENOENT:
-      return 2;
+      return InOutError::kFileNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
-      return 3;
+      return InOutError::kPathNotFound;
     case EMFILE:
     case ENFILE:
-      return 4;
+      return InOutError::kTooManyOpenFiles;
     case EACCES:
     case EPERM:
-      return 5;
+      return InOutError::kAccessDenied;
     default:
       return errno_value;
   }
@@ -237,7 +237,7 @@ AnsiString PosixPlatform::CurrentDirectory() {
 void PosixPlatform::SetCurrentDirectory(const AnsiString& folder) {
   // A text that names no folder of its own is a path not found.
   const std::optional<PosixName> name = names_.Find(folder);
-  if (!name) throw EInOutError(3);
+  if (!name) throw InOutError(InOutError::kPathNotFound);
   if (chdir(name->c_str()) != 0) ThrowInOutError(errno);
   names_.EnterFolder(folder, *name);
 }
@@ -245,7 +245,7 @@ void PosixPlatform::SetCurrentDirectory(const AnsiString& folder) {
 std::vector<AnsiString> PosixPlatform::ListOrdinaryFiles(
     const AnsiString& folder) {
   const std::optional<PosixName> folder_name = names_.Find(folder);
-  if (!folder_name) throw EInOutError(3);
+  if (!folder_name) throw InOutError(InOutError::kPathNotFound);
   std::unique_ptr<DIR, DirectoryCloser> directory(
       opendir(folder_name->c_str()));
   if (directory == nullptr) ThrowInOutError(errno);
@@ -276,14 +276,14 @@ std::vector<AnsiString> PosixPlatform::ListOrdinaryFiles(
 
 std::unique_ptr<InputFile> PosixPlatform::OpenInput(const AnsiString& path) {
   const std::optional<PosixName> name = names_.Find(path);
-  if (!name) throw EFOpenError(path);
+  if (!name) throw FileOpenError(path);
   return OpenPosixInput(*name, path);
 }
 
 std::unique_ptr<OutputFile> PosixPlatform::CreateOutput(
     const AnsiString& target) {
   const std::optional<PosixName> name = names_.Find(target);
-  if (!name) throw EFCreateError(target);
+  if (!name) throw FileCreateError(target);
   return CreatePosixOutput(*name, target);
 }
 

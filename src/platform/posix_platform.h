@@ -51,21 +51,21 @@ class PosixPlatform : public Platform {
   // when it holds a "/", else the first runnable match on PATH, made
   // absolute against the start-up folder and tidied; /proc/self/exe when
   // neither names an existing program (argv[0] empty or made up). Throws
-  // EInOutError when /proc/self/exe is needed and cannot be read.
+  // InOutError when /proc/self/exe is needed and cannot be read.
   AnsiString ExecutablePath() override;
   // A double quote inside an argument is dropped: in the rebuilt line it
   // would end the quoted stretch and merge arguments. Such an argument names
   // no file, so that "ab.jpg" never stands for "a\"b.jpg".
   AnsiString RawCommandLine() override;
 
-  // Throws EInOutError when the current directory cannot be had.
+  // Throws InOutError when the current directory cannot be had.
   AnsiString CurrentDirectory() override;
   // A folder whose text names no file (see OpenInput) is refused with code 3
   // (path not found).
   void SetCurrentDirectory(const AnsiString& folder) override;
   // Entries that cannot be followed to a file (dangling links, link loops)
   // are left out. Ties of the collation are ordered by the names' bytes, so
-  // the order is total. Throws EInOutError when the folder cannot be read,
+  // the order is total. Throws InOutError when the folder cannot be read,
   // with code 3 when its text names no file.
   std::vector<AnsiString> ListOrdinaryFiles(const AnsiString& folder) override;
 

@@ -182,9 +182,9 @@ TEST_F(PosixFolderTest, SetCurrentDirectoryFailuresCarryWindowsCodes) {
     try {
       platform.SetCurrentDirectory(c.folder);
       ADD_FAILURE() << "no error";
-    } catch (const EInOutError& e) {
+    } catch (const InOutError& e) {
       EXPECT_EQ(e.ErrorCode(), c.code);
-      EXPECT_EQ(e.Message(), EInOutError(c.code).Message());
+      EXPECT_EQ(e.Message(), InOutError(c.code).Message());
     }
   }
   chmod(dir_.Path("locked").c_str(), 0755);
@@ -294,7 +294,7 @@ TEST_F(PosixFolderTest, TextsOpenTheNamesTheyCameFrom) {
       if (opens != nullptr) {
         EXPECT_EQ(ReadWholeFile(platform, text), opens);
       } else {
-        EXPECT_THROW(platform.OpenInput(text), EFOpenError);
+        EXPECT_THROW(platform.OpenInput(text), FileOpenError);
       }
     }
   }
@@ -305,7 +305,7 @@ TEST_F(PosixFolderTest, ListingAMissingFolderFails) {
   try {
     platform.ListOrdinaryFiles(dir_.Path("missing"));
     ADD_FAILURE() << "no error";
-  } catch (const EInOutError& e) {
+  } catch (const InOutError& e) {
     EXPECT_EQ(e.ErrorCode(), 2);
   }
 }
@@ -373,7 +373,7 @@ TEST(PosixPlatformTest, ToLocalTimeUsesTheOffsetOfTheMoment) {
   PosixPlatform platform(1, kArgv);
   for (int64_t seconds : {int64_t{1} << 62, -(int64_t{1} << 62),
                           std::numeric_limits<int64_t>::max()}) {
-    EXPECT_THROW(platform.ToLocalTime({seconds, 0}), EConvertError) << seconds;
+    EXPECT_THROW(platform.ToLocalTime({seconds, 0}), ConvertError) << seconds;
   }
 }
 

@@ -23,7 +23,7 @@ timespec TimespecFromUtcTime(const UtcTime& time) {
 LocalDateTime LocalDateTimeFromTm(const tm* fields, int32_t nanoseconds) {
   if (fields == nullptr ||
       fields->tm_year > std::numeric_limits<int>::max() - 1900) {
-    throw EConvertError(MessageText(Message::kInvalidDate));
+    throw ConvertError(MessageText(Message::kInvalidDate));
   }
   return {fields->tm_year + 1900, fields->tm_mon + 1, fields->tm_mday,
           fields->tm_hour,        fields->tm_min,     fields->tm_sec,

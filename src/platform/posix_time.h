@@ -13,7 +13,7 @@ UtcTime UtcTimeFromTimespec(const timespec& time);
 timespec TimespecFromUtcTime(const UtcTime& time);
 
 // The calendar fields that gmtime_r or localtime_r gave in `fields` for a
-// moment `nanoseconds` past its second. Throws EConvertError
+// moment `nanoseconds` past its second. Throws ConvertError
 // (Message::kInvalidDate) when the call gave none (`fields` null: the year
 // does not fit the C library's calendar) or the year does not fit an int.
 LocalDateTime LocalDateTimeFromTm(const tm* fields, int32_t nanoseconds);

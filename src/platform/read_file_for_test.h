@@ -10,13 +10,13 @@
 
 namespace photopages {
 
-// Throws EFOpenError(path); EReadError when the file ends before its size.
+// Throws FileOpenError(path); ReadError when the file ends before its size.
 inline std::string ReadWholeFile(Platform& platform, const AnsiString& path) {
   auto input = platform.OpenInput(path);
   std::string content(input->Size(), '\0');
   for (size_t done = 0; done < content.size();) {
     const size_t n = input->Read(content.data() + done, content.size() - done);
-    if (n == 0) throw EReadError();
+    if (n == 0) throw ReadError();
     done += n;
   }
   return content;

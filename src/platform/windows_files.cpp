@@ -108,7 +108,7 @@ class WindowsInputFile : public InputFile {
         static_cast<DWORD>(std::min<size_t>(size, kCopyBufferSize));
     DWORD read = 0;
     if (!ReadFile(file_.get(), buffer, wanted, &read, nullptr)) {
-      throw EReadError();
+      throw ReadError();
     }
     return read;
   }
@@ -121,7 +121,7 @@ class WindowsInputFile : public InputFile {
     DWORD read = 0;
     if (!ReadFile(file_.get(), buffer, wanted, &read, &at)) {
       if (GetLastError() == ERROR_HANDLE_EOF) return 0;
-      throw EReadError();
+      throw ReadError();
     }
     return read;
   }
@@ -156,7 +156,7 @@ std::wstring TemporaryName(std::wstring_view folder) {
 
 class WindowsOutputFile : public OutputFile {
  public:
-  // Throws EFCreateError(target) when the temporary file cannot be created.
+  // Throws FileCreateError(target) when the temporary file cannot be created.
   WindowsOutputFile(const WindowsName& system_target, AnsiString target)
       : system_target_(ExtendedPath(system_target.units())),
         target_(std::move(target)) {
@@ -167,7 +167,7 @@ class WindowsOutputFile : public OutputFile {
                               CREATE_NEW, kTemporaryAttributes, nullptr));
       if (!file_.valid() && GetLastError() != ERROR_FILE_EXISTS) break;
     }
-    if (!file_.valid()) throw EFCreateError(target_);
+    if (!file_.valid()) throw FileCreateError(target_);
   }
   WindowsOutputFile(const WindowsOutputFile&) = delete;
   WindowsOutputFile& operator=(const WindowsOutputFile&) = delete;
@@ -186,7 +186,7 @@ class WindowsOutputFile : public OutputFile {
       DWORD written = 0;
       if (!WriteFile(file_.get(), data, piece, &written, nullptr) ||
           written == 0) {
-        throw EWriteError();
+        throw WriteError();
       }
       data += written;
       size -= written;
@@ -206,7 +206,7 @@ class WindowsOutputFile : public OutputFile {
                      const UtcTime& last_write) override {
     const std::optional<FILETIME> time = FileTimeFromUtcTime(last_write);
     if (!time || !SetFileTime(file_.get(), nullptr, nullptr, &*time)) {
-      throw EWriteError();
+      throw WriteError();
     }
     attributes_ =
         FILE_ATTRIBUTE_ARCHIVE | (attributes.bits & FILE_ATTRIBUTE_READONLY);
@@ -220,13 +220,13 @@ class WindowsOutputFile : public OutputFile {
     // cannot change them on a read-only file.
     if (!SetFileAttributesOfHandle(attributes_ & ~FILE_ATTRIBUTE_READONLY) ||
         !SetFileAttributesOfHandle(attributes_) || !file_.Close()) {
-      throw EWriteError();
+      throw WriteError();
     }
     if (!RetryWhileBusy(system_target_, [&] {
           return MoveFileExW(temporary_.c_str(), system_target_.c_str(),
                              MOVEFILE_REPLACE_EXISTING) != 0;
         })) {
-      throw EFCreateError(target_);
+      throw FileCreateError(target_);
     }
     committed_ = true;
   }
@@ -242,7 +242,7 @@ class WindowsOutputFile : public OutputFile {
   // writes, which tell a read error from a write error.
   bool CopyBySystem(const WindowsInputFile& input) {
     if (!SetFileAttributesOfHandle(FILE_ATTRIBUTE_NORMAL) || !file_.Close()) {
-      throw EWriteError();
+      throw WriteError();
     }
     if (CopyFileExW(input.system_path().c_str(), temporary_.c_str(), nullptr,
                     nullptr, nullptr, 0)) {
@@ -254,13 +254,13 @@ class WindowsOutputFile : public OutputFile {
       if (!file_.valid() ||
           (read_only && !SetFileAttributesOfHandle(FILE_ATTRIBUTE_NORMAL)) ||
           !SetFileAttributesOfHandle(kTemporaryAttributes)) {
-        throw EWriteError();
+        throw WriteError();
       }
       return true;
     }
     file_.Reset(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr,
                             CREATE_ALWAYS, kTemporaryAttributes, nullptr));
-    if (!file_.valid()) throw EWriteError();
+    if (!file_.valid()) throw WriteError();
     return false;
   }
 
@@ -300,7 +300,7 @@ std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
       !GetFileInformationByHandle(file.get(), &info) ||
       (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
       !GetFileTime(file.get(), nullptr, nullptr, &last_write)) {
-    throw EFOpenError(path);
+    throw FileOpenError(path);
   }
   return std::make_unique<WindowsInputFile>(std::move(file), info, last_write,
                                             std::move(extended));

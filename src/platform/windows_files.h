@@ -12,7 +12,7 @@
 namespace photopages {
 
 // Opens the ordinary file at `system_path` for reading, others may read it
-// too. Throws EFOpenError(path) when it is missing, cannot be read, or is a
+// too. Throws FileOpenError(path) when it is missing, cannot be read, or is a
 // folder or a device; `path` is the same path as the program gave it. While
 // another program holds the file for a moment, the open is tried again for
 // about a second.
@@ -20,7 +20,7 @@ std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
                                             const AnsiString& path);
 
 // Creates a temporary file in the folder of `system_target` that will
-// replace it. Throws EFCreateError(target) when it cannot be created, or
+// replace it. Throws FileCreateError(target) when it cannot be created, or
 // when its rename over the target still fails after about a second of tries
 // while another program holds either file; `target` is the same path as the
 // program gave it.

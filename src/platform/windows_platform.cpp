@@ -29,12 +29,12 @@ AnsiString TextOf(const WindowsName& name) {
 }
 
 [[noreturn]] void ThrowLastError() {
-  throw EInOutError(static_cast<int>(GetLastError()));
+  throw InOutError(static_cast<int>(GetLastError()));
 }
 
 // A text of the system that `get` fills into a buffer of the size it is
 // given, returning the length it wrote, or a length at least the buffer's
-// size when the buffer is too small, or 0 on failure. Throws EInOutError
+// size when the buffer is too small, or 0 on failure. Throws InOutError
 // with the system's code on failure.
 template <typename Get>
 WindowsName SystemText(Get get) {
@@ -151,7 +151,7 @@ AnsiString WindowsPlatform::CurrentDirectory() {
 void WindowsPlatform::SetCurrentDirectory(const AnsiString& folder) {
   // A text that names no folder of its own is a path not found.
   const std::optional<WindowsName> name = names_.Find(folder);
-  if (!name) throw EInOutError(3);
+  if (!name) throw InOutError(InOutError::kPathNotFound);
   if (!SetCurrentDirectoryW(ExtendedPath(name->units()).c_str())) {
     ThrowLastError();
   }
@@ -161,7 +161,7 @@ void WindowsPlatform::SetCurrentDirectory(const AnsiString& folder) {
 std::vector<AnsiString> WindowsPlatform::ListOrdinaryFiles(
     const AnsiString& folder) {
   const std::optional<WindowsName> folder_name = names_.Find(folder);
-  if (!folder_name) throw EInOutError(3);
+  if (!folder_name) throw InOutError(InOutError::kPathNotFound);
   std::wstring pattern = ExtendedPath(folder_name->units());
   if (pattern.back() != L'\\') pattern += L'\\';
   pattern += L"*.*";
@@ -195,14 +195,14 @@ std::vector<AnsiString> WindowsPlatform::ListOrdinaryFiles(
 
 std::unique_ptr<InputFile> WindowsPlatform::OpenInput(const AnsiString& path) {
   const std::optional<WindowsName> name = names_.Find(path);
-  if (!name) throw EFOpenError(path);
+  if (!name) throw FileOpenError(path);
   return OpenWindowsInput(*name, path);
 }
 
 std::unique_ptr<OutputFile> WindowsPlatform::CreateOutput(
     const AnsiString& target) {
   const std::optional<WindowsName> name = names_.Find(target);
-  if (!name) throw EFCreateError(target);
+  if (!name) throw FileCreateError(target);
   return CreateWindowsOutput(*name, target);
 }
 
@@ -213,7 +213,7 @@ PathInfo WindowsPlatform::Inspect(const AnsiString& path) {
 
 LocalDateTime WindowsPlatform::ToLocalTime(const UtcTime& moment) {
   const std::optional<FILETIME> time = FileTimeFromUtcTime(moment);
-  if (!time) throw EConvertError(MessageText(Message::kInvalidDate));
+  if (!time) throw ConvertError(MessageText(Message::kInvalidDate));
   return LocalDateTimeFromFileTime(*time, UserTimeZone());
 }
 

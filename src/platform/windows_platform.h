@@ -31,7 +31,7 @@ class WindowsPlatform : public Platform {
   // argument, read by the rules of the program's splitter, is remembered.
   AnsiString RawCommandLine() override;
 
-  // Throws EInOutError when the current directory cannot be had.
+  // Throws InOutError when the current directory cannot be had.
   AnsiString CurrentDirectory() override;
   // SetCurrentDirectoryW; the error code is GetLastError's. A text that
   // names no folder of its own (two names gave it) is refused with code 3
@@ -40,7 +40,7 @@ class WindowsPlatform : public Platform {
   // FindFirstFileW with "*.*", leaving out hidden, system and directory
   // entries, ordered by CompareStringW of the user's locale without regard
   // to letter case, as the system's sorted list orders them; ties by their
-  // UTF-16 units. Throws EInOutError when the folder cannot be read.
+  // UTF-16 units. Throws InOutError when the folder cannot be read.
   std::vector<AnsiString> ListOrdinaryFiles(const AnsiString& folder) override;
 
   // A text that two different names gave names no file.

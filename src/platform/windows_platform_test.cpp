@@ -57,7 +57,7 @@ void ExpectJapaneseNamesBothWays() {
   EXPECT_EQ(ReadWholeFile(platform, album.Path("Caf?.jpg")), "other");
   EXPECT_EQ(platform.ListOrdinaryFiles(album.Path("pair")),
             (std::vector<AnsiString>{"?.jpg", "?.jpg"}));
-  EXPECT_THROW(platform.OpenInput(album.Path("pair\\?.jpg")), EFOpenError);
+  EXPECT_THROW(platform.OpenInput(album.Path("pair\\?.jpg")), FileOpenError);
 
   CopyFileReplacing(platform, In(album, "写真.jpg"), In(album, "表ソ.JPEG"));
   WriteFileReplacing(platform, In(album, "表ソ.HTML"), "page");
@@ -120,7 +120,7 @@ TEST(WindowsPlatformTest, FoldersThatCannotBeEnteredGiveTheSystemsCode) {
     try {
       platform.SetCurrentDirectory(c.folder);
       ADD_FAILURE() << "entered";
-    } catch (const EInOutError& error) {
+    } catch (const InOutError& error) {
       EXPECT_EQ(error.ErrorCode(), c.code);
       EXPECT_EQ(error.Message(), c.message);
     }
@@ -180,7 +180,8 @@ TEST(WindowsPlatformTest, SameFileAndReadOnlyTargets) {
     if (c.created) {
       CopyFileReplacing(platform, source, target);
     } else {
-      EXPECT_THROW(CopyFileReplacing(platform, source, target), EFCreateError);
+      EXPECT_THROW(CopyFileReplacing(platform, source, target),
+                   FileCreateError);
     }
     EXPECT_EQ(ReadTestFile(album.Path(c.target)), c.kept);
   }
@@ -244,7 +245,7 @@ TEST(WindowsPlatformTest, BusyTargetsAreWaitedForAboutASecond) {
       try {
         CopyFileReplacing(platform, source, target);
         ADD_FAILURE() << "copied";
-      } catch (const EFCreateError& error) {
+      } catch (const FileCreateError& error) {
         EXPECT_EQ(error.Message(),
                   FormatMessage(Message::kFileCreateError, target));
       }

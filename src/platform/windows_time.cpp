@@ -49,7 +49,7 @@ LocalDateTime LocalDateTimeFromFileTime(const FILETIME& time,
                                         DYNAMIC_TIME_ZONE_INFORMATION zone) {
   SYSTEMTIME utc;
   if (!FileTimeToSystemTime(&time, &utc)) {
-    throw EConvertError(MessageText(Message::kInvalidDate));
+    throw ConvertError(MessageText(Message::kInvalidDate));
   }
   // The zone's rules of the photo's year where the system keeps them, its
   // earliest or latest kept rules beyond them; its current rules when it
@@ -69,7 +69,7 @@ LocalDateTime LocalDateTimeFromFileTime(const FILETIME& time,
   }
   SYSTEMTIME local;
   if (!SystemTimeToTzSpecificLocalTime(&rules, &utc, &local)) {
-    throw EConvertError(MessageText(Message::kInvalidDate));
+    throw ConvertError(MessageText(Message::kInvalidDate));
   }
   return {local.wYear,   local.wMonth,  local.wDay,         local.wHour,
           local.wMinute, local.wSecond, local.wMilliseconds};

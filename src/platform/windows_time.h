@@ -27,7 +27,7 @@ DYNAMIC_TIME_ZONE_INFORMATION UserTimeZone();
 // the rules of the photo's own year count where the system keeps them
 // (GetTimeZoneInformationForYear, then SystemTimeToTzSpecificLocalTime), so
 // that a New York photo of March 2006 gets the offset of 2006. Throws
-// EConvertError (Message::kInvalidDate) when the system cannot turn it into
+// ConvertError (Message::kInvalidDate) when the system cannot turn it into
 // a date.
 LocalDateTime LocalDateTimeFromFileTime(const FILETIME& time,
                                         DYNAMIC_TIME_ZONE_INFORMATION zone);

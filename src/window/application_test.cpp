@@ -81,11 +81,11 @@ class ScriptedForm : public MainFormHandlers {
       : create_fails_(create_fails), show_fails_(show_fails) {}
   void FormCreate() override {
     ++creates;
-    if (create_fails_) throw EReadError();
+    if (create_fails_) throw ReadError();
   }
   void FormShow() override {
     ++shows;
-    if (show_fails_) throw EJPEG(52);
+    if (show_fails_) throw JpegError(52);
   }
   void SettingsChanged() override {}
   MainWindowContents Contents() const override {
@@ -102,8 +102,8 @@ class ScriptedForm : public MainFormHandlers {
 };
 
 TEST(ApplicationTest, RunEndsByBeepOrByErrorBoxAndWindow) {
-  const std::string read_error = EReadError().Message() + ".";
-  const std::string jpeg_error = EJPEG(52).Message() + ".";
+  const std::string read_error = ReadError().Message() + ".";
+  const std::string jpeg_error = JpegError(52).Message() + ".";
   struct {
     bool create_fails;
     bool show_fails;
