@@ -39,7 +39,7 @@ void MainForm::SettingsChanged() {
 
 MainWindowContents MainForm::Contents() const {
   MainWindowContents contents;
-  if (const TGraphic* picture = picture_view_.Picture()) {
+  if (const Graphic* picture = picture_view_.Picture()) {
     contents.picture_decoder = [picture](int palette_colours) {
       return picture->DecodeForDisplay(palette_colours);
     };

@@ -36,7 +36,7 @@ bool HourLooksAheadToDesignator(std::string_view rest) {
 // Writes a time value field by field, up to kFormattedTextLimit bytes.
 class Formatter {
  public:
-  Formatter(TDateTime value, const FormatSettings& settings)
+  Formatter(DateTime value, const FormatSettings& settings)
       : value_(value), settings_(settings) {}
 
   // Appends `value` written with `format`, one nesting level deeper.
@@ -111,7 +111,7 @@ class Formatter {
   // Text in quotes, copied as it is; returns the bytes used, quotes included.
   size_t AppendQuoted(std::string_view rest);
 
-  TDateTime value_;
+  DateTime value_;
   const FormatSettings& settings_;
   std::optional<DateFields> date_;
   std::optional<TimeFields> time_;
@@ -329,14 +329,14 @@ size_t Formatter::AppendQuoted(std::string_view rest) {
 
 }  // namespace
 
-AnsiString FormatDateTime(std::string_view format, TDateTime value,
+AnsiString FormatDateTime(std::string_view format, DateTime value,
                           const FormatSettings& settings) {
   Formatter formatter(value, settings);
   formatter.AppendFormat(format);
   return formatter.Take();
 }
 
-AnsiString DateText(TDateTime value, const FormatSettings& settings) {
+AnsiString DateText(DateTime value, const FormatSettings& settings) {
   Formatter formatter(value, settings);
   formatter.AppendDateText();
   return formatter.Take();

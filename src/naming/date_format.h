@@ -34,13 +34,13 @@ inline constexpr size_t kFormattedTextLimit = 256;
 //
 // Throws ConvertError (Message::kInvalidDate) when the format has
 // a date field and `value` lies outside years 1 to 9999.
-AnsiString FormatDateTime(std::string_view format, TDateTime value,
+AnsiString FormatDateTime(std::string_view format, DateTime value,
                           const FormatSettings& settings);
 
 // The date text of `value`: the short date format, then, unless hour, minute
 // and second are all zero, a space and the long time format; at most 256
 // bytes.
-AnsiString DateText(TDateTime value, const FormatSettings& settings);
+AnsiString DateText(DateTime value, const FormatSettings& settings);
 
 }  // namespace photopages
 

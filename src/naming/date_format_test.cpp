@@ -15,7 +15,7 @@ struct FormatCase {
   const char* expected;
 };
 
-void ExpectFormats(TDateTime value, const FormatSettings& settings,
+void ExpectFormats(DateTime value, const FormatSettings& settings,
                    std::initializer_list<FormatCase> cases) {
   for (const FormatCase& c : cases) {
     SCOPED_TRACE(c.format);
@@ -163,7 +163,7 @@ TEST(DateFormatTest, CutAt256Bytes) {
   FormatSettings settings;
   settings.long_date_format = AnsiString(200, 'x');
   settings.short_date_format = "'" + AnsiString(300, 'y') + "'";
-  TDateTime value = At(2005, 1, 2, 15, 4, 5, 0);
+  DateTime value = At(2005, 1, 2, 15, 4, 5, 0);
   EXPECT_EQ(FormatDateTime(AnsiString(300, 'q'), value, settings),
             AnsiString(256, 'q'));
   EXPECT_EQ(FormatDateTime("dddddd dddddd", value, settings),
@@ -176,7 +176,7 @@ TEST(DateFormatTest, EraFields) {
   japanese.eras = ErasOfCalendar(kJapaneseEraCalendar);
   japanese.short_era_is_first_character = true;
   struct Case {
-    TDateTime value;
+    DateTime value;
     const char* format;
     const char* utf8;
   };
@@ -210,7 +210,7 @@ TEST(DateFormatTest, NamePattern) {
   const AnsiString& pattern = MessageText(Message::kTimestampNamePattern);
   EXPECT_EQ(pattern.size(), 43u);
   struct Case {
-    TDateTime value;
+    DateTime value;
     const char* utf8;
   };
   const Case cases[] = {

@@ -121,7 +121,7 @@ int ScanDesignator(Scanner& s, const FormatSettings& settings) {
   return -1;
 }
 
-std::optional<TDateTime> ScanTime(Scanner& s, const FormatSettings& settings) {
+std::optional<DateTime> ScanTime(Scanner& s, const FormatSettings& settings) {
   int base_hour = ScanDesignator(s, settings);
   int hour = 0, minute = 0, second = 0, millisecond = 0, digits = 0;
   if (!s.Number(hour, digits)) return std::nullopt;
@@ -161,9 +161,9 @@ std::optional<int> EraStartYear(Scanner& s, std::string_view text,
   return std::nullopt;
 }
 
-std::optional<TDateTime> ScanDate(Scanner& s, std::string_view text,
-                                  const FormatSettings& settings,
-                                  int current_year) {
+std::optional<DateTime> ScanDate(Scanner& s, std::string_view text,
+                                 const FormatSettings& settings,
+                                 int current_year) {
   const DateOrder order = DateOrderOf(settings.short_date_format);
   const std::optional<int> era_start = EraStartYear(s, text, settings);
   const char separator = settings.date_separator;
@@ -209,27 +209,26 @@ std::optional<TDateTime> ScanDate(Scanner& s, std::string_view text,
 
 }  // namespace
 
-std::optional<TDateTime> TryReadDateText(std::string_view text,
-                                         const FormatSettings& settings,
-                                         int current_year) {
+std::optional<DateTime> TryReadDateText(std::string_view text,
+                                        const FormatSettings& settings,
+                                        int current_year) {
   Scanner s(text);
-  if (std::optional<TDateTime> date =
+  if (std::optional<DateTime> date =
           ScanDate(s, text, settings, current_year)) {
     if (s.AtEnd()) return date;
-    if (std::optional<TDateTime> time = ScanTime(s, settings)) {
+    if (std::optional<DateTime> time = ScanTime(s, settings)) {
       return ComposeDateTime(*date, *time);
     }
   }
   Scanner time_alone(text);
-  std::optional<TDateTime> time = ScanTime(time_alone, settings);
+  std::optional<DateTime> time = ScanTime(time_alone, settings);
   if (time && time_alone.AtEnd()) return time;
   return std::nullopt;
 }
 
-TDateTime ReadDateText(std::string_view text, const FormatSettings& settings,
-                       int current_year) {
-  std::optional<TDateTime> value =
-      TryReadDateText(text, settings, current_year);
+DateTime ReadDateText(std::string_view text, const FormatSettings& settings,
+                      int current_year) {
+  std::optional<DateTime> value = TryReadDateText(text, settings, current_year);
   if (!value) {
     throw ConvertError(FormatMessage(Message::kInvalidDateTime, text));
   }

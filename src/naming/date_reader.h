@@ -30,14 +30,14 @@ namespace photopages {
 // be a time alone.
 //
 // `current_year` must lie within years 1 to 9999.
-std::optional<TDateTime> TryReadDateText(std::string_view text,
-                                         const FormatSettings& settings,
-                                         int current_year);
+std::optional<DateTime> TryReadDateText(std::string_view text,
+                                        const FormatSettings& settings,
+                                        int current_year);
 
 // As TryReadDateText; throws ConvertError (Message::kInvalidDateTime with
 // `text`) when the text names no time value.
-TDateTime ReadDateText(std::string_view text, const FormatSettings& settings,
-                       int current_year);
+DateTime ReadDateText(std::string_view text, const FormatSettings& settings,
+                      int current_year);
 
 }  // namespace photopages
 

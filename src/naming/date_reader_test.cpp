@@ -12,7 +12,7 @@ namespace {
 
 // Every value as "yyyy-mm-dd hh:nn:ss.zzz"; "error" for none.
 std::string Read(const char* utf8_text, const FormatSettings& settings) {
-  std::optional<TDateTime> value =
+  std::optional<DateTime> value =
       TryReadDateText(AnsiFromUtf8(utf8_text), settings, 2005);
   if (!value) return "error";
   return FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", *value, FormatSettings{});

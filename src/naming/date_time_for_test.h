@@ -6,9 +6,9 @@
 
 namespace photopages {
 
-// The TDateTime of the given local date and time of day.
-inline TDateTime At(int year, int month, int day, int hour, int minute,
-                    int second, int millisecond) {
+// The DateTime of the given local date and time of day.
+inline DateTime At(int year, int month, int day, int hour, int minute,
+                   int second, int millisecond) {
   return ComposeDateTime(EncodeDate(year, month, day),
                          EncodeTime(hour, minute, second, millisecond));
 }

@@ -5,8 +5,8 @@
 
 namespace photopages {
 
-TDateTime RoundTrip(TDateTime value, const FormatSettings& settings,
-                    int current_year) {
+DateTime RoundTrip(DateTime value, const FormatSettings& settings,
+                   int current_year) {
   return ReadDateText(DateText(value, settings), settings, current_year);
 }
 

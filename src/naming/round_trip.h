@@ -16,8 +16,8 @@ namespace photopages {
 // ConvertError (Message::kInvalidDateTime with the date text) when the date
 // text cannot be read back, and the range error of DecodeDate when `value`
 // lies outside years 1 to 9999.
-TDateTime RoundTrip(TDateTime value, const FormatSettings& settings,
-                    int current_year);
+DateTime RoundTrip(DateTime value, const FormatSettings& settings,
+                   int current_year);
 
 }  // namespace photopages
 

@@ -15,7 +15,7 @@
 namespace photopages {
 namespace {
 
-std::string Show(TDateTime value) {
+std::string Show(DateTime value) {
   return FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", value, FormatSettings{});
 }
 
@@ -197,7 +197,7 @@ TEST(RoundTripTest, RandomSettingsAndTextsNeverCrash) {
     locale.hour_leading_zero = pick_number({0, 1}) != 0;
     locale.designator_before = pick_number({0, 1}) != 0;
     FormatSettings settings = ComposeFormatSettings(locale);
-    TDateTime value =
+    DateTime value =
         At(number(1, 9999), number(1, 12), number(1, 28), number(0, 23),
            number(0, 59), number(0, 59), number(0, 999));
     int current_year = number(1, 9999);
@@ -205,7 +205,7 @@ TEST(RoundTripTest, RandomSettingsAndTextsNeverCrash) {
          {DateText(value, settings), text(number(0, 30))}) {
       ASSERT_LE(date_text.size(), kFormattedTextLimit);
       try {
-        TDateTime read = ReadDateText(date_text, settings, current_year);
+        DateTime read = ReadDateText(date_text, settings, current_year);
         DecodeDate(read);
         ++values;
       } catch (const ConvertError&) {

@@ -24,7 +24,7 @@ int64_t DaysBeforeYear(int year) {
 
 // `value` in whole milliseconds, rounded half to even; nothing for a value
 // that is not a number or lies beyond the days of years 1 to 9999.
-std::optional<int64_t> WholeMilliseconds(TDateTime value) {
+std::optional<int64_t> WholeMilliseconds(DateTime value) {
   if (!(value > kFirstDay - 1 && value < kLastDay + 1)) return std::nullopt;
   return static_cast<int64_t>(
       std::nearbyint(value * static_cast<double>(kMillisecondsPerDay)));
@@ -38,45 +38,45 @@ int DaysInMonth(int year, int month) {
   return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-std::optional<TDateTime> TryEncodeDate(int year, int month, int day) {
+std::optional<DateTime> TryEncodeDate(int year, int month, int day) {
   if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
       day > DaysInMonth(year, month)) {
     return std::nullopt;
   }
   int64_t days = DaysBeforeYear(year);
   for (int m = 1; m < month; ++m) days += DaysInMonth(year, m);
-  return static_cast<TDateTime>(days + day);
+  return static_cast<DateTime>(days + day);
 }
 
-std::optional<TDateTime> TryEncodeTime(int hour, int minute, int second,
-                                       int millisecond) {
+std::optional<DateTime> TryEncodeTime(int hour, int minute, int second,
+                                      int millisecond) {
   if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 ||
       second > 59 || millisecond < 0 || millisecond > 999) {
     return std::nullopt;
   }
   int64_t ms =
       hour * 3'600'000LL + minute * 60'000LL + second * 1'000LL + millisecond;
-  return static_cast<TDateTime>(ms) / kMillisecondsPerDay;
+  return static_cast<DateTime>(ms) / kMillisecondsPerDay;
 }
 
-TDateTime EncodeDate(int year, int month, int day) {
-  std::optional<TDateTime> date = TryEncodeDate(year, month, day);
+DateTime EncodeDate(int year, int month, int day) {
+  std::optional<DateTime> date = TryEncodeDate(year, month, day);
   if (!date) throw ConvertError(MessageText(Message::kInvalidDate));
   return *date;
 }
 
-TDateTime EncodeTime(int hour, int minute, int second, int millisecond) {
-  std::optional<TDateTime> time =
+DateTime EncodeTime(int hour, int minute, int second, int millisecond) {
+  std::optional<DateTime> time =
       TryEncodeTime(hour, minute, second, millisecond);
   if (!time) throw ConvertError(MessageText(Message::kInvalidTime));
   return *time;
 }
 
-TDateTime ComposeDateTime(TDateTime date, TDateTime time) {
+DateTime ComposeDateTime(DateTime date, DateTime time) {
   return date >= 0 ? date + time : date - time;
 }
 
-DateFields DecodeDate(TDateTime value) {
+DateFields DecodeDate(DateTime value) {
   std::optional<int64_t> ms = WholeMilliseconds(value);
   int64_t day = ms ? *ms / kMillisecondsPerDay : 0;
   if (!ms || day < kFirstDay || day > kLastDay) {
@@ -103,7 +103,7 @@ DateFields DecodeDate(TDateTime value) {
   return fields;
 }
 
-TimeFields DecodeTime(TDateTime value) {
+TimeFields DecodeTime(DateTime value) {
   int64_t ms =
       std::llabs(WholeMilliseconds(value).value_or(0)) % kMillisecondsPerDay;
   TimeFields fields;

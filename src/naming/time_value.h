@@ -10,7 +10,7 @@
 
 namespace photopages {
 
-using TDateTime = double;
+using DateTime = double;
 
 inline constexpr long long kMillisecondsPerDay = 86'400'000;
 
@@ -23,20 +23,20 @@ int DaysInMonth(int year, int month);
 
 // The day number of the date, or nothing when the date is not in years 1 to
 // 9999, months 1 to 12 and the days of its month.
-std::optional<TDateTime> TryEncodeDate(int year, int month, int day);
+std::optional<DateTime> TryEncodeDate(int year, int month, int day);
 // The fraction of a day, or nothing when hour > 23, minute or second > 59,
 // millisecond > 999 or any field is negative.
-std::optional<TDateTime> TryEncodeTime(int hour, int minute, int second,
-                                       int millisecond);
+std::optional<DateTime> TryEncodeTime(int hour, int minute, int second,
+                                      int millisecond);
 
 // As the Try forms; throw ConvertError, Message::kInvalidDate and
 // Message::kInvalidTime.
-TDateTime EncodeDate(int year, int month, int day);
-TDateTime EncodeTime(int hour, int minute, int second, int millisecond);
+DateTime EncodeDate(int year, int month, int day);
+DateTime EncodeTime(int hour, int minute, int second, int millisecond);
 
 // One value from a day number and a time of day (0 <= time < 1), keeping the
 // integer part the day, also before day 0.
-TDateTime ComposeDateTime(TDateTime date, TDateTime time);
+DateTime ComposeDateTime(DateTime date, DateTime time);
 
 struct DateFields {
   int year = 0;
@@ -58,8 +58,8 @@ struct TimeFields {
 // DecodeDate throws ConvertError (Message::kInvalidDate) for a value that
 // is not a number or lies outside years 1 to 9999; DecodeTime
 // gives midnight for a value that is not a number or that large.
-DateFields DecodeDate(TDateTime value);
-TimeFields DecodeTime(TDateTime value);
+DateFields DecodeDate(DateTime value);
+TimeFields DecodeTime(DateTime value);
 
 }  // namespace photopages
 

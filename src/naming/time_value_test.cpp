@@ -97,7 +97,7 @@ TEST(TimeValueTest, SplittingRoundsToMillisecondsThenCuts) {
 }
 
 TEST(TimeValueTest, ComposingKeepsTheDayBeforeDayZero) {
-  TDateTime time = EncodeTime(6, 0, 0, 0);
+  DateTime time = EncodeTime(6, 0, 0, 0);
   EXPECT_EQ(ComposeDateTime(EncodeDate(1899, 12, 29), time), -1.25);
   EXPECT_EQ(ComposeDateTime(EncodeDate(1899, 12, 31), time), 1.25);
   DateFields d = DecodeDate(ComposeDateTime(EncodeDate(1800, 5, 6), time));

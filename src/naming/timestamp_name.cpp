@@ -24,10 +24,10 @@ AnsiString TimestampNamer::TimestampName(const AnsiString& path) {
 
 AnsiString TimestampNamer::TimestampName(const InputFile& photo) {
   LocalDateTime t = platform_.ToLocalTime(photo.LastWriteTime());
-  TDateTime value =
+  DateTime value =
       ComposeDateTime(EncodeDate(t.year, t.month, t.day),
                       EncodeTime(t.hour, t.minute, t.second, t.millisecond));
-  TDateTime read_back = RoundTrip(value, settings_, platform_.Now().year);
+  DateTime read_back = RoundTrip(value, settings_, platform_.Now().year);
   return FormatDateTime(pattern_, read_back, settings_);
 }
 

@@ -9,7 +9,7 @@
 namespace photopages {
 
 PixelSize StatedSize(const PictureView& picture_view) {
-  const TGraphic& picture = *picture_view.Picture();
+  const Graphic& picture = *picture_view.Picture();
   if (picture.Width() == 0 || picture.Height() == 0) {
     return {picture.Width(), picture.Height()};
   }

@@ -11,9 +11,9 @@
 
 namespace photopages {
 
-class TGraphic {
+class Graphic {
  public:
-  virtual ~TGraphic() = default;
+  virtual ~Graphic() = default;
   // Reads what the picture needs to know from the picture file at `path` on
   // `platform`, which must outlive the picture: it reads the file again to
   // draw it. On failure the picture is unchanged. Throws FileOpenError(path),

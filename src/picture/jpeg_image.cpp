@@ -9,7 +9,7 @@
 
 namespace photopages {
 
-void TJPEGImage::LoadFromFile(Platform& platform, const AnsiString& path) {
+void JpegImage::LoadFromFile(Platform& platform, const AnsiString& path) {
   std::unique_ptr<InputFile> file = platform.OpenInput(path);
   JpegHeader header;
   std::vector<ByteEdit> steering;
@@ -21,7 +21,7 @@ void TJPEGImage::LoadFromFile(Platform& platform, const AnsiString& path) {
   header_ = header;
 }
 
-std::optional<DisplayPicture> TJPEGImage::DecodeForDisplay(
+std::optional<DisplayPicture> JpegImage::DecodeForDisplay(
     int palette_colours) const {
   if (platform_ == nullptr) return std::nullopt;
   std::unique_ptr<InputFile> file;

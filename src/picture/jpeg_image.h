@@ -12,7 +12,7 @@
 
 namespace photopages {
 
-class TJPEGImage : public TGraphic {
+class JpegImage : public Graphic {
  public:
   // Reads the header of the file at `path`, no further into the file than
   // the header reaches. An empty file is not parsed: 0 x 0, no error. On

@@ -9,8 +9,8 @@
 namespace photopages {
 namespace {
 
-std::unique_ptr<TGraphic> NewJpegImage() {
-  return std::make_unique<TJPEGImage>();
+std::unique_ptr<Graphic> NewJpegImage() {
+  return std::make_unique<JpegImage>();
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 namespace photopages {
 
 // Makes an empty picture of one class.
-using GraphicClass = std::unique_ptr<TGraphic> (*)();
+using GraphicClass = std::unique_ptr<Graphic> (*)();
 
 struct PictureFormat {
   AnsiString extension;  // Lower case, without the dot.
@@ -25,7 +25,7 @@ struct PictureFormat {
 // Built once per program; its registrations go when it does.
 class PictureFormats {
  public:
-  // The platform's own kinds "wmf", "emf", "ico" and "bmp", then TJPEGImage
+  // The platform's own kinds "wmf", "emf", "ico" and "bmp", then JpegImage
   // for "jpeg" and "jpg".
   PictureFormats();
   PictureFormats(const PictureFormats&) = delete;

@@ -33,7 +33,7 @@ TEST(PictureFormatsTest, LooksUpWithoutRegardToCase) {
   }
 }
 
-std::unique_ptr<TGraphic> NoGraphic() { return nullptr; }
+std::unique_ptr<Graphic> NoGraphic() { return nullptr; }
 
 TEST(PictureFormatsTest, LaterRegistrationWins) {
   PictureFormats formats;

@@ -19,7 +19,7 @@ void PictureView::LoadPicture(const AnsiString& path) {
     throw InvalidGraphicError(
         FormatMessage(Message::kUnknownExtension, extension));
   }
-  std::unique_ptr<TGraphic> picture = format.graphic_class();
+  std::unique_ptr<Graphic> picture = format.graphic_class();
   picture->LoadFromFile(platform_, path);
   picture_ = std::move(picture);
   if (auto_size_) FitToPicture();

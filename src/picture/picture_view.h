@@ -41,14 +41,14 @@ class PictureView {
   void SetAutoSize(bool auto_size);
 
   // The current picture; nullptr before the first successful load.
-  const TGraphic* Picture() const { return picture_.get(); }
+  const Graphic* Picture() const { return picture_.get(); }
 
  private:
   void FitToPicture();
 
   Platform& platform_;
   const PictureFormats& formats_;
-  std::unique_ptr<TGraphic> picture_;
+  std::unique_ptr<Graphic> picture_;
   int width_ = kDesignWidth;
   int height_ = kDesignHeight;
   bool auto_size_ = true;

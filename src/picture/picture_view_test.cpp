@@ -85,7 +85,7 @@ TEST_F(PictureViewTest, ReadsAHeaderAcrossThePiecesOfTheFile) {
 TEST_F(PictureViewTest, FailedLoadKeepsPictureAndSize) {
   view_.LoadPicture(
       Put("good.JPEG", test::EncodeJpeg({.width = 40, .height = 20})));
-  const TGraphic* before = view_.Picture();
+  const Graphic* before = view_.Picture();
   struct {
     const char* name;
     std::string content;

@@ -75,7 +75,7 @@ TEST(WindowsLocaleSettingsTest, ErasOfTheJapaneseCalendar) {
   locale.calendar_type = CAL_JAPAN;
   locale.short_date_format = "gg e/MM/dd";
   const FormatSettings settings = ComposeFormatSettings(locale);
-  const TDateTime value =
+  const DateTime value =
       ComposeDateTime(EncodeDate(2020, 3, 4), EncodeTime(5, 6, 7, 0));
   EXPECT_EQ(RoundTrip(value, settings, 2020), value);
 }
