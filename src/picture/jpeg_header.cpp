@@ -18,7 +18,7 @@ namespace {
 constexpr int kMaxSamplingFactor = 4;
 
 [[noreturn]] void ThrowDecoderError(J_MESSAGE_CODE code) {
-  throw JpegError(SixANumberOf(code));
+  throw JpegError(ReportedMessageNumber(code));
 }
 
 // Reads a header through libjpeg and judges what stopped it.

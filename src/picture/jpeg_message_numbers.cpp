@@ -89,7 +89,7 @@ constexpr NumberByName kSixANumbers[] = {
 
 }  // namespace
 
-int SixANumberOf(int code) {
+int ReportedMessageNumber(int code) {
   for (const NumberByName& entry : kSixANumbers) {
     if (entry.installed == code) return entry.six_a;
   }

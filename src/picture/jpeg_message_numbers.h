@@ -9,7 +9,7 @@ namespace photopages {
 // JERR_ constant of the installed jerror.h), matched by name. The few codes
 // that release 6a lacks, none of which is raised while a header is read,
 // give 0, the number of "no message".
-int SixANumberOf(int code);
+int ReportedMessageNumber(int code);
 
 }  // namespace photopages
 

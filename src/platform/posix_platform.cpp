@@ -27,7 +27,7 @@ namespace photopages {
 namespace {
 
 [[noreturn]] void ThrowInOutError(int errno_value) {
-  throw InOutError(WindowsErrorCode(errno_value));
+  throw InOutError(InOutErrorCode(errno_value));
 }
 
 // The current directory as the system names it; empty, with errno set, when
@@ -144,7 +144,7 @@ std::unique_ptr<Platform> NewSystemPlatform(int argc, const char* const* argv) {
   return std::make_unique<PosixPlatform>(argc, argv);
 }
 
-int WindowsErrorCode(int errno_value) {
+int InOutErrorCode(int errno_value) {
   switch (errno_value) {
     case ENOENT:
       return InOutError::kFileNotFound;

@@ -24,7 +24,7 @@ namespace photopages {
 // The Windows error code that stands for a failed call's `errno_value`:
 // ENOENT 2; ENOTDIR and ENAMETOOLONG 3; EMFILE and ENFILE 4; EACCES and
 // EPERM 5; any other value is its own code.
-int WindowsErrorCode(int errno_value);
+int InOutErrorCode(int errno_value);
 
 // The ICU locale of a POSIX locale name: "ja_JP.UTF-8" gives "ja_JP"; "C",
 // "POSIX", their ".UTF-8" forms and "" give "" (ICU's root collation).

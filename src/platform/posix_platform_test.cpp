@@ -68,7 +68,7 @@ TEST(PosixPlatformTest, WindowsErrorCodes) {
       {EACCES, 5}, {EPERM, 5},   {EIO, EIO},        {ELOOP, ELOOP},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(WindowsErrorCode(c.errno_value), c.code) << c.errno_value;
+    EXPECT_EQ(InOutErrorCode(c.errno_value), c.code) << c.errno_value;
   }
 }
 

@@ -31,23 +31,25 @@ class ApplicationEvents : public MainWindowEvents {
                     WindowBackend& backend)
       : title_(title), form_(form), backend_(backend) {}
 
-  void Created() override { created_ = Handled(&MainFormHandlers::FormCreate); }
+  void Created() override {
+    created_ = RanWithoutError(&MainFormHandlers::FormCreate);
+  }
   bool FirstShow() override {
-    if (!Handled(&MainFormHandlers::FormShow)) return false;
+    if (!RanWithoutError(&MainFormHandlers::FormShow)) return false;
     backend_.Beep();
     complete_ = true;
     return true;
   }
   MainWindowContents Contents() const override { return form_.Contents(); }
   void SettingsChanged() override {
-    Handled(&MainFormHandlers::SettingsChanged);
+    RanWithoutError(&MainFormHandlers::SettingsChanged);
   }
 
   int ExitCode() const { return created_ && complete_ ? 0 : 1; }
 
  private:
   // Reports the error of `handler`, if any; true when there was none.
-  bool Handled(void (MainFormHandlers::*handler)()) {
+  bool RanWithoutError(void (MainFormHandlers::*handler)()) {
     try {
       (form_.*handler)();
       return true;
