@@ -14,14 +14,14 @@ MainForm::MainForm(Platform& platform)
       folder_listing_(platform),
       picture_view_(platform, picture_formats_) {}
 
-void MainForm::FormCreate() {
+void MainForm::ListArguments() {
   std::vector<AnsiString> arguments =
       SplitCommandLine(platform_.RawCommandLine());
   argument_count_ = arguments.size() - 1;
   input_list_.insert(input_list_.end(), arguments.begin() + 1, arguments.end());
 }
 
-void MainForm::FormShow() {
+void MainForm::RunAlbum() {
   const AnsiString executable = platform_.ExecutablePath();
   const PathSyntax& paths = platform_.Paths();
   folder_listing_.SetDirectory(ExtractFileDir(executable, paths));

@@ -23,12 +23,12 @@ class MainForm : public MainFormHandlers {
   MainForm& operator=(const MainForm&) = delete;
 
   // Appends the command-line arguments, in order, to the input list.
-  void FormCreate() override;
+  void ListArguments() override;
 
   // Makes the program folder the current directory, completes the input list
   // from its listing when there were no arguments, and runs every photo.
   // Throws the first error of the run.
-  void FormShow() override;
+  void RunAlbum() override;
 
   // The system announced a change of the user's settings (on Windows,
   // WM_SETTINGCHANGE): the locale settings are read again, and a run that

@@ -47,11 +47,11 @@ TEST(MainFormTest, InputsComeFromArgumentsOrElseTheProgramFolder) {
     SetUpAlbum(platform);
     platform.set_command_line(c.command_line);
     MainForm form(platform);
-    form.FormCreate();
+    form.ListArguments();
     if (c.stops_at_program) {
-      EXPECT_THROW(form.FormShow(), JpegError);
+      EXPECT_THROW(form.RunAlbum(), JpegError);
     } else {
-      form.FormShow();
+      form.RunAlbum();
     }
     EXPECT_EQ(form.InputList(), c.inputs);
     EXPECT_EQ(platform.CurrentDirectory(), "/album");
@@ -64,9 +64,9 @@ TEST(MainFormTest, AProgramFolderThatCannotBeEnteredStopsTheRun) {
   platform.set_executable_path("/gone/photopages");
   platform.set_command_line("\"/gone/photopages\" \"a.jpg\"");
   MainForm form(platform);
-  form.FormCreate();
+  form.ListArguments();
   try {
-    form.FormShow();
+    form.RunAlbum();
     FAIL() << "the run went on";
   } catch (const InOutError& error) {
     EXPECT_EQ(error.Message(), MessageText(Message::kFileNotFound));
@@ -90,8 +90,8 @@ TEST(MainFormTest, TheRunNamesWithTheSettingsOfTheLastChange) {
   four_digit_years.short_date_format = "yyyy/MM/dd";
   platform.set_locale_settings(four_digit_years);
   form.SettingsChanged();
-  form.FormCreate();
-  form.FormShow();
+  form.ListArguments();
+  form.RunAlbum();
   EXPECT_EQ(
       platform.files().count(
           "/album/" + AnsiFromUtf8("1950年07月08日00時00分00秒07秒") + ".JPEG"),

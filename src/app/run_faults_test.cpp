@@ -110,8 +110,8 @@ RunError ErrorOf(const Exception& error) {
 std::optional<RunError> RunForm(FakePlatform& fake) {
   MainForm form(fake);
   try {
-    form.FormCreate();
-    form.FormShow();
+    form.ListArguments();
+    form.RunAlbum();
   } catch (const Exception& error) {
     return ErrorOf(error);
   }

@@ -32,10 +32,10 @@ class ApplicationEvents : public MainWindowEvents {
       : title_(title), form_(form), backend_(backend) {}
 
   void Created() override {
-    created_ = RanWithoutError(&MainFormHandlers::FormCreate);
+    created_ = RanWithoutError(&MainFormHandlers::ListArguments);
   }
   bool FirstShow() override {
-    if (!RanWithoutError(&MainFormHandlers::FormShow)) return false;
+    if (!RanWithoutError(&MainFormHandlers::RunAlbum)) return false;
     backend_.Beep();
     complete_ = true;
     return true;

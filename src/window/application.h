@@ -15,11 +15,13 @@ namespace photopages {
 class MainFormHandlers {
  public:
   virtual ~MainFormHandlers() = default;
-  virtual void FormCreate() = 0;
-  virtual void FormShow() = 0;
+  // The main window was built: lists the command-line arguments as inputs.
+  virtual void ListArguments() = 0;
+  // The main window's first show: publishes every photo.
+  virtual void RunAlbum() = 0;
   // The system announced a change of the user's settings.
   virtual void SettingsChanged() = 0;
-  // What the main window shows after FormShow, complete or stopped.
+  // What the main window shows after RunAlbum, complete or stopped.
   virtual MainWindowContents Contents() const = 0;
 };
 
@@ -33,13 +35,13 @@ AnsiString ApplicationTitle(std::string_view executable_path,
 // sorts after ".".
 AnsiString ErrorBoxText(const AnsiString& message);
 
-// Runs the program through `backend`: FormCreate once the main window is
-// built, then, at its first show, FormShow. An error from either is shown in
-// the error box, and start-up goes on after one from FormCreate. After a
-// complete run the default beep sounds and the result is 0 (1 when FormCreate
-// failed); after an error in the run the main window is shown until the user
-// closes it, and the result is 1, as it is when the program is closed before
-// its first show. The run happens once.
+// Runs the program through `backend`: ListArguments once the main window is
+// built, then, at its first show, RunAlbum. An error from either is shown in
+// the error box, and start-up goes on after one from ListArguments. After a
+// complete run the default beep sounds and the result is 0 (1 when
+// ListArguments failed); after an error in the run the main window is shown
+// until the user closes it, and the result is 1, as it is when the program is
+// closed before its first show. The run happens once.
 int RunApplication(const AnsiString& title, MainFormHandlers& form,
                    WindowBackend& backend);
 

@@ -79,11 +79,11 @@ class ScriptedForm : public MainFormHandlers {
  public:
   ScriptedForm(bool create_fails, bool show_fails)
       : create_fails_(create_fails), show_fails_(show_fails) {}
-  void FormCreate() override {
+  void ListArguments() override {
     ++creates;
     if (create_fails_) throw ReadError();
   }
-  void FormShow() override {
+  void RunAlbum() override {
     ++shows;
     if (show_fails_) throw JpegError(52);
   }
