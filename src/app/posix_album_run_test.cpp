@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/album_for_test.h"
+#include "app/posix_album_for_test.h"
 #include "common/codepage.h"
 #include "page/expected_page_for_test.h"
 
