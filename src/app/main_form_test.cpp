@@ -9,7 +9,7 @@
 #include "common/codepage.h"
 #include "common/errors.h"
 #include "common/messages.h"
-#include "platform/fake_platform.h"
+#include "platform/fake_platform_for_test.h"
 
 namespace photopages {
 namespace {

@@ -16,7 +16,7 @@
 #include "common/codepage.h"
 #include "common/errors.h"
 #include "picture/jpeg_samples_for_test.h"
-#include "platform/fake_platform.h"
+#include "platform/fake_platform_for_test.h"
 
 namespace photopages {
 namespace {

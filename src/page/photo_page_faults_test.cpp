@@ -6,7 +6,7 @@
 #include "common/errors.h"
 #include "page/expected_page_for_test.h"
 #include "page/photo_page.h"
-#include "platform/fake_platform.h"
+#include "platform/fake_platform_for_test.h"
 
 namespace photopages {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/fake_platform.h"
+#include "platform/fake_platform_for_test.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

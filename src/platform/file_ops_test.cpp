@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/errors.h"
-#include "platform/fake_platform.h"
+#include "platform/fake_platform_for_test.h"
 
 namespace photopages {
 namespace {

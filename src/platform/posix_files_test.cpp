@@ -10,12 +10,12 @@
 
 #include "common/codepage.h"
 #include "common/errors.h"
-#include "platform/environment_for_test.h"
-#include "platform/fake_platform.h"
+#include "platform/fake_platform_for_test.h"
 #include "platform/file_ops.h"
-#include "platform/read_file_for_test.h"
+#include "platform/posix_environment_for_test.h"
 #include "platform/posix_platform.h"
 #include "platform/posix_time.h"
+#include "platform/read_file_for_test.h"
 #include "platform/temp_dir_for_test.h"
 
 namespace photopages {

@@ -4,7 +4,7 @@
 #include <locale.h>
 
 #include "common/codepage.h"
-#include "platform/environment_for_test.h"
+#include "platform/posix_environment_for_test.h"
 
 namespace photopages {
 namespace {

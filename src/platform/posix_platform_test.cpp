@@ -16,7 +16,7 @@
 #include "common/codepage.h"
 #include "common/errors.h"
 #include "common/paths.h"
-#include "platform/environment_for_test.h"
+#include "platform/posix_environment_for_test.h"
 #include "platform/read_file_for_test.h"
 #include "platform/temp_dir_for_test.h"
 

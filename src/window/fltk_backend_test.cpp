@@ -25,7 +25,7 @@
 #include "window/fltk_main_window.h"
 #include "window/fltk_screen.h"
 #include "window/fltk_window_font.h"
-#include "window/x_test_client.h"
+#include "window/fltk_x_client_for_test.h"
 
 namespace photopages {
 namespace {

@@ -1,8 +1,8 @@
 // A second client of the X server for the window tests, acting as the window
 // manager or the user would: it finds windows, reads their geometry,
 // properties and pixels, presses keys and asks windows to close.
-#ifndef PHOTOPAGES_WINDOW_X_TEST_CLIENT_H_
-#define PHOTOPAGES_WINDOW_X_TEST_CLIENT_H_
+#ifndef PHOTOPAGES_WINDOW_FLTK_X_CLIENT_FOR_TEST_H_
+#define PHOTOPAGES_WINDOW_FLTK_X_CLIENT_FOR_TEST_H_
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -128,4 +128,4 @@ class XClient {
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_WINDOW_X_TEST_CLIENT_H_
+#endif  // PHOTOPAGES_WINDOW_FLTK_X_CLIENT_FOR_TEST_H_

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "page/expected_page_for_test.h"
-#include "page/headless_chromium_for_test.h"
+#include "page/posix_headless_chromium_for_test.h"
 #include "page/publish_photo.h"
 #include "picture/jpeg_samples_for_test.h"
 #include "picture/picture_formats.h"

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "app/album_for_test.h"
 #include "app/poll_for_test.h"
+#include "app/posix_album_for_test.h"
 #include "picture/coloured_jpeg_for_test.h"
+#include "window/fltk_x_client_for_test.h"
 #include "window/form_layout.h"
-#include "window/x_test_client.h"
 
 namespace photopages {
 namespace {

@@ -3,8 +3,8 @@
 // descriptor 3 and writes replies and events on descriptor 4, each message
 // ended by a NUL byte), so that a test can open a page from disk and ask the
 // browser what it shows. Header-only, so it never lands in the library.
-#ifndef PHOTOPAGES_PAGE_HEADLESS_CHROMIUM_FOR_TEST_H_
-#define PHOTOPAGES_PAGE_HEADLESS_CHROMIUM_FOR_TEST_H_
+#ifndef PHOTOPAGES_PAGE_POSIX_HEADLESS_CHROMIUM_FOR_TEST_H_
+#define PHOTOPAGES_PAGE_POSIX_HEADLESS_CHROMIUM_FOR_TEST_H_
 
 #include <fcntl.h>
 #include <poll.h>
@@ -21,7 +21,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/child_process_for_test.h"
+#include "platform/posix_child_process_for_test.h"
 
 namespace photopages {
 
@@ -267,4 +267,4 @@ class HeadlessChromium {
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_PAGE_HEADLESS_CHROMIUM_FOR_TEST_H_
+#endif  // PHOTOPAGES_PAGE_POSIX_HEADLESS_CHROMIUM_FOR_TEST_H_

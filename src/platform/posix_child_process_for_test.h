@@ -1,8 +1,8 @@
 // Test support: a program run as a child process, as the tests that run the
 // real photopages binary or a browser need one. Header-only, so it never
 // lands in the library.
-#ifndef PHOTOPAGES_PLATFORM_CHILD_PROCESS_FOR_TEST_H_
-#define PHOTOPAGES_PLATFORM_CHILD_PROCESS_FOR_TEST_H_
+#ifndef PHOTOPAGES_PLATFORM_POSIX_CHILD_PROCESS_FOR_TEST_H_
+#define PHOTOPAGES_PLATFORM_POSIX_CHILD_PROCESS_FOR_TEST_H_
 
 #include <fcntl.h>
 #include <signal.h>
@@ -152,4 +152,4 @@ class ChildProcess {
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_PLATFORM_CHILD_PROCESS_FOR_TEST_H_
+#endif  // PHOTOPAGES_PLATFORM_POSIX_CHILD_PROCESS_FOR_TEST_H_

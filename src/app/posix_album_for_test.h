@@ -1,7 +1,7 @@
 // Test support: an album folder on the real disk holding a copy of the real
 // photopages binary, as a user would set it up, and a way to run it there.
-#ifndef PHOTOPAGES_APP_ALBUM_FOR_TEST_H_
-#define PHOTOPAGES_APP_ALBUM_FOR_TEST_H_
+#ifndef PHOTOPAGES_APP_POSIX_ALBUM_FOR_TEST_H_
+#define PHOTOPAGES_APP_POSIX_ALBUM_FOR_TEST_H_
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/child_process_for_test.h"
+#include "platform/posix_child_process_for_test.h"
 #include "platform/posix_file_times_for_test.h"
 #include "platform/temp_dir_for_test.h"
 
@@ -150,4 +150,4 @@ class TestAlbum {
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_APP_ALBUM_FOR_TEST_H_
+#endif  // PHOTOPAGES_APP_POSIX_ALBUM_FOR_TEST_H_

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/album_for_test.h"
+#include "app/posix_album_for_test.h"
 #include "common/codepage.h"
 #include "page/expected_page_for_test.h"
 #include "picture/jpeg_samples_for_test.h"

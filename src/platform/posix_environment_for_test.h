@@ -1,7 +1,7 @@
 // Test support: changes to the process's environment, time zone and current
 // directory that are undone when the object goes.
-#ifndef PHOTOPAGES_PLATFORM_ENVIRONMENT_FOR_TEST_H_
-#define PHOTOPAGES_PLATFORM_ENVIRONMENT_FOR_TEST_H_
+#ifndef PHOTOPAGES_PLATFORM_POSIX_ENVIRONMENT_FOR_TEST_H_
+#define PHOTOPAGES_PLATFORM_POSIX_ENVIRONMENT_FOR_TEST_H_
 
 #include <stdlib.h>
 #include <time.h>
@@ -73,4 +73,4 @@ class ScopedCurrentDirectory {
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_PLATFORM_ENVIRONMENT_FOR_TEST_H_
+#endif  // PHOTOPAGES_PLATFORM_POSIX_ENVIRONMENT_FOR_TEST_H_

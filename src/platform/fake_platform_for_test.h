@@ -10,8 +10,8 @@
 // listing orders names by their ASCII-lowered bytes; a new file gets 0644;
 // there is no "." or ".." in paths and no symbolic link. File attributes are
 // POSIX permission bits. The locale settings are those a test sets.
-#ifndef PHOTOPAGES_PLATFORM_FAKE_PLATFORM_H_
-#define PHOTOPAGES_PLATFORM_FAKE_PLATFORM_H_
+#ifndef PHOTOPAGES_PLATFORM_FAKE_PLATFORM_FOR_TEST_H_
+#define PHOTOPAGES_PLATFORM_FAKE_PLATFORM_FOR_TEST_H_
 
 #include <cstdint>
 #include <limits>
@@ -115,4 +115,4 @@ class FakePlatform : public Platform {
 
 }  // namespace photopages
 
-#endif  // PHOTOPAGES_PLATFORM_FAKE_PLATFORM_H_
+#endif  // PHOTOPAGES_PLATFORM_FAKE_PLATFORM_FOR_TEST_H_
