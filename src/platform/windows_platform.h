@@ -52,7 +52,8 @@ class WindowsPlatform : public NameBridgePlatform<wchar_t> {
       const WindowsName& folder) override;
   std::unique_ptr<InputFile> SystemOpenInput(const WindowsName& name,
                                              const AnsiString& path) override;
-  // The file is written as a hidden ".photopages-N" in the target's folder.
+  // The file is written as a hidden ".photopages-XXXXXX" in the target's
+  // folder.
   std::unique_ptr<OutputFile> SystemCreateOutput(
       const WindowsName& name, const AnsiString& target) override;
   PathInfo SystemInspect(const WindowsName& name) override;
