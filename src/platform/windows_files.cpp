@@ -170,7 +170,7 @@ struct WindowsTemporaryCalls {
              0;
     });
   }
-  // A read-only file cannot be deleted.
+  // Made writable first: a read-only file cannot be deleted.
   static void Remove(const Path& path) {
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(path.c_str());
