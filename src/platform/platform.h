@@ -170,8 +170,8 @@ class Platform {
   // when nothing can be created in the target's folder.
   virtual std::unique_ptr<OutputFile> CreateOutput(
       const AnsiString& target) = 0;
-  // What `path` names right now; nothing exists where it names nothing or
-  // cannot be looked at. Never throws.
+  // What `path` names right now. A path that names no file, or that cannot
+  // be looked at, is no error: nothing exists there.
   virtual PathInfo Inspect(const AnsiString& path) = 0;
 
   // Clock and time zone.
