@@ -92,6 +92,19 @@ class FakeOutputFile : public OutputFile {
   bool committed_ = false;
 };
 
+namespace {
+
+PosixName NameOf(std::string_view text) { return PosixName(std::string(text)); }
+
+AnsiString TextOf(const PosixName& name) { return name.units(); }
+
+}  // namespace
+
+FakePlatform::FakePlatform()
+    : NameBridgePlatform(kPosixPaths, &NameOf, &TextOf) {
+  EnterStartFolder(PosixName(current_directory_));
+}
+
 void FakePlatform::AddFolder(const AnsiString& path) {
   folders_.insert(Resolve(path));
 }
@@ -107,8 +120,8 @@ int FakePlatform::Count(FaultKind kind) const {
   return it == counts_.end() ? 0 : it->second;
 }
 
-void FakePlatform::SetCurrentDirectory(const AnsiString& folder) {
-  AnsiString resolved = Resolve(folder);
+void FakePlatform::SystemSetCurrentDirectory(const PosixName& folder) {
+  AnsiString resolved = Resolve(folder.units());
   if (folders_.count(resolved) != 0) {
     current_directory_ = resolved;
   } else {
@@ -116,9 +129,9 @@ void FakePlatform::SetCurrentDirectory(const AnsiString& folder) {
   }
 }
 
-std::vector<AnsiString> FakePlatform::ListOrdinaryFiles(
-    const AnsiString& folder) {
-  AnsiString resolved = Resolve(folder);
+std::vector<PosixName> FakePlatform::SystemListOrdinaryFiles(
+    const PosixName& folder) {
+  AnsiString resolved = Resolve(folder.units());
   if (folders_.count(resolved) == 0)
     throw InOutError(InOutError::kFileNotFound);
   std::vector<AnsiString> names;
@@ -134,19 +147,20 @@ std::vector<AnsiString> FakePlatform::ListOrdinaryFiles(
               AnsiString lower_b = AnsiLowerCase(b);
               return lower_a != lower_b ? lower_a < lower_b : a < b;
             });
-  return names;
+  return std::vector<PosixName>(names.begin(), names.end());
 }
 
-std::unique_ptr<InputFile> FakePlatform::OpenInput(const AnsiString& path) {
+std::unique_ptr<InputFile> FakePlatform::SystemOpenInput(
+    const PosixName& name, const AnsiString& path) {
   opened_.push_back(path);
-  auto it = files_.find(Resolve(path));
+  auto it = files_.find(Resolve(name.units()));
   if (Fails(FaultKind::kOpen) || it == files_.end()) throw FileOpenError(path);
   return std::make_unique<FakeInputFile>(*this, it->second);
 }
 
-std::unique_ptr<OutputFile> FakePlatform::CreateOutput(
-    const AnsiString& target) {
-  AnsiString folder = ExtractFileDir(Resolve(target), kPosixPaths);
+std::unique_ptr<OutputFile> FakePlatform::SystemCreateOutput(
+    const PosixName& name, const AnsiString& target) {
+  AnsiString folder = ExtractFileDir(Resolve(name.units()), kPosixPaths);
   if (Fails(FaultKind::kCreate) || folders_.count(folder) == 0) {
     throw FileCreateError(target);
   }
@@ -157,8 +171,8 @@ std::unique_ptr<OutputFile> FakePlatform::CreateOutput(
   return std::make_unique<FakeOutputFile>(*this, temporary, target);
 }
 
-PathInfo FakePlatform::Inspect(const AnsiString& path) {
-  AnsiString resolved = Resolve(path);
+PathInfo FakePlatform::SystemInspect(const PosixName& name) {
+  AnsiString resolved = Resolve(name.units());
   PathInfo info;
   if (auto it = files_.find(resolved); it != files_.end()) {
     info.exists = info.is_regular = true;

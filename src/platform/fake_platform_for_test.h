@@ -9,7 +9,9 @@
 // every other file, so a test can see whether any are left behind. The
 // listing orders names by their ASCII-lowered bytes; a new file gets 0644;
 // there is no "." or ".." in paths and no symbolic link. File attributes are
-// POSIX permission bits. The locale settings are those a test sets.
+// POSIX permission bits. The locale settings are those a test sets. A text
+// is its own name, and it goes through NameBridgePlatform as a real
+// platform's texts do.
 #ifndef PHOTOPAGES_PLATFORM_FAKE_PLATFORM_FOR_TEST_H_
 #define PHOTOPAGES_PLATFORM_FAKE_PLATFORM_FOR_TEST_H_
 
@@ -22,7 +24,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/name_bridge_platform.h"
 #include "platform/platform.h"
+#include "platform/system_name.h"
 
 namespace photopages {
 
@@ -35,11 +39,9 @@ struct FakeFile {
   uint64_t inode = 0;  // Set by the platform: unique per created file.
 };
 
-class FakePlatform : public Platform {
+class FakePlatform : public NameBridgePlatform<char> {
  public:
-  FakePlatform() = default;
-  FakePlatform(const FakePlatform&) = delete;
-  FakePlatform& operator=(const FakePlatform&) = delete;
+  FakePlatform();
 
   // Setting up.
   void AddFolder(const AnsiString& path);
@@ -77,12 +79,6 @@ class FakePlatform : public Platform {
   const PathSyntax& Paths() const override { return kPosixPaths; }
   AnsiString ExecutablePath() override { return executable_path_; }
   AnsiString RawCommandLine() override { return command_line_; }
-  AnsiString CurrentDirectory() override { return current_directory_; }
-  void SetCurrentDirectory(const AnsiString& folder) override;
-  std::vector<AnsiString> ListOrdinaryFiles(const AnsiString& folder) override;
-  std::unique_ptr<InputFile> OpenInput(const AnsiString& path) override;
-  std::unique_ptr<OutputFile> CreateOutput(const AnsiString& target) override;
-  PathInfo Inspect(const AnsiString& path) override;
   LocalDateTime ToLocalTime(const UtcTime& moment) override;
   LocalDateTime Now() override { return ToLocalTime(now_); }
   LocaleSettings UserLocaleSettings() override { return locale_settings_; }
@@ -90,6 +86,18 @@ class FakePlatform : public Platform {
  private:
   friend class FakeInputFile;
   friend class FakeOutputFile;
+
+  PosixName SystemCurrentDirectory() override {
+    return PosixName(current_directory_);
+  }
+  void SystemSetCurrentDirectory(const PosixName& folder) override;
+  std::vector<PosixName> SystemListOrdinaryFiles(
+      const PosixName& folder) override;
+  std::unique_ptr<InputFile> SystemOpenInput(const PosixName& name,
+                                             const AnsiString& path) override;
+  std::unique_ptr<OutputFile> SystemCreateOutput(
+      const PosixName& name, const AnsiString& target) override;
+  PathInfo SystemInspect(const PosixName& name) override;
 
   AnsiString Resolve(const AnsiString& path) const;
   // Counts an operation of `kind`; true when it is the one to fail.

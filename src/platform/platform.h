@@ -121,6 +121,17 @@ class OutputFile {
   virtual void Commit() = 0;
 };
 
+// Names. A system name that code page 932 cannot hold ("Café", "사진")
+// comes up as a text with "?" in it. Every text a platform hands up (an
+// argument, a listed name, the executable's path and its folder, the current
+// directory) reaches the exact name it came up from when it, or a path that
+// goes on from it, comes back down. A text that two different names gave
+// ("é.jpg" and "è.jpg" both give "?.jpg"), or an argument altered beyond the
+// conversion, names no file, even when a file of that very text exists:
+// SetCurrentDirectory and ListOrdinaryFiles refuse it with
+// InOutError(kPathNotFound), OpenInput with FileOpenError, CreateOutput with
+// FileCreateError, and Inspect finds nothing there. So the program never
+// reaches a file other than the one it was given.
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -138,13 +149,16 @@ class Platform {
   virtual AnsiString RawCommandLine() = 0;
 
   // Folders.
+  // The current directory's full path. Throws InOutError with the Windows
+  // error code of the failure when it cannot be had (it was removed).
   virtual AnsiString CurrentDirectory() = 0;
   // Makes `folder` the current directory. Throws InOutError with the
   // Windows error code that matches the failure.
   virtual void SetCurrentDirectory(const AnsiString& folder) = 0;
   // The bare names of the ordinary files of `folder` (regular after links
   // are followed, not hidden), in the user's collation order without regard
-  // to letter case.
+  // to letter case. Throws InOutError with the Windows error code of the
+  // failure when the folder cannot be read.
   virtual std::vector<AnsiString> ListOrdinaryFiles(
       const AnsiString& folder) = 0;
 
@@ -156,6 +170,8 @@ class Platform {
   // when nothing can be created in the target's folder.
   virtual std::unique_ptr<OutputFile> CreateOutput(
       const AnsiString& target) = 0;
+  // What `path` names right now. A path that names no file, or that cannot
+  // be looked at, is no error: nothing exists there.
   virtual PathInfo Inspect(const AnsiString& path) = 0;
 
   // Clock and time zone.
@@ -165,6 +181,9 @@ class Platform {
   // year lies beyond what the system's calendar can give, which is far
   // outside years 1 to 9999.
   virtual LocalDateTime ToLocalTime(const UtcTime& moment) = 0;
+  // The current moment as local calendar fields, to the millisecond, in the
+  // time zone of ToLocalTime: a file written now has a last-write time that
+  // ToLocalTime gives as Now().
   virtual LocalDateTime Now() = 0;
 
   // The user's date and time settings as the locale gives them now: read

@@ -8,11 +8,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <random>
 #include <utility>
 
 #include "common/errors.h"
 #include "platform/posix_time.h"
+#include "platform/temporary_file.h"
 
 namespace photopages {
 namespace {
@@ -23,6 +23,7 @@ constexpr size_t kCopyRangeChunk = size_t{1} << 30;
 // Owns an open file descriptor.
 class FileDescriptor {
  public:
+  FileDescriptor() : fd_(-1) {}
   explicit FileDescriptor(int fd) : fd_(fd) {}
   FileDescriptor(FileDescriptor&& other) noexcept
       : fd_(std::exchange(other.fd_, -1)) {}
@@ -95,49 +96,36 @@ class PosixInputFile : public InputFile {
   struct stat status_;
 };
 
-// A name for a temporary file that no other writer is likely to pick at the
-// same moment: ".photopages-" and six letters or digits, random per process
-// and then counted on.
-std::string TemporaryName() {
-  static constexpr char kSymbols[] =
-      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  static std::mt19937_64 random{std::random_device{}()};
-  uint64_t value = random();
-  std::string name = ".photopages-";
-  for (int i = 0; i < 6; ++i, value /= sizeof kSymbols - 1) {
-    name += kSymbols[value % (sizeof kSymbols - 1)];
+// The calls that write a POSIX file under a temporary name (TemporaryFile).
+struct PosixTemporaryCalls {
+  using Path = std::string;
+  using Handle = FileDescriptor;
+  static Path Beside(const Path& target, const std::string& name) {
+    return target.substr(0, target.rfind('/') + 1) + name;
   }
-  return name;
-}
+  // Created with the permissions of any new file, which a page keeps.
+  static bool CreateNew(const Path& path, Handle& handle) {
+    handle.Reset(open(path.c_str(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
+                      0666));
+    return handle.valid();
+  }
+  static bool NameTaken() { return errno == EEXIST; }
+  static bool Replace(const Path& from, const Path& to) {
+    return rename(from.c_str(), to.c_str()) == 0;
+  }
+  static void Remove(const Path& path) { unlink(path.c_str()); }
+};
 
 class PosixOutputFile : public OutputFile {
  public:
   // Throws FileCreateError(target) when the temporary file cannot be created.
   PosixOutputFile(const PosixName& system_target, AnsiString target)
-      : system_target_(system_target), target_(std::move(target)), fd_(-1) {
-    const std::string folder =
-        system_target.units().substr(0, system_target.units().rfind('/') + 1);
-    // Created with the permissions of any new file, which a page keeps.
-    for (int attempt = 0; attempt < 100 && !fd_.valid(); ++attempt) {
-      temporary_ = folder + TemporaryName();
-      fd_.Reset(open(temporary_.c_str(),
-                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
-      if (!fd_.valid() && errno != EEXIST) break;
-    }
-    if (!fd_.valid()) throw FileCreateError(target_);
-  }
-  PosixOutputFile(const PosixOutputFile&) = delete;
-  PosixOutputFile& operator=(const PosixOutputFile&) = delete;
-  ~PosixOutputFile() override {
-    if (!committed_) {
-      fd_.Close();
-      unlink(temporary_.c_str());
-    }
-  }
+      : file_(system_target.units(), std::move(target)) {}
 
   void Write(const char* data, size_t size) override {
     while (size > 0) {
-      ssize_t n = write(fd_.get(), data, size);
+      ssize_t n = write(fd(), data, size);
       if (n < 0 && errno == EINTR) continue;
       if (n <= 0) throw WriteError();
       data += n;
@@ -163,8 +151,8 @@ class PosixOutputFile : public OutputFile {
                      const UtcTime& last_write) override {
     const timespec times[2] = {{0, UTIME_OMIT},
                                TimespecFromUtcTime(last_write)};
-    if (fchmod(fd_.get(), attributes.bits & 07777) != 0 ||
-        futimens(fd_.get(), times) != 0) {
+    if (fchmod(fd(), attributes.bits & 07777) != 0 ||
+        futimens(fd(), times) != 0) {
       throw WriteError();
     }
   }
@@ -172,13 +160,7 @@ class PosixOutputFile : public OutputFile {
   // The file has them from its creation.
   void SetDefaultAttributes() override {}
 
-  void Commit() override {
-    if (!fd_.Close()) throw WriteError();
-    if (rename(temporary_.c_str(), system_target_.c_str()) != 0) {
-      throw FileCreateError(target_);
-    }
-    committed_ = true;
-  }
+  void Commit() override { file_.Commit(); }
 
  private:
   // Copies from `in`'s position up to `size` inside the kernel, stopping
@@ -189,7 +171,7 @@ class PosixOutputFile : public OutputFile {
   bool CopyInKernel(int in, uint64_t size) {
     uint64_t copied = 0;
     while (copied < size) {
-      ssize_t n = copy_file_range(in, nullptr, fd_.get(), nullptr,
+      ssize_t n = copy_file_range(in, nullptr, fd(), nullptr,
                                   static_cast<size_t>(std::min<uint64_t>(
                                       size - copied, kCopyRangeChunk)),
                                   0);
@@ -217,14 +199,14 @@ class PosixOutputFile : public OutputFile {
       loff_t from = data;
       loff_t to = data;
       while (from < hole) {
-        ssize_t n = copy_file_range(in, &from, fd_.get(), &to,
+        ssize_t n = copy_file_range(in, &from, fd(), &to,
                                     static_cast<size_t>(hole - from), 0);
         if (n <= 0) return StartAgain(in);
       }
       data = hole;
     }
     if ((data < 0 && errno != ENXIO) ||
-        ftruncate(fd_.get(), static_cast<off_t>(size)) != 0) {
+        ftruncate(fd(), static_cast<off_t>(size)) != 0) {
       return StartAgain(in);
     }
     return true;
@@ -232,17 +214,15 @@ class PosixOutputFile : public OutputFile {
 
   // Undoes what CopyKeepingHoles did. Returns false.
   bool StartAgain(int in) {
-    if (ftruncate(fd_.get(), 0) != 0 || lseek(in, 0, SEEK_SET) != 0) {
+    if (ftruncate(fd(), 0) != 0 || lseek(in, 0, SEEK_SET) != 0) {
       throw WriteError();
     }
     return false;
   }
 
-  std::string temporary_;  // As the system names it.
-  PosixName system_target_;
-  AnsiString target_;
-  FileDescriptor fd_;
-  bool committed_ = false;
+  int fd() { return file_.handle().get(); }
+
+  TemporaryFile<PosixTemporaryCalls> file_;
 };
 
 }  // namespace

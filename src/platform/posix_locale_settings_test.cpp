@@ -3,31 +3,47 @@
 #include <gtest/gtest.h>
 #include <locale.h>
 
+#include <string>
+
 #include "common/codepage.h"
 #include "platform/posix_environment_for_test.h"
+#include "platform/posix_collation.h"
 
 namespace photopages {
 namespace {
 
+// The locale of dates (LC_TIME) and of the listing's order (LC_COLLATE):
+// LC_ALL, else the category's own variable, else LANG; an empty one is unset.
 TEST(LocaleSettingsTest, LocaleNameFromTheFirstVariableSet) {
   struct Case {
+    const char* category;
+    std::string (*locale)();
     const char* lc_all;
-    const char* lc_time;
+    const char* own;
     const char* lang;
     const char* expected;
   };
   const Case cases[] = {
-      {"ja_JP.UTF-8", "de_DE", "fr_FR", "ja_JP.UTF-8"},
-      {"", "de_DE.UTF-8", "fr_FR", "de_DE.UTF-8"},
-      {nullptr, nullptr, "fr_FR", "fr_FR"},
-      {nullptr, nullptr, nullptr, ""},
+      {"LC_TIME", UserLocaleName, "ja_JP.UTF-8", "de_DE", "fr_FR",
+       "ja_JP.UTF-8"},
+      {"LC_TIME", UserLocaleName, "", "de_DE.UTF-8", "fr_FR", "de_DE.UTF-8"},
+      {"LC_TIME", UserLocaleName, nullptr, nullptr, "fr_FR", "fr_FR"},
+      {"LC_TIME", UserLocaleName, nullptr, nullptr, nullptr, ""},
+      {"LC_COLLATE", CollationLocaleFromEnvironment, "ja_JP.UTF-8", "de_DE",
+       "fr_FR", "ja_JP.UTF-8"},
+      {"LC_COLLATE", CollationLocaleFromEnvironment, "", "de_DE", "fr_FR",
+       "de_DE"},
+      {"LC_COLLATE", CollationLocaleFromEnvironment, nullptr, "", "fr_FR",
+       "fr_FR"},
+      {"LC_COLLATE", CollationLocaleFromEnvironment, nullptr, nullptr, nullptr,
+       ""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.expected);
+    SCOPED_TRACE(std::string(c.category) + " " + c.expected);
     ScopedEnvironmentVariable lc_all("LC_ALL", c.lc_all);
-    ScopedEnvironmentVariable lc_time("LC_TIME", c.lc_time);
+    ScopedEnvironmentVariable own(c.category, c.own);
     ScopedEnvironmentVariable lang("LANG", c.lang);
-    EXPECT_EQ(UserLocaleName(), c.expected);
+    EXPECT_EQ(c.locale(), c.expected);
   }
 }
 

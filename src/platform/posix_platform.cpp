@@ -5,20 +5,17 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <time.h>
-#include <unicode/ustring.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
 #include <initializer_list>
-#include <stdexcept>
 #include <utility>
 
 #include "common/codepage.h"
 #include "common/errors.h"
 #include "common/paths.h"
 #include "platform/posix_files.h"
-#include "platform/posix_locale_name.h"
 #include "platform/posix_locale_settings.h"
 #include "platform/posix_program_path.h"
 #include "platform/posix_time.h"
@@ -104,40 +101,6 @@ PosixName SystemNameOf(std::string_view text) {
 // `name` as the program's text.
 AnsiString TextOf(const PosixName& name) { return AnsiFromUtf8(name.units()); }
 
-// A listed name with its place in the collation order.
-struct ListedName {
-  std::string sort_key;
-  PosixName name;
-  bool operator<(const ListedName& other) const {
-    return sort_key != other.sort_key ? sort_key < other.sort_key
-                                      : name < other.name;
-  }
-};
-
-// The collation sort key of `name` (a byte that is not UTF-8 counts as
-// U+FFFD). `utf16` is scratch space kept across calls.
-std::string SortKey(const UCollator* collator, const PosixName& name,
-                    std::vector<UChar>& utf16) {
-  const std::string& utf8 = name.units();
-  utf16.resize(utf8.size() + 1);  // UTF-16 never needs more units than bytes.
-  int32_t length = 0;
-  UErrorCode status = U_ZERO_ERROR;
-  u_strFromUTF8WithSub(utf16.data(), static_cast<int32_t>(utf16.size()),
-                       &length, utf8.data(), static_cast<int32_t>(utf8.size()),
-                       0xFFFD, nullptr, &status);
-  if (U_FAILURE(status)) return std::string();
-  std::string key(64, '\0');
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    int32_t needed = ucol_getSortKey(collator, utf16.data(), length,
-                                     reinterpret_cast<uint8_t*>(key.data()),
-                                     static_cast<int32_t>(key.size()));
-    bool fits = static_cast<size_t>(needed) <= key.size();
-    key.resize(static_cast<size_t>(needed));
-    if (fits) break;
-  }
-  return key;
-}
-
 }  // namespace
 
 std::unique_ptr<Platform> NewSystemPlatform(int argc, const char* const* argv) {
@@ -162,52 +125,21 @@ int InOutErrorCode(int errno_value) {
   }
 }
 
-std::string IcuLocaleFromPosix(std::string_view posix_locale) {
-  return std::string(LanguageAndTerritory(posix_locale));
-}
-
-std::string CollationLocaleFromEnvironment() {
-  return LocaleFromEnvironment("LC_COLLATE");
-}
-
 PosixPlatform::PosixPlatform(int argc, const char* const* argv)
-    : arguments_(argv, argv + argc), names_(kPosixPaths, &SystemNameOf) {
+    : NameBridgePlatform(kPosixPaths, &SystemNameOf, &TextOf),
+      arguments_(argv, argv + argc) {
   const std::string start_folder = WorkingFolder();
-  if (!start_folder.empty()) {
-    const PosixName name(start_folder);
-    const AnsiString text = TextOf(name);
-    names_.Remember(text, name);
-    names_.EnterFolder(text, name);
-  }
+  if (!start_folder.empty()) EnterStartFolder(PosixName(start_folder));
   started_path_ = StartedProgramPath(argc > 0 ? argv[0] : "", start_folder);
   tzset();
-
-  std::string locale = IcuLocaleFromPosix(CollationLocaleFromEnvironment());
-  UErrorCode status = U_ZERO_ERROR;
-  collator_.reset(ucol_open(locale.c_str(), &status));
-  if (U_FAILURE(status)) {
-    status = U_ZERO_ERROR;
-    collator_.reset(ucol_open("", &status));
-  }
-  if (U_FAILURE(status)) {
-    throw std::runtime_error(std::string("ICU has no collation: ") +
-                             u_errorName(status));
-  }
-  ucol_setStrength(collator_.get(), UCOL_SECONDARY);
 }
-
-PosixPlatform::~PosixPlatform() = default;
 
 AnsiString PosixPlatform::ExecutablePath() {
   const PosixName path =
       started_path_.units().empty() ? RunningProgramFile() : started_path_;
   const std::string& units = path.units();
-  AnsiString executable = TextOf(path);
-  names_.Remember(executable, path);
-  names_.Remember(
-      ExtractFileDir(executable, kPosixPaths),
-      PosixName(units.substr(0, std::max<size_t>(units.rfind('/'), 1))));
-  return executable;
+  return HandUpExecutable(
+      path, PosixName(units.substr(0, std::max<size_t>(units.rfind('/'), 1))));
 }
 
 AnsiString PosixPlatform::RawCommandLine() {
@@ -215,9 +147,9 @@ AnsiString PosixPlatform::RawCommandLine() {
   for (const PosixName& argument : arguments_) {
     AnsiString converted = TextOf(argument);
     if (std::erase(converted, '"') != 0) {
-      names_.Refuse(converted, argument);
+      names().Refuse(converted, argument);
     } else {
-      names_.Remember(converted, argument);
+      names().Remember(converted, argument);
     }
     if (!line.empty()) line += ' ';
     line += '"' + converted + '"';
@@ -225,32 +157,22 @@ AnsiString PosixPlatform::RawCommandLine() {
   return line;
 }
 
-AnsiString PosixPlatform::CurrentDirectory() {
+PosixName PosixPlatform::SystemCurrentDirectory() {
   std::string path = WorkingFolder();
   if (path.empty()) ThrowInOutError(errno);
-  const PosixName name(std::move(path));
-  AnsiString text = TextOf(name);
-  names_.Remember(text, name);
-  return text;
+  return PosixName(std::move(path));
 }
 
-void PosixPlatform::SetCurrentDirectory(const AnsiString& folder) {
-  // A text that names no folder of its own is a path not found.
-  const std::optional<PosixName> name = names_.Find(folder);
-  if (!name) throw InOutError(InOutError::kPathNotFound);
-  if (chdir(name->c_str()) != 0) ThrowInOutError(errno);
-  names_.EnterFolder(folder, *name);
+void PosixPlatform::SystemSetCurrentDirectory(const PosixName& folder) {
+  if (chdir(folder.c_str()) != 0) ThrowInOutError(errno);
 }
 
-std::vector<AnsiString> PosixPlatform::ListOrdinaryFiles(
-    const AnsiString& folder) {
-  const std::optional<PosixName> folder_name = names_.Find(folder);
-  if (!folder_name) throw InOutError(InOutError::kPathNotFound);
-  std::unique_ptr<DIR, DirectoryCloser> directory(
-      opendir(folder_name->c_str()));
+std::vector<PosixName> PosixPlatform::SystemListOrdinaryFiles(
+    const PosixName& folder) {
+  std::unique_ptr<DIR, DirectoryCloser> directory(opendir(folder.c_str()));
   if (directory == nullptr) ThrowInOutError(errno);
-  std::vector<ListedName> listed;
-  std::vector<UChar> utf16;
+  // Each name after its collation sort key.
+  std::vector<std::pair<std::string, PosixName>> listed;
   while (true) {
     errno = 0;
     const dirent* entry = readdir(directory.get());
@@ -259,38 +181,30 @@ std::vector<AnsiString> PosixPlatform::ListOrdinaryFiles(
         !IsOrdinaryFile(dirfd(directory.get()), *entry)) {
       continue;
     }
-    PosixName name(entry->d_name);
-    std::string sort_key = SortKey(collator_.get(), name, utf16);
-    listed.push_back({std::move(sort_key), std::move(name)});
+    listed.emplace_back(collation_.SortKey(entry->d_name),
+                        PosixName(entry->d_name));
   }
   if (errno != 0) ThrowInOutError(errno);
   std::sort(listed.begin(), listed.end());
-  std::vector<AnsiString> names;
-  names.reserve(listed.size());
-  for (const ListedName& entry : listed) {
-    names.push_back(TextOf(entry.name));
-    names_.RememberListed(folder, *folder_name, names.back(), entry.name);
-  }
-  return names;
+  std::vector<PosixName> ordered;
+  ordered.reserve(listed.size());
+  for (auto& [sort_key, name] : listed) ordered.push_back(std::move(name));
+  return ordered;
 }
 
-std::unique_ptr<InputFile> PosixPlatform::OpenInput(const AnsiString& path) {
-  const std::optional<PosixName> name = names_.Find(path);
-  if (!name) throw FileOpenError(path);
-  return OpenPosixInput(*name, path);
+std::unique_ptr<InputFile> PosixPlatform::SystemOpenInput(
+    const PosixName& name, const AnsiString& path) {
+  return OpenPosixInput(name, path);
 }
 
-std::unique_ptr<OutputFile> PosixPlatform::CreateOutput(
-    const AnsiString& target) {
-  const std::optional<PosixName> name = names_.Find(target);
-  if (!name) throw FileCreateError(target);
-  return CreatePosixOutput(*name, target);
+std::unique_ptr<OutputFile> PosixPlatform::SystemCreateOutput(
+    const PosixName& name, const AnsiString& target) {
+  return CreatePosixOutput(name, target);
 }
 
-PathInfo PosixPlatform::Inspect(const AnsiString& path) {
-  const std::optional<PosixName> name = names_.Find(path);
+PathInfo PosixPlatform::SystemInspect(const PosixName& name) {
   struct stat status;
-  if (!name || lstat(name->c_str(), &status) != 0) return PathInfo();
+  if (lstat(name.c_str(), &status) != 0) return PathInfo();
   PathInfo info;
   info.exists = true;
   info.is_directory = S_ISDIR(status.st_mode);

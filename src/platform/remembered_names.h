@@ -26,9 +26,8 @@ namespace photopages {
 // executable's path and its folder, the current directory), the exact name
 // behind it, and finds that name again when the text, or a path that goes on
 // from it, comes back down: "Caf?/2005年…JPEG" reaches the real "Café"
-// folder. A text that two different names gave ("é.jpg" and "è.jpg" both
-// give "?.jpg") names no file, so the program never opens a file other than
-// the one it was given.
+// folder, and tells which texts name no file, as Platform's contract for
+// names asks (platform.h).
 //
 // Texts and names are paths of one syntax. A path is absolute when it starts
 // with a delimiter or its first delimiter is not the separator (a drive,

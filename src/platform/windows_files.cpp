@@ -1,12 +1,12 @@
 #include "platform/windows_files.h"
 
 #include <algorithm>
-#include <atomic>
 #include <string_view>
 #include <utility>
 
 #include "common/errors.h"
 #include "common/windows_api.h"
+#include "platform/temporary_file.h"
 #include "platform/windows_extended_path.h"
 #include "platform/windows_time.h"
 
@@ -18,6 +18,7 @@ constexpr DWORD kCopyBufferSize = 1 << 20;
 // Owns an open file handle.
 class FileHandle {
  public:
+  FileHandle() : handle_(INVALID_HANDLE_VALUE) {}
   explicit FileHandle(HANDLE handle) : handle_(handle) {}
   FileHandle(FileHandle&& other) noexcept
       : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
@@ -144,47 +145,50 @@ std::wstring_view FolderOf(std::wstring_view path) {
                                         : path.substr(0, end + 1);
 }
 
-// A temporary name in `folder` that no other writer, in this process or
-// another, picks at the same moment.
-std::wstring TemporaryName(std::wstring_view folder) {
-  static std::atomic<unsigned> counter{0};
-  const unsigned long long unique =
-      (static_cast<unsigned long long>(GetCurrentProcessId()) << 32) ^
-      (GetTickCount64() << 8) ^ counter++;
-  return std::wstring(folder) + L".photopages-" + std::to_wstring(unique);
-}
+// Hidden until committed, so that a folder listing never takes it.
+constexpr DWORD kTemporaryAttributes = FILE_ATTRIBUTE_HIDDEN;
+
+// The calls that write a Windows file under a temporary name
+// (TemporaryFile). Paths are extended.
+struct WindowsTemporaryCalls {
+  using Path = std::wstring;
+  using Handle = FileHandle;
+  static Path Beside(const Path& target, const std::string& name) {
+    return std::wstring(FolderOf(target)) +
+           std::wstring(name.begin(), name.end());
+  }
+  static bool CreateNew(const Path& path, Handle& handle) {
+    handle.Reset(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                             CREATE_NEW, kTemporaryAttributes, nullptr));
+    return handle.valid();
+  }
+  static bool NameTaken() { return GetLastError() == ERROR_FILE_EXISTS; }
+  // Tried again for about a second while another program holds either file.
+  static bool Replace(const Path& from, const Path& to) {
+    return RetryWhileBusy(to, [&] {
+      return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) !=
+             0;
+    });
+  }
+  // Made writable first: a read-only file cannot be deleted.
+  static void Remove(const Path& path) {
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(path.c_str());
+  }
+};
 
 class WindowsOutputFile : public OutputFile {
  public:
   // Throws FileCreateError(target) when the temporary file cannot be created.
   WindowsOutputFile(const WindowsName& system_target, AnsiString target)
-      : system_target_(ExtendedPath(system_target.units())),
-        target_(std::move(target)) {
-    const std::wstring_view folder = FolderOf(system_target_);
-    for (int attempt = 0; attempt < 100 && !file_.valid(); ++attempt) {
-      temporary_ = TemporaryName(folder);
-      file_.Reset(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_NEW, kTemporaryAttributes, nullptr));
-      if (!file_.valid() && GetLastError() != ERROR_FILE_EXISTS) break;
-    }
-    if (!file_.valid()) throw FileCreateError(target_);
-  }
-  WindowsOutputFile(const WindowsOutputFile&) = delete;
-  WindowsOutputFile& operator=(const WindowsOutputFile&) = delete;
-  ~WindowsOutputFile() override {
-    if (!committed_) {
-      file_.Close();
-      SetFileAttributesW(temporary_.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileW(temporary_.c_str());
-    }
-  }
+      : temporary_(ExtendedPath(system_target.units()), std::move(target)) {}
 
   void Write(const char* data, size_t size) override {
     while (size > 0) {
       const DWORD piece =
           static_cast<DWORD>(std::min<size_t>(size, kCopyBufferSize));
       DWORD written = 0;
-      if (!WriteFile(file_.get(), data, piece, &written, nullptr) ||
+      if (!WriteFile(file().get(), data, piece, &written, nullptr) ||
           written == 0) {
         throw WriteError();
       }
@@ -205,7 +209,7 @@ class WindowsOutputFile : public OutputFile {
   void SetAttributes(FileAttributes attributes,
                      const UtcTime& last_write) override {
     const std::optional<FILETIME> time = FileTimeFromUtcTime(last_write);
-    if (!time || !SetFileTime(file_.get(), nullptr, nullptr, &*time)) {
+    if (!time || !SetFileTime(file().get(), nullptr, nullptr, &*time)) {
       throw WriteError();
     }
     attributes_ =
@@ -219,16 +223,10 @@ class WindowsOutputFile : public OutputFile {
     // Wine keeps the attributes other than read-only beside the file and
     // cannot change them on a read-only file.
     if (!SetFileAttributesOfHandle(attributes_ & ~FILE_ATTRIBUTE_READONLY) ||
-        !SetFileAttributesOfHandle(attributes_) || !file_.Close()) {
+        !SetFileAttributesOfHandle(attributes_)) {
       throw WriteError();
     }
-    if (!RetryWhileBusy(system_target_, [&] {
-          return MoveFileExW(temporary_.c_str(), system_target_.c_str(),
-                             MOVEFILE_REPLACE_EXISTING) != 0;
-        })) {
-      throw FileCreateError(target_);
-    }
-    committed_ = true;
+    temporary_.Commit();
   }
 
  private:
@@ -241,45 +239,41 @@ class WindowsOutputFile : public OutputFile {
   // writing, when the system's copy failed, leaving the copy to reads and
   // writes, which tell a read error from a write error.
   bool CopyBySystem(const WindowsInputFile& input) {
-    if (!SetFileAttributesOfHandle(FILE_ATTRIBUTE_NORMAL) || !file_.Close()) {
+    if (!SetFileAttributesOfHandle(FILE_ATTRIBUTE_NORMAL) || !file().Close()) {
       throw WriteError();
     }
-    if (CopyFileExW(input.system_path().c_str(), temporary_.c_str(), nullptr,
-                    nullptr, nullptr, 0)) {
-      file_.Reset(CreateFileW(temporary_.c_str(), FILE_WRITE_ATTRIBUTES, 0,
-                              nullptr, OPEN_EXISTING, 0, nullptr));
+    if (CopyFileExW(input.system_path().c_str(), temporary_.path().c_str(),
+                    nullptr, nullptr, nullptr, 0)) {
+      file().Reset(CreateFileW(temporary_.path().c_str(), FILE_WRITE_ATTRIBUTES,
+                               0, nullptr, OPEN_EXISTING, 0, nullptr));
       // As in Commit: not read-only before it can be hidden.
       const bool read_only =
           (input.Attributes().bits & FILE_ATTRIBUTE_READONLY) != 0;
-      if (!file_.valid() ||
+      if (!file().valid() ||
           (read_only && !SetFileAttributesOfHandle(FILE_ATTRIBUTE_NORMAL)) ||
           !SetFileAttributesOfHandle(kTemporaryAttributes)) {
         throw WriteError();
       }
       return true;
     }
-    file_.Reset(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr,
-                            CREATE_ALWAYS, kTemporaryAttributes, nullptr));
-    if (!file_.valid()) throw WriteError();
+    file().Reset(CreateFileW(temporary_.path().c_str(), GENERIC_WRITE, 0,
+                             nullptr, CREATE_ALWAYS, kTemporaryAttributes,
+                             nullptr));
+    if (!file().valid()) throw WriteError();
     return false;
   }
 
   bool SetFileAttributesOfHandle(DWORD attributes) {
     FILE_BASIC_INFO basic = {};
     basic.FileAttributes = attributes;
-    return SetFileInformationByHandle(file_.get(), FileBasicInfo, &basic,
+    return SetFileInformationByHandle(file().get(), FileBasicInfo, &basic,
                                       sizeof basic);
   }
 
-  // Hidden until committed, so that a folder listing never takes it.
-  static constexpr DWORD kTemporaryAttributes = FILE_ATTRIBUTE_HIDDEN;
+  FileHandle& file() { return temporary_.handle(); }
 
-  std::wstring system_target_;  // Extended.
-  AnsiString target_;
-  std::wstring temporary_;
-  FileHandle file_{INVALID_HANDLE_VALUE};
+  TemporaryFile<WindowsTemporaryCalls> temporary_;
   DWORD attributes_ = FILE_ATTRIBUTE_ARCHIVE;
-  bool committed_ = false;
 };
 
 }  // namespace

@@ -115,54 +115,39 @@ std::unique_ptr<Platform> NewSystemPlatform(int, const char* const*) {
   return std::make_unique<WindowsPlatform>();
 }
 
-WindowsPlatform::WindowsPlatform() : names_(kWindowsPaths, &SystemNameOf) {
-  const WindowsName start_folder = CurrentFolder();
-  const AnsiString text = TextOf(start_folder);
-  names_.Remember(text, start_folder);
-  names_.EnterFolder(text, start_folder);
+WindowsPlatform::WindowsPlatform()
+    : NameBridgePlatform(kWindowsPaths, &SystemNameOf, &TextOf) {
+  EnterStartFolder(CurrentFolder());
 }
 
 AnsiString WindowsPlatform::ExecutablePath() {
   const WindowsName path = SystemText([](wchar_t* buffer, DWORD size) {
     return GetModuleFileNameW(nullptr, buffer, size);
   });
-  AnsiString executable = TextOf(path);
-  names_.Remember(executable, path);
-  names_.Remember(ExtractFileDir(executable, kWindowsPaths), FolderOf(path));
-  return executable;
+  return HandUpExecutable(path, FolderOf(path));
 }
 
 AnsiString WindowsPlatform::RawCommandLine() {
   const std::wstring_view line = GetCommandLineW();
   for (std::wstring& argument : CommandLineArguments(line)) {
-    WindowsName name(std::move(argument));
-    names_.Remember(TextOf(name), name);
+    HandUp(WindowsName(std::move(argument)));
   }
   return AnsiFromWide(line);
 }
 
-AnsiString WindowsPlatform::CurrentDirectory() {
-  const WindowsName folder = CurrentFolder();
-  AnsiString text = TextOf(folder);
-  names_.Remember(text, folder);
-  return text;
+WindowsName WindowsPlatform::SystemCurrentDirectory() {
+  return CurrentFolder();
 }
 
-void WindowsPlatform::SetCurrentDirectory(const AnsiString& folder) {
-  // A text that names no folder of its own is a path not found.
-  const std::optional<WindowsName> name = names_.Find(folder);
-  if (!name) throw InOutError(InOutError::kPathNotFound);
-  if (!SetCurrentDirectoryW(ExtendedPath(name->units()).c_str())) {
+void WindowsPlatform::SystemSetCurrentDirectory(const WindowsName& folder) {
+  if (!SetCurrentDirectoryW(ExtendedPath(folder.units()).c_str())) {
     ThrowLastError();
   }
-  names_.EnterFolder(folder, *name);
 }
 
-std::vector<AnsiString> WindowsPlatform::ListOrdinaryFiles(
-    const AnsiString& folder) {
-  const std::optional<WindowsName> folder_name = names_.Find(folder);
-  if (!folder_name) throw InOutError(InOutError::kPathNotFound);
-  std::wstring pattern = ExtendedPath(folder_name->units());
+std::vector<WindowsName> WindowsPlatform::SystemListOrdinaryFiles(
+    const WindowsName& folder) {
+  std::wstring pattern = ExtendedPath(folder.units());
   if (pattern.back() != L'\\') pattern += L'\\';
   pattern += L"*.*";
   WIN32_FIND_DATAW found;
@@ -183,32 +168,24 @@ std::vector<AnsiString> WindowsPlatform::ListOrdinaryFiles(
   } while (FindNextFileW(search.get(), &found));
   if (GetLastError() != ERROR_NO_MORE_FILES) ThrowLastError();
   std::sort(listed.begin(), listed.end(), CollatesBefore);
-  std::vector<AnsiString> names;
-  names.reserve(listed.size());
-  for (std::wstring& entry : listed) {
-    WindowsName name(std::move(entry));
-    names.push_back(TextOf(name));
-    names_.RememberListed(folder, *folder_name, names.back(), name);
-  }
-  return names;
+  std::vector<WindowsName> ordered;
+  ordered.reserve(listed.size());
+  for (std::wstring& name : listed) ordered.emplace_back(std::move(name));
+  return ordered;
 }
 
-std::unique_ptr<InputFile> WindowsPlatform::OpenInput(const AnsiString& path) {
-  const std::optional<WindowsName> name = names_.Find(path);
-  if (!name) throw FileOpenError(path);
-  return OpenWindowsInput(*name, path);
+std::unique_ptr<InputFile> WindowsPlatform::SystemOpenInput(
+    const WindowsName& name, const AnsiString& path) {
+  return OpenWindowsInput(name, path);
 }
 
-std::unique_ptr<OutputFile> WindowsPlatform::CreateOutput(
-    const AnsiString& target) {
-  const std::optional<WindowsName> name = names_.Find(target);
-  if (!name) throw FileCreateError(target);
-  return CreateWindowsOutput(*name, target);
+std::unique_ptr<OutputFile> WindowsPlatform::SystemCreateOutput(
+    const WindowsName& name, const AnsiString& target) {
+  return CreateWindowsOutput(name, target);
 }
 
-PathInfo WindowsPlatform::Inspect(const AnsiString& path) {
-  const std::optional<WindowsName> name = names_.Find(path);
-  return name ? InspectWindowsPath(*name) : PathInfo();
+PathInfo WindowsPlatform::SystemInspect(const WindowsName& name) {
+  return InspectWindowsPath(name);
 }
 
 LocalDateTime WindowsPlatform::ToLocalTime(const UtcTime& moment) {

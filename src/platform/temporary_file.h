@@ -1,0 +1,91 @@
+// A new file written under a hidden temporary name in its target's folder:
+// the steps that leave a target either whole or untouched, once for every
+// system. Each system's OutputFile holds one and supplies only its calls.
+#ifndef PHOTOPAGES_PLATFORM_TEMPORARY_FILE_H_
+#define PHOTOPAGES_PLATFORM_TEMPORARY_FILE_H_
+
+#include <random>
+#include <string>
+#include <utility>
+
+#include "common/ansi.h"
+#include "common/errors.h"
+
+namespace photopages {
+
+// A name for a temporary file that no other writer is likely to pick at the
+// same moment: ".photopages-" and six letters or digits, random per process
+// and then drawn on.
+inline std::string TemporaryFileName() {
+  static constexpr char kSymbols[] =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  static std::mt19937_64 random{std::random_device{}()};
+  uint64_t value = random();
+  std::string name = ".photopages-";
+  for (int i = 0; i < 6; ++i, value /= sizeof kSymbols - 1) {
+    name += kSymbols[value % (sizeof kSymbols - 1)];
+  }
+  return name;
+}
+
+// `System` gives the calls of one system:
+//   Path: a path as the system names it.
+//   Handle: owns an open file; Close() returns false when the system
+//     reports that data written through it was lost.
+//   Path Beside(const Path& target, const std::string& name): the path of
+//     `name`, plain ASCII, in the folder of `target`.
+//   bool CreateNew(const Path& path, Handle& handle): creates a new file
+//     there, open for writing into `handle`; false when it cannot.
+//   bool NameTaken(): the last CreateNew failed because a file of that name
+//     exists.
+//   bool Replace(const Path& from, const Path& to): renames `from` over `to`.
+//   void Remove(const Path& path).
+template <typename System>
+class TemporaryFile {
+ public:
+  using Path = typename System::Path;
+  using Handle = typename System::Handle;
+
+  // Creates the file under a fresh name in the folder of `target`. Throws
+  // FileCreateError(target_text) when it cannot be created.
+  TemporaryFile(Path target, AnsiString target_text)
+      : target_(std::move(target)), target_text_(std::move(target_text)) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      path_ = System::Beside(target_, TemporaryFileName());
+      if (System::CreateNew(path_, handle_)) return;
+      if (!System::NameTaken()) break;
+    }
+    throw FileCreateError(target_text_);
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+  // Removes the file unless it was committed.
+  ~TemporaryFile() {
+    if (committed_) return;
+    handle_.Close();
+    System::Remove(path_);
+  }
+
+  Handle& handle() { return handle_; }
+  const Path& path() const { return path_; }
+
+  // Closes the file and renames it over the target. Throws WriteError when
+  // the system reports lost data, FileCreateError(target_text) when the
+  // target cannot be replaced.
+  void Commit() {
+    if (!handle_.Close()) throw WriteError();
+    if (!System::Replace(path_, target_)) throw FileCreateError(target_text_);
+    committed_ = true;
+  }
+
+ private:
+  Path target_;
+  AnsiString target_text_;
+  Path path_;
+  Handle handle_;
+  bool committed_ = false;
+};
+
+}  // namespace photopages
+
+#endif  // PHOTOPAGES_PLATFORM_TEMPORARY_FILE_H_
