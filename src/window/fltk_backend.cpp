@@ -4,7 +4,6 @@
 #include <FL/fl_ask.H>
 #include <FL/x.H>
 
-#include "common/codepage.h"
 #include "window/fltk_error_box.h"
 #include "window/fltk_main_window.h"
 #include "window/fltk_window_font.h"
@@ -24,7 +23,7 @@ std::unique_ptr<FltkBackend> FltkBackend::Connect() {
 
 void FltkBackend::ShowErrorBox(const AnsiString& caption,
                                const AnsiString& text) {
-  RunErrorBox(Utf8FromAnsi(caption), Utf8FromAnsi(text));
+  RunErrorBox(caption, text);
 }
 
 void FltkBackend::Beep() {
