@@ -3,12 +3,19 @@
 #include <FL/Fl.H>
 #include <FL/fl_ask.H>
 #include <FL/x.H>
+#include <unistd.h>
 
 #include "window/fltk_error_box.h"
 #include "window/fltk_main_window.h"
 #include "window/fltk_window_font.h"
+#include "window/headless_backend.h"
 
 namespace photopages {
+
+std::unique_ptr<WindowBackend> NewSystemWindowBackend() {
+  if (auto fltk = FltkBackend::Connect()) return fltk;
+  return std::make_unique<HeadlessBackend>(isatty(STDERR_FILENO) != 0);
+}
 
 std::unique_ptr<FltkBackend> FltkBackend::Connect() {
   if (fl_display == nullptr) {

@@ -5,6 +5,10 @@
 
 namespace photopages {
 
+std::unique_ptr<WindowBackend> NewSystemWindowBackend() {
+  return std::make_unique<WindowsBackend>(StartupShowRequest());
+}
+
 void WindowsBackend::ShowErrorBox(const AnsiString& caption,
                                   const AnsiString& text) {
   RunErrorBox(application_ != nullptr ? application_->handle() : nullptr,
