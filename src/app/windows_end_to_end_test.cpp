@@ -29,6 +29,7 @@
 #include "platform/windows_for_test.h"
 #include "window/form_layout.h"
 #include "window/windows_main_window.h"
+#include "window/windows_window_font.h"
 #include "window/windows_window_for_test.h"
 
 namespace photopages {

@@ -1,10 +1,11 @@
 // What the run needs from the window system. The FLTK backend shows real
-// windows on an X display; the headless backend stands in where no display
-// can be reached.
+// windows on an X display, the Win32 backend on Windows; the headless backend
+// stands in where no display can be reached.
 #ifndef PHOTOPAGES_WINDOW_BACKEND_H_
 #define PHOTOPAGES_WINDOW_BACKEND_H_
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -72,6 +73,14 @@ class WindowBackend {
   virtual void RunMainWindow(const AnsiString& title,
                              MainWindowEvents& events) = 0;
 };
+
+// The window backend of the system the program is built for (the build links
+// either fltk_backend.cpp or windows_backend.cpp), which shows the error box
+// and the main window and sounds the beep for this process: on Linux the FLTK
+// backend when an X display can be reached and the headless one otherwise;
+// on Windows the Win32 backend, shown as the process's start-up information
+// asks.
+std::unique_ptr<WindowBackend> NewSystemWindowBackend();
 
 }  // namespace photopages
 

@@ -3,13 +3,19 @@
 #include <FL/Fl.H>
 #include <FL/fl_ask.H>
 #include <FL/x.H>
+#include <unistd.h>
 
-#include "common/codepage.h"
 #include "window/fltk_error_box.h"
 #include "window/fltk_main_window.h"
 #include "window/fltk_window_font.h"
+#include "window/headless_backend.h"
 
 namespace photopages {
+
+std::unique_ptr<WindowBackend> NewSystemWindowBackend() {
+  if (auto fltk = FltkBackend::Connect()) return fltk;
+  return std::make_unique<HeadlessBackend>(isatty(STDERR_FILENO) != 0);
+}
 
 std::unique_ptr<FltkBackend> FltkBackend::Connect() {
   if (fl_display == nullptr) {
@@ -24,7 +30,7 @@ std::unique_ptr<FltkBackend> FltkBackend::Connect() {
 
 void FltkBackend::ShowErrorBox(const AnsiString& caption,
                                const AnsiString& text) {
-  RunErrorBox(Utf8FromAnsi(caption), Utf8FromAnsi(text));
+  RunErrorBox(caption, text);
 }
 
 void FltkBackend::Beep() {

@@ -16,7 +16,7 @@ class FltkBackend : public WindowBackend {
   // so every backend shares it.
   static std::unique_ptr<FltkBackend> Connect();
 
-  // Text is converted from code page 932 to UTF-8 here.
+  // The error box (RunErrorBox).
   void ShowErrorBox(const AnsiString& caption, const AnsiString& text) override;
   void Beep() override;
   // Calls events.Created() and, at once, events.FirstShow(); the main window

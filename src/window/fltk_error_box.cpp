@@ -7,7 +7,9 @@
 #include <FL/fl_draw.H>
 
 #include <algorithm>
+#include <string>
 
+#include "common/codepage.h"
 #include "window/fltk_screen.h"
 #include "window/fltk_window_font.h"
 #include "window/form_layout.h"
@@ -53,7 +55,9 @@ class MessageText : public Fl_Widget {
 
 }  // namespace
 
-void RunErrorBox(const std::string& caption, const std::string& text) {
+void RunErrorBox(const AnsiString& caption_ansi, const AnsiString& text_ansi) {
+  const std::string caption = Utf8FromAnsi(caption_ansi);
+  const std::string text = Utf8FromAnsi(text_ansi);
   const Rect screen = PrimaryScreen();
 
   fl_font(kWindowFont, kWindowFontPixels);

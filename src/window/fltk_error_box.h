@@ -3,16 +3,16 @@
 #ifndef PHOTOPAGES_WINDOW_FLTK_ERROR_BOX_H_
 #define PHOTOPAGES_WINDOW_FLTK_ERROR_BOX_H_
 
-#include <string>
+#include "common/ansi.h"
 
 namespace photopages {
 
-// Shows `text` (UTF-8) in the error box titled `caption` (UTF-8), centred on
-// the primary screen, and returns when the user dismisses it: OK, Return,
-// Escape or the window manager's close. The window class is `caption`, so
-// that the box is known as the program's. Requires an open FLTK display and
-// RegisterWindowFont().
-void RunErrorBox(const std::string& caption, const std::string& text);
+// Shows `text` in the error box titled `caption` (both code page 932,
+// converted to UTF-8 here), centred on the primary screen, and returns when
+// the user dismisses it: OK, Return, Escape or the window manager's close.
+// The window class is `caption`, so that the box is known as the program's.
+// Requires an open FLTK display and RegisterWindowFont().
+void RunErrorBox(const AnsiString& caption, const AnsiString& text);
 
 }  // namespace photopages
 

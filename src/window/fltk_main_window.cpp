@@ -3,17 +3,13 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_Multiline_Input.H>
-#include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Widget.H>
-#include <FL/fl_draw.H>
 #include <FL/x.H>
 
 #include <memory>
-#include <optional>
-#include <utility>
 
 #include "common/codepage.h"
-#include "picture/display_picture.h"
+#include "window/fltk_picture_view.h"
 #include "window/fltk_screen.h"
 #include "window/fltk_window_font.h"
 
@@ -21,39 +17,6 @@ namespace photopages {
 namespace {
 
 constexpr char kCaption[] = "Form1";
-
-// The picture view: draws its photo at full size at its top-left
-// corner, decoded when it is first drawn. A photo the decoder cannot read
-// leaves the view empty.
-class PictureBox : public Fl_Widget {
- public:
-  PictureBox(const Rect& at, PictureDecoder decoder, int palette_colours)
-      : Fl_Widget(at.left, at.top, at.width, at.height),
-        decoder_(std::move(decoder)),
-        palette_colours_(palette_colours) {}
-
-  void draw() override {
-    fl_push_clip(x(), y(), w(), h());
-    fl_rectf(x(), y(), w(), h(), window()->color());
-    if (!decoded_) {
-      decoded_ = true;
-      if (decoder_) picture_ = decoder_(palette_colours_);
-      if (picture_) {
-        image_ = std::make_unique<Fl_RGB_Image>(
-            picture_->rgb.data(), picture_->width, picture_->height, 3);
-      }
-    }
-    if (image_) image_->draw(x(), y());
-    fl_pop_clip();
-  }
-
- private:
-  PictureDecoder decoder_;
-  int palette_colours_;
-  bool decoded_ = false;
-  std::optional<DisplayPicture> picture_;
-  std::unique_ptr<Fl_RGB_Image> image_;
-};
 
 // `ansi` as UTF-8 with CR LF line ends turned into LF.
 std::string DisplayText(const AnsiString& ansi) {
@@ -75,10 +38,9 @@ std::unique_ptr<MainWindow> MainWindow::Create(
     const AnsiString& title, const MainWindowContents& contents) {
   const MainWindowLayout layout =
       LayOutMainWindow(WindowFontTextHeight(), contents.picture_size);
-  const int palette_colours = fl_visual->depth <= 8 ? kPaletteColours : 0;
   return std::unique_ptr<MainWindow>(new MainWindow(
       Utf8FromAnsi(title), contents, layout,
-      CentredOnScreen(PrimaryScreen(), layout.client), palette_colours));
+      CentredOnScreen(PrimaryScreen(), layout.client), ScreenPaletteColours()));
 }
 
 MainWindow::MainWindow(const std::string& title,
@@ -94,8 +56,9 @@ MainWindow::MainWindow(const std::string& title,
   color(FL_BACKGROUND_COLOR);
   callback(CloseUnlessEscape);
 
-  new PictureBox(layout.picture_view, contents.picture_decoder,
-                 palette_colours);
+  auto* picture_view =
+      new PictureViewWindow(layout.picture_view, palette_colours);
+  picture_view->SetPicture(contents.picture_decoder);
 
   const Rect& list = layout.input_list;
   auto* input_list =

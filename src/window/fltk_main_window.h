@@ -18,8 +18,8 @@ class MainWindow : public Fl_Double_Window {
  public:
   // The window for `contents` on the open display, not yet shown: laid out
   // for the window font's text height and centred on the primary screen; the
-  // picture view decodes the photo on first drawing, reduced to
-  // kPaletteColours colours on a screen of 8 bits per pixel or fewer.
+  // picture view decodes the photo on first drawing, reduced to the
+  // screen's palette (ScreenPaletteColours()).
   // `title` labels the window for the window manager and the taskbar and is
   // its window class. What `contents.picture_decoder` refers to must outlive
   // the window.

@@ -46,10 +46,9 @@ int WindowFontTextHeight() {
       XftFontOpen(fl_display, fl_screen, XFT_FAMILY, XftTypeString,
                   FamilyUtf8().c_str(), XFT_PIXEL_SIZE, XftTypeDouble,
                   static_cast<double>(kWindowFontPixels), nullptr);
-  if (font == nullptr) return kWindowFontPixels;
-  const int height = font->height;
-  XftFontClose(fl_display, font);
-  return height;
+  const int line_height = font != nullptr ? font->height : 0;
+  if (font != nullptr) XftFontClose(fl_display, font);
+  return MeasuredTextHeight(line_height, kWindowFontPixels);
 }
 
 }  // namespace photopages

@@ -19,8 +19,8 @@ inline constexpr Fl_Font kWindowFont = FL_FREE_FONT;
 void RegisterWindowFont();
 
 // The text height, in pixels, of the window's font as the display draws it:
-// the line height its face declares at kWindowFontPixels. Requires
-// RegisterWindowFont().
+// the line height its face declares at kWindowFontPixels (MeasuredTextHeight).
+// Requires RegisterWindowFont().
 int WindowFontTextHeight();
 
 }  // namespace photopages

@@ -23,13 +23,27 @@ constexpr MainWindowDesign kMainWindowDesign = {
     .title_close_block = {16, 256, 161, 89},
 };
 
+// `value` * `numerator` / `denominator`, rounded to the nearest integer with
+// halves away from zero; `denominator` is above 0.
+int ScaledRounded(int value, int numerator, int denominator) {
+  const long long product = static_cast<long long>(value) * numerator;
+  const long long half = denominator / 2;
+  return static_cast<int>(product >= 0 ? (product + half) / denominator
+                                       : (product - half) / denominator);
+}
+
 }  // namespace
 
+int WindowFontPixels(int dots_per_inch) {
+  return ScaledRounded(kWindowFontPixels, dots_per_inch, kDesignDotsPerInch);
+}
+
+int MeasuredTextHeight(int line_height, int font_pixels) {
+  return line_height > 0 ? line_height : font_pixels;
+}
+
 int ScaleToTextHeight(int design_value, int text_height) {
-  const long long product = static_cast<long long>(design_value) * text_height;
-  const long long half = kDesignTextHeight / 2;
-  return static_cast<int>(product >= 0 ? (product + half) / kDesignTextHeight
-                                       : (product - half) / kDesignTextHeight);
+  return ScaledRounded(design_value, text_height, kDesignTextHeight);
 }
 
 MainWindowLayout LayOutMainWindow(int text_height,

@@ -8,8 +8,10 @@
 namespace photopages {
 
 // The pixel size the window's texts are drawn at: the height that the
-// window's font (Message::kWindowFontName) is asked for.
+// window's font (Message::kWindowFontName) is asked for on a screen of
+// kDesignDotsPerInch.
 inline constexpr int kWindowFontPixels = 12;
+inline constexpr int kDesignDotsPerInch = 96;
 
 // The text height, in pixels, of the window's font that the design
 // positions and sizes assume.
@@ -46,6 +48,17 @@ struct MainWindowLayout {
   Size client;
   bool operator==(const MainWindowLayout&) const = default;
 };
+
+// The height the window's font is asked for on a screen of `dots_per_inch`:
+// kWindowFontPixels in proportion (18 at 144), rounded to the nearest pixel
+// with halves away from zero.
+int WindowFontPixels(int dots_per_inch);
+
+// The text height the layout is scaled for, from `line_height`, the height
+// that the system measured for the window's font asked `font_pixels` high:
+// `line_height`, or `font_pixels` when the system could not measure the font
+// (`line_height` 0 or less).
+int MeasuredTextHeight(int line_height, int font_pixels);
 
 // A design value scaled by `text_height` / 12, rounded to the nearest pixel
 // with halves away from zero.

@@ -66,6 +66,23 @@ TEST(FormLayoutTest, ScalingRoundsHalvesAwayFromZero) {
   }
 }
 
+// The font grows with the screen's resolution; the layout follows the text
+// height measured for it, or the height asked for when none was measured.
+TEST(FormLayoutTest, FontPixelsAndTextHeight) {
+  struct {
+    int dots_per_inch, font_pixels, measured, text_height;
+  } const cases[] = {
+      {96, 12, 12, 12}, {144, 18, 20, 20}, {120, 15, 16, 16},
+      {100, 13, 0, 13}, {72, 9, -1, 9},    {192, 24, 0, 24},
+  };
+  for (const auto& c : cases) {
+    const int font_pixels = WindowFontPixels(c.dots_per_inch);
+    EXPECT_EQ(font_pixels, c.font_pixels) << c.dots_per_inch;
+    EXPECT_EQ(MeasuredTextHeight(c.measured, font_pixels), c.text_height)
+        << c.dots_per_inch;
+  }
+}
+
 TEST(FormLayoutTest, CentredOnScreenCutTowardZeroAndClampedAtZero) {
   struct {
     Size screen, window;

@@ -1,9 +1,9 @@
 #include "window/windows_application_window.h"
 
-#include <vector>
-
 #include "common/windows_codepage.h"
+#include "window/windows_screen.h"
 #include "window/windows_window_class.h"
+#include "window/windows_window_font.h"
 
 namespace photopages {
 namespace {
@@ -68,33 +68,6 @@ void ApplicationWindow::Run() {
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
-  }
-}
-
-void ApplicationWindow::ShowErrorBox(const AnsiString& caption,
-                                     const AnsiString& text) {
-  const HWND previously_active = GetActiveWindow();
-  struct Owned {
-    HWND owner;
-    std::vector<HWND> disabled;
-  } owned{window_, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM lparam) -> BOOL {
-        auto* owned = reinterpret_cast<Owned*>(lparam);
-        if (GetWindow(window, GW_OWNER) == owned->owner &&
-            IsWindowEnabled(window)) {
-          EnableWindow(window, FALSE);
-          owned->disabled.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&owned));
-  MessageBoxW(window_, WideFromAnsi(text).c_str(),
-              WideFromAnsi(caption).c_str(), MB_OK | MB_ICONSTOP);
-  for (HWND window : owned.disabled) EnableWindow(window, TRUE);
-  if (previously_active != nullptr && IsWindow(previously_active)) {
-    SetActiveWindow(previously_active);
   }
 }
 

@@ -1,6 +1,6 @@
 // The application on Win32: an invisible top-level window that carries the
 // application title and the program's taskbar entry, owns the main window
-// and the error box, and runs the event loop in which the main
+// and the error box (RunErrorBox), and runs the event loop in which the main
 // window is first shown.
 #ifndef PHOTOPAGES_WINDOW_WINDOWS_APPLICATION_WINDOW_H_
 #define PHOTOPAGES_WINDOW_WINDOWS_APPLICATION_WINDOW_H_
@@ -45,12 +45,6 @@ class ApplicationWindow {
   // program: events.FirstShow(), then the main window closed after a
   // complete run or shown with events.Contents() after one that stopped.
   void Run();
-
-  // The error box (stop icon, OK) with `caption` and `text`, owned by the
-  // application window; the windows it owns (the main window) are disabled
-  // while it is up, and the window that was active before it is active
-  // again afterwards.
-  void ShowErrorBox(const AnsiString& caption, const AnsiString& text);
 
   HWND handle() const { return window_; }
   const MainWindow& main_window() const { return *main_window_; }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "window/windows_error_box.h"
 #include "window/windows_window_for_test.h"
 
 namespace photopages {
@@ -154,7 +155,7 @@ TEST(WindowsApplicationWindowTest, ErrorBoxOwnedWithTheMainWindowDisabled) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return false;
   });
-  application.ShowErrorBox("Photopages", "JPEG error");
+  RunErrorBox(application.handle(), "Photopages", "JPEG error");
   EXPECT_TRUE(seen);
   EXPECT_TRUE(IsWindowEnabled(main_window));
   EXPECT_TRUE(IsWindowEnabled(application.handle()));

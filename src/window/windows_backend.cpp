@@ -1,18 +1,18 @@
 #include "window/windows_backend.h"
 
 #include "common/windows_api.h"
-#include "common/windows_codepage.h"
+#include "window/windows_error_box.h"
 
 namespace photopages {
 
+std::unique_ptr<WindowBackend> NewSystemWindowBackend() {
+  return std::make_unique<WindowsBackend>(StartupShowRequest());
+}
+
 void WindowsBackend::ShowErrorBox(const AnsiString& caption,
                                   const AnsiString& text) {
-  if (application_ != nullptr) {
-    application_->ShowErrorBox(caption, text);
-    return;
-  }
-  MessageBoxW(nullptr, WideFromAnsi(text).c_str(),
-              WideFromAnsi(caption).c_str(), MB_OK | MB_ICONSTOP);
+  RunErrorBox(application_ != nullptr ? application_->handle() : nullptr,
+              caption, text);
 }
 
 void WindowsBackend::Beep() { MessageBeep(MB_OK); }

@@ -15,9 +15,8 @@ class WindowsBackend : public WindowBackend {
   // (StartupShowRequest()).
   explicit WindowsBackend(StartupShow show) : show_(show) {}
 
-  // MessageBoxW with the stop icon and an OK button, owned by the
-  // application window while it exists; text and caption are converted from
-  // code page 932 to UTF-16 here.
+  // The error box (RunErrorBox), owned by the application window while it
+  // exists.
   void ShowErrorBox(const AnsiString& caption, const AnsiString& text) override;
   // MessageBeep(MB_OK), the system's default sound.
   void Beep() override;

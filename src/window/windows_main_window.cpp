@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "common/messages.h"
 #include "common/windows_codepage.h"
-#include "picture/display_picture.h"
+#include "window/windows_screen.h"
 #include "window/windows_window_class.h"
+#include "window/windows_window_font.h"
 
 namespace photopages {
 namespace {
@@ -17,55 +17,10 @@ constexpr wchar_t kCaption[] = L"Form1";
 // kDesignTextHeight.
 constexpr int kListRowHeight = 12;
 
-// The screen resolution that the window's design values assume.
-constexpr int kDesignDotsPerInch = 96;
-
-// The screen's resolution, in dots per inch.
-int ScreenDotsPerInch() {
-  HDC screen = GetDC(nullptr);
-  const int dots_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dots_per_inch;
-}
-
-// The window's font: the Shift_JIS character set, and the point size that
-// gives a character height of kWindowFontPixels on a screen of
-// kDesignDotsPerInch, at `dots_per_inch` (18 pixels at 144), so that the
-// layout grows with the text instead of being stretched.
-HFONT CreateWindowFont(int dots_per_inch) {
-  return CreateFontW(
-      -MulDiv(kWindowFontPixels, dots_per_inch, kDesignDotsPerInch), 0, 0, 0,
-      FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-      WideFromAnsi(MessageText(Message::kWindowFontName)).c_str());
-}
-
 }  // namespace
 
-int WindowFontTextHeight() { return WindowFontTextHeight(ScreenDotsPerInch()); }
-
-int WindowFontTextHeight(int dots_per_inch) {
-  HFONT font = CreateWindowFont(dots_per_inch);
-  HDC screen = GetDC(nullptr);
-  HGDIOBJ previous = SelectObject(screen, font);
-  TEXTMETRICW metrics = {};
-  GetTextMetricsW(screen, &metrics);
-  SelectObject(screen, previous);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(font);
-  return metrics.tmHeight;
-}
-
-int ScreenPaletteColours() {
-  HDC screen = GetDC(nullptr);
-  const int bits =
-      GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-  ReleaseDC(nullptr, screen);
-  return bits <= 8 ? kPaletteColours : 0;
-}
-
 MainWindow::MainWindow(HWND owner, int text_height, int palette_colours)
-    : text_height_(text_height), font_(CreateWindowFont(ScreenDotsPerInch())) {
+    : text_height_(text_height), font_(CreateWindowFont()) {
   RegisterWindowClass(kClassName, Procedure);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   const MainWindowLayout layout = LayOutMainWindow(text_height, std::nullopt);
@@ -120,9 +75,7 @@ void MainWindow::Show(const MainWindowContents& contents, bool maximized) {
   }
   SetWindowTextW(title_close_block_,
                  WideFromAnsi(contents.title_close_block).c_str());
-  const Point at = CentredPosition(
-      {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-      layout.client);
+  const Point at = CentredOnScreen(PrimaryScreen(), layout.client);
   SetWindowPos(window_, nullptr, at.left, at.top, layout.client.width,
                layout.client.height, SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(window_, maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);

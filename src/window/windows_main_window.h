@@ -19,24 +19,14 @@ inline constexpr int kPictureViewId = 1;
 inline constexpr int kInputListId = 2;
 inline constexpr int kTitleCloseBlockId = 3;
 
-// The text height, in pixels, of the window's font (Message::kWindowFontName,
-// kWindowFontPixels high at 96 dots per inch and in proportion at the
-// screen's resolution, Shift_JIS character set) as the screen draws it.
-int WindowFontTextHeight();
-// The same for a screen of `dots_per_inch`.
-int WindowFontTextHeight(int dots_per_inch);
-
-// The colours the picture view reduces a photo to on this screen:
-// kPaletteColours at 8 bits per pixel or fewer, else 0 (no reduction).
-int ScreenPaletteColours();
-
 class MainWindow {
  public:
   // The window, hidden, owned by `owner`: no caption bar and no frame,
   // caption "Form1", the button face colour; the children at their design
   // places scaled for `text_height` (WindowFontTextHeight() as the screen
-  // has it), in the window's font, the window sized to them. The picture
-  // view reduces photos to `palette_colours` (ScreenPaletteColours()).
+  // has it), in the window's font (CreateWindowFont()), the window sized to
+  // them. The picture view reduces photos to `palette_colours`
+  // (ScreenPaletteColours()).
   MainWindow(HWND owner, int text_height, int palette_colours);
   ~MainWindow();
   MainWindow(const MainWindow&) = delete;
