@@ -111,6 +111,12 @@ struct PosixTemporaryCalls {
     return handle.valid();
   }
   static bool NameTaken() { return errno == EEXIST; }
+  // A file system that cannot rename without replacing refuses the flag,
+  // which reads as a name in use: the caller then looks before replacing.
+  static bool MoveNew(const Path& from, const Path& to) {
+    return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(),
+                     RENAME_NOREPLACE) == 0;
+  }
   static bool Replace(const Path& from, const Path& to) {
     return rename(from.c_str(), to.c_str()) == 0;
   }
@@ -160,6 +166,7 @@ class PosixOutputFile : public OutputFile {
   // The file has them from its creation.
   void SetDefaultAttributes() override {}
 
+  bool CommitNew() override { return file_.CommitNew(); }
   void Commit() override { file_.Commit(); }
 
  private:

@@ -38,6 +38,9 @@ inline std::string TemporaryFileName() {
 //     there, open for writing into `handle`; false when it cannot.
 //   bool NameTaken(): the last CreateNew failed because a file of that name
 //     exists.
+//   bool MoveNew(const Path& from, const Path& to): renames `from` to `to`
+//     when no file has that name; false when one has, or when the system
+//     cannot rename without replacing.
 //   bool Replace(const Path& from, const Path& to): renames `from` over `to`.
 //   void Remove(const Path& path).
 template <typename System>
@@ -68,6 +71,16 @@ class TemporaryFile {
 
   Handle& handle() { return handle_; }
   const Path& path() const { return path_; }
+
+  // Closes the file and renames it to the target when no file has that
+  // name. Returns false, the file kept under its temporary name, when one
+  // has (or the system cannot tell). Throws WriteError when the system
+  // reports lost data.
+  bool CommitNew() {
+    if (!handle_.Close()) throw WriteError();
+    committed_ = System::MoveNew(path_, target_);
+    return committed_;
+  }
 
   // Closes the file and renames it over the target. Throws WriteError when
   // the system reports lost data, FileCreateError(target_text) when the
