@@ -4,6 +4,13 @@
 
 namespace photopages {
 
+bool IsAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
 size_t Utf8CharLength(std::string_view rest) {
   unsigned char c = static_cast<unsigned char>(rest[0]);
   size_t n = c < 0xC2 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : c < 0xF5 ? 4 : 1;

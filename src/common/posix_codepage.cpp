@@ -71,10 +71,12 @@ std::string CodePageFromUtf8(std::string_view utf8, int code_page) {
 }
 
 std::string AnsiFromUtf8(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
   return CodePageFromUtf8(utf8, 932);
 }
 
 std::string Utf8FromAnsi(std::string_view ansi) {
+  if (IsAscii(ansi)) return std::string(ansi);
   static const Converter converter("UTF-8", "CP932");
   return converter.Convert(ansi, AnsiCharLength);
 }
