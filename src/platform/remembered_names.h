@@ -5,11 +5,11 @@
 
 #include <algorithm>
 #include <functional>
-#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -55,6 +55,7 @@ class RememberedNames {
   // command line, leaves nothing behind.
   void Remember(const AnsiString& text, const Name& name) {
     if (text.empty()) return;
+    last_found_.reset();
     const bool exact = to_system_(text) == name;
     if (!exact) NoteInexactParts(text, name);
     // A name that the plain conversion gives is kept as an empty one.
@@ -69,6 +70,7 @@ class RememberedNames {
   // nothing behind.
   void Refuse(const AnsiString& text, const Name& name) {
     if (text.empty()) return;
+    last_found_.reset();
     NoteInexactParts(text, name);
     names_.insert_or_assign(text, std::nullopt);
   }
@@ -86,6 +88,7 @@ class RememberedNames {
   // Notes that the folder `folder`, whose name Find gave as `name`, is now
   // the current directory.
   void EnterFolder(const AnsiString& folder, const Name& name) {
+    last_found_.reset();
     if (!IsRelative(folder) || current_) current_ = Absolute(folder, name);
   }
 
@@ -97,6 +100,22 @@ class RememberedNames {
   // the two looks find different names, or when the plainly converted rest
   // holds a part that another name was handed up as.
   std::optional<Name> Find(std::string_view text) const {
+    if (!last_found_ || last_found_->first != text) {
+      last_found_.emplace(AnsiString(text), Look(text));
+    }
+    return last_found_->second;
+  }
+
+ private:
+  // A remembered text that a path starts with: its length, and its entry
+  // (null when there is none).
+  struct Match {
+    size_t length = 0;
+    const std::optional<Name>* entry = nullptr;
+  };
+
+  // Find's answer, worked out.
+  std::optional<Name> Look(std::string_view text) const {
     const Match own = Longest(text, 1);
     if (IsRelative(text) && current_) {
       const AnsiString joined = JoinTexts(current_->first, text);
@@ -120,14 +139,6 @@ class RememberedNames {
     }
     return Resolve(own, text);
   }
-
- private:
-  // A remembered text that a path starts with: its length, and its entry
-  // (null when there is none).
-  struct Match {
-    size_t length = 0;
-    const std::optional<Name>* entry = nullptr;
-  };
 
   bool IsDelimiter(Unit unit) const {
     for (char delimiter : syntax_.delimiters) {
@@ -235,15 +246,33 @@ class RememberedNames {
 
   // The longest remembered text of at least `min_length` (and one) bytes
   // that `text` is, or starts with up to a delimiter (before or after it).
+  // The delimiters are found in one scan from the start, as a trail byte
+  // can only be told from a delimiter that way, and tried from the last.
   Match Longest(std::string_view text, size_t min_length) const {
-    size_t end = text.size();
-    while (end >= std::max<size_t>(min_length, 1)) {
+    std::vector<size_t>& delimiters = delimiters_;
+    delimiters.clear();
+    for (size_t i = 0; i < text.size(); i += CharLength(text[i])) {
+      if (IsDelimiter(static_cast<Unit>(text[i]))) delimiters.push_back(i);
+    }
+    const size_t shortest = std::max<size_t>(min_length, 1);
+    // Each delimiter ends two candidates, the one with it, then the one
+    // without; a candidate that the one before already tried is skipped.
+    size_t tried = std::string_view::npos;
+    auto try_end = [&](size_t end) -> const std::optional<Name>* {
+      if (end < shortest || end == tried) return nullptr;
+      tried = end;
       auto found = names_.find(text.substr(0, end));
-      if (found != names_.end()) return {end, &found->second};
-      const size_t delimiter =
-          LastDelimiter(syntax_.delimiters, text.substr(0, end));
-      if (delimiter == std::string_view::npos) break;
-      end = delimiter + 1 == end ? delimiter : delimiter + 1;
+      return found == names_.end() ? nullptr : &found->second;
+    };
+    if (const std::optional<Name>* entry = try_end(text.size())) {
+      return {text.size(), entry};
+    }
+    for (auto d = delimiters.rbegin(); d != delimiters.rend(); ++d) {
+      if (*d + 1 < shortest) break;
+      if (const std::optional<Name>* entry = try_end(*d + 1)) {
+        return {*d + 1, entry};
+      }
+      if (const std::optional<Name>* entry = try_end(*d)) return {*d, entry};
     }
     return {};
   }
@@ -266,14 +295,32 @@ class RememberedNames {
     return Name((*match.entry)->units() + to_system_(rest).units());
   }
 
+  // Hashes texts and the views of them that lookups are made with alike.
+  struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>()(text);
+    }
+  };
+
   const PathSyntax syntax_;
   const Conversion to_system_;
   // Each text handed up, and the name behind it: empty when the plain
   // conversion gives it, none when the text names no file.
-  std::map<AnsiString, std::optional<Name>, std::less<>> names_;
-  std::set<AnsiString, std::less<>> inexact_parts_;
+  std::unordered_map<AnsiString, std::optional<Name>, TextHash,
+                     std::equal_to<>>
+      names_;
+  std::unordered_set<AnsiString, TextHash, std::equal_to<>> inexact_parts_;
   // The current directory's text and name, absolute; none when not known.
   std::optional<std::pair<AnsiString, Name>> current_;
+  // The text that Find last looked up and its answer: a path often comes
+  // down several times in a row (a copy's target is inspected, created and
+  // read back), and only what is remembered in between can change it.
+  mutable std::optional<std::pair<AnsiString, std::optional<Name>>>
+      last_found_;
+  // Where Longest notes the delimiters of a text, kept so that a lookup
+  // allocates nothing.
+  mutable std::vector<size_t> delimiters_;
 };
 
 }  // namespace photopages
