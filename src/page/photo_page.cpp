@@ -32,8 +32,8 @@ AnsiString PhotoPageText(std::string_view page_name,
   joined.reserve(size);
   for (std::string_view piece : pieces) joined += piece;
   for (std::string_view text : given) {
-    if (text.find_first_of("\r\n") != std::string_view::npos) {
-      return JoinLinesCrLf(SplitLines(joined));
+    for (char c : text) {
+      if (c == '\r' || c == '\n') return JoinLinesCrLf(SplitLines(joined));
     }
   }
   return joined;
