@@ -60,6 +60,7 @@ class RememberedNames {
     if (!exact) NoteInexactParts(text, name);
     // A name that the plain conversion gives is kept as an empty one.
     const Name kept = exact ? Name() : name;
+    NoteLength(text.size());
     auto [entry, added] = names_.try_emplace(text, kept);
     if (!added && entry->second != kept) entry->second.reset();
   }
@@ -72,6 +73,7 @@ class RememberedNames {
     if (text.empty()) return;
     last_found_.reset();
     NoteInexactParts(text, name);
+    NoteLength(text.size());
     names_.insert_or_assign(text, std::nullopt);
   }
 
@@ -223,6 +225,11 @@ class RememberedNames {
     return {JoinTexts(current_->first, text), AbsoluteName(name)};
   }
 
+  void NoteLength(size_t length) {
+    if (length >= lengths_.size()) lengths_.resize(length + 1);
+    lengths_[length] = true;
+  }
+
   // Notes each part of `text` that converts to something other than its part
   // of `name` (when the two do not split alike: to none of its parts).
   void NoteInexactParts(std::string_view text, const Name& name) {
@@ -261,6 +268,7 @@ class RememberedNames {
     auto try_end = [&](size_t end) -> const std::optional<Name>* {
       if (end < shortest || end == tried) return nullptr;
       tried = end;
+      if (end >= lengths_.size() || !lengths_[end]) return nullptr;
       auto found = names_.find(text.substr(0, end));
       return found == names_.end() ? nullptr : &found->second;
     };
@@ -311,6 +319,9 @@ class RememberedNames {
                      std::equal_to<>>
       names_;
   std::unordered_set<AnsiString, TextHash, std::equal_to<>> inexact_parts_;
+  // Whether a text of each length is among names_, so that a lookup is made
+  // only for a length that can be found.
+  std::vector<bool> lengths_;
   // The current directory's text and name, absolute; none when not known.
   std::optional<std::pair<AnsiString, Name>> current_;
   // The text that Find last looked up and its answer: a path often comes
