@@ -4,11 +4,13 @@
 
 namespace photopages {
 
-bool IsAscii(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
+size_t AsciiLength(std::string_view text) {
+  size_t length = 0;
+  while (length < text.size() &&
+         static_cast<unsigned char>(text[length]) < 0x80) {
+    ++length;
   }
-  return true;
+  return length;
 }
 
 size_t Utf8CharLength(std::string_view rest) {

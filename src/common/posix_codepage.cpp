@@ -57,9 +57,8 @@ class Converter {
   iconv_t cd_;
 };
 
-}  // namespace
-
-std::string CodePageFromUtf8(std::string_view utf8, int code_page) {
+// The converter from UTF-8 to the code page `code_page`, opened on first use.
+const Converter& FromUtf8To(int code_page) {
   // iconv knows each Windows code page as "CP" and its number.
   static std::map<int, Converter> converters;
   auto found = converters.find(code_page);
@@ -67,18 +66,34 @@ std::string CodePageFromUtf8(std::string_view utf8, int code_page) {
     const std::string name = "CP" + std::to_string(code_page);
     found = converters.try_emplace(code_page, name.c_str(), "UTF-8").first;
   }
-  return found->second.Convert(utf8, Utf8CharLength);
+  return found->second;
+}
+
+// `in` converted between code page 932 and UTF-8 by `converter`. The ASCII
+// that `in` starts with is the same bytes in both and is copied; only the
+// rest (a path's folder seldom holds any of it) goes through iconv.
+template <typename SkipFn>
+std::string ConvertAfterAscii(const Converter& converter, std::string_view in,
+                              SkipFn skip) {
+  const size_t ascii = AsciiLength(in);
+  std::string out(in.substr(0, ascii));
+  if (ascii < in.size()) out += converter.Convert(in.substr(ascii), skip);
+  return out;
+}
+
+}  // namespace
+
+std::string CodePageFromUtf8(std::string_view utf8, int code_page) {
+  return FromUtf8To(code_page).Convert(utf8, Utf8CharLength);
 }
 
 std::string AnsiFromUtf8(std::string_view utf8) {
-  if (IsAscii(utf8)) return std::string(utf8);
-  return CodePageFromUtf8(utf8, 932);
+  return ConvertAfterAscii(FromUtf8To(932), utf8, Utf8CharLength);
 }
 
 std::string Utf8FromAnsi(std::string_view ansi) {
-  if (IsAscii(ansi)) return std::string(ansi);
   static const Converter converter("UTF-8", "CP932");
-  return converter.Convert(ansi, AnsiCharLength);
+  return ConvertAfterAscii(converter, ansi, AnsiCharLength);
 }
 
 }  // namespace photopages
