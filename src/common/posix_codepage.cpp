@@ -3,7 +3,10 @@
 
 #include <map>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
+#include "common/ansi.h"
 #include "common/codepage.h"
 
 namespace photopages {
@@ -69,17 +72,85 @@ const Converter& FromUtf8To(int code_page) {
   return found->second;
 }
 
-// `in` converted between code page 932 and UTF-8 by `converter`. The ASCII
-// that `in` starts with is the same bytes in both and is copied; only the
-// rest (a path's folder seldom holds any of it) goes through iconv.
-template <typename SkipFn>
-std::string ConvertAfterAscii(const Converter& converter, std::string_view in,
-                              SkipFn skip) {
+// `in` converted from UTF-8 to code page 932 by `converter`. The ASCII that
+// `in` starts with is the same bytes in both and is copied; only the rest (a
+// name seldom holds any of it) goes through iconv.
+std::string AnsiAfterAscii(const Converter& converter, std::string_view in) {
   const size_t ascii = AsciiLength(in);
   std::string out(in.substr(0, ascii));
-  if (ascii < in.size()) out += converter.Convert(in.substr(ascii), skip);
+  if (ascii < in.size()) {
+    out += converter.Convert(in.substr(ascii), Utf8CharLength);
+  }
   return out;
 }
+
+// Code page 932 to UTF-8 through iconv, keeping what each double-byte
+// character converted to: every photo's name holds the same few characters
+// (年, 月, 日, ...), and a call of iconv costs far more than a look-up.
+class AnsiToUtf8 {
+ public:
+  AnsiToUtf8() : converter_("UTF-8", "CP932") {}
+
+  std::string Convert(std::string_view ansi) {
+    std::string utf8;
+    utf8.reserve(ansi.size() * 2);
+    for (size_t i = 0; i < ansi.size();) {
+      const size_t ascii = AsciiLength(ansi.substr(i));
+      utf8 += ansi.substr(i, ascii);
+      i += ascii;
+      if (i == ansi.size()) break;
+      const Character* known =
+          IsLeadByte(ansi[i]) && i + 1 < ansi.size()
+              ? &Known(static_cast<unsigned char>(ansi[i]),
+                       static_cast<unsigned char>(ansi[i + 1]))
+              : nullptr;
+      // Anything else (a single-byte katakana, a sequence that is not code
+      // page 932) is left to iconv whole, which knows what it stands for.
+      if (known == nullptr || known->size == 0) {
+        return converter_.Convert(ansi, AnsiCharLength);
+      }
+      utf8.append(known->bytes, known->size);
+      i += 2;
+    }
+    return utf8;
+  }
+
+ private:
+  // What a double-byte character converts to: `size` bytes, 0 when iconv
+  // does not read it as one character, kNotAsked before it was converted.
+  struct Character {
+    static constexpr unsigned char kNotAsked = 0xFF;
+    unsigned char size = kNotAsked;
+    char bytes[4] = {};
+  };
+
+  // The character of the lead byte `lead` and the byte `trail`.
+  const Character& Known(unsigned char lead, unsigned char trail) {
+    // Lead bytes are 0x81 to 0x9F and 0xE0 to 0xFC: 60 of them.
+    if (characters_.empty()) characters_.resize(60 * 256);
+    const unsigned lead_index = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
+    Character& character = characters_[lead_index * 256 + trail];
+    if (character.size == Character::kNotAsked) {
+      const char pair[] = {static_cast<char>(lead), static_cast<char>(trail)};
+      bool failed = false;
+      const std::string utf8 = converter_.Convert(
+          std::string_view(pair, 2), [&failed](std::string_view rest) {
+            failed = true;
+            return AnsiCharLength(rest);
+          });
+      const bool one_character = !failed && !utf8.empty() &&
+                                 utf8.size() <= sizeof character.bytes &&
+                                 Utf8CharLength(utf8) == utf8.size();
+      character.size = one_character ? static_cast<unsigned char>(utf8.size())
+                                     : 0;
+      utf8.copy(character.bytes, character.size);
+    }
+    return character;
+  }
+
+  const Converter converter_;
+  std::vector<Character> characters_;
+};
 
 }  // namespace
 
@@ -88,12 +159,12 @@ std::string CodePageFromUtf8(std::string_view utf8, int code_page) {
 }
 
 std::string AnsiFromUtf8(std::string_view utf8) {
-  return ConvertAfterAscii(FromUtf8To(932), utf8, Utf8CharLength);
+  return AnsiAfterAscii(FromUtf8To(932), utf8);
 }
 
 std::string Utf8FromAnsi(std::string_view ansi) {
-  static const Converter converter("UTF-8", "CP932");
-  return ConvertAfterAscii(converter, ansi, AnsiCharLength);
+  static AnsiToUtf8 converter;
+  return converter.Convert(ansi);
 }
 
 }  // namespace photopages
