@@ -253,34 +253,18 @@ class RememberedNames {
 
   // The longest remembered text of at least `min_length` (and one) bytes
   // that `text` is, or starts with up to a delimiter (before or after it).
-  // The delimiters are found in one scan from the start, as a trail byte
-  // can only be told from a delimiter that way, and tried from the last.
   Match Longest(std::string_view text, size_t min_length) const {
-    std::vector<size_t>& delimiters = delimiters_;
-    delimiters.clear();
-    for (size_t i = 0; i < text.size(); i += CharLength(text[i])) {
-      if (IsDelimiter(static_cast<Unit>(text[i]))) delimiters.push_back(i);
-    }
-    const size_t shortest = std::max<size_t>(min_length, 1);
-    // Each delimiter ends two candidates, the one with it, then the one
-    // without; a candidate that the one before already tried is skipped.
-    size_t tried = std::string_view::npos;
-    auto try_end = [&](size_t end) -> const std::optional<Name>* {
-      if (end < shortest || end == tried) return nullptr;
-      tried = end;
-      if (end >= lengths_.size() || !lengths_[end]) return nullptr;
-      auto found = names_.find(text.substr(0, end));
-      return found == names_.end() ? nullptr : &found->second;
-    };
-    if (const std::optional<Name>* entry = try_end(text.size())) {
-      return {text.size(), entry};
-    }
-    for (auto d = delimiters.rbegin(); d != delimiters.rend(); ++d) {
-      if (*d + 1 < shortest) break;
-      if (const std::optional<Name>* entry = try_end(*d + 1)) {
-        return {*d + 1, entry};
+    size_t end = text.size();
+    while (end >= std::max<size_t>(min_length, 1)) {
+      // Only a length that some remembered text has can be found.
+      if (end < lengths_.size() && lengths_[end]) {
+        auto found = names_.find(text.substr(0, end));
+        if (found != names_.end()) return {end, &found->second};
       }
-      if (const std::optional<Name>* entry = try_end(*d)) return {*d, entry};
+      const size_t delimiter =
+          LastDelimiter(syntax_.delimiters, text.substr(0, end));
+      if (delimiter == std::string_view::npos) break;
+      end = delimiter + 1 == end ? delimiter : delimiter + 1;
     }
     return {};
   }
@@ -329,9 +313,6 @@ class RememberedNames {
   // read back), and only what is remembered in between can change it.
   mutable std::optional<std::pair<AnsiString, std::optional<Name>>>
       last_found_;
-  // Where Longest notes the delimiters of a text, kept so that a lookup
-  // allocates nothing.
-  mutable std::vector<size_t> delimiters_;
 };
 
 }  // namespace photopages
