@@ -1,20 +1,32 @@
 #include "common/ansi.h"
 
 namespace photopages {
-size_t LastDelimiter(std::string_view delimiters, std::string_view text) {
-  size_t last = std::string_view::npos;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (IsLeadByte(text[i])) {
-      ++i;  // The trail byte is never a delimiter.
-    } else {
-      // A plain loop: the set holds one to three bytes, and a search call
-      // per byte of every path would cost more than the comparisons.
-      for (char delimiter : delimiters) {
-        if (text[i] == delimiter) last = i;
-      }
-    }
+namespace {
+
+// A plain loop: the set holds one to three bytes, and a search call per byte
+// of every path would cost more than the comparisons.
+bool IsOneOf(char c, std::string_view set) {
+  for (char member : set) {
+    if (c == member) return true;
   }
-  return last;
+  return false;
+}
+
+}  // namespace
+
+size_t LastDelimiter(std::string_view delimiters, std::string_view text) {
+  // Searched from the end, where a path's last delimiter lies. A byte that
+  // cannot lead always ends a character (alone, or as a trail byte), so the
+  // run of possible lead bytes right before a found byte tells what it is:
+  // they pair off into characters from the start of the run, and an odd
+  // one left over makes the found byte its trail byte.
+  for (size_t i = text.size(); i-- > 0;) {
+    if (IsLeadByte(text[i]) || !IsOneOf(text[i], delimiters)) continue;
+    size_t leads = 0;
+    while (leads < i && IsLeadByte(text[i - 1 - leads])) ++leads;
+    if (leads % 2 == 0) return i;
+  }
+  return std::string_view::npos;
 }
 
 AnsiString AnsiLowerCase(std::string_view text) {

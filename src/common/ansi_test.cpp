@@ -36,6 +36,9 @@ TEST(AnsiTest, LastDelimiterSkipsTrailBytes) {
       {"\\", kHyo + "\\", 2},
       {"\\", "a\\\x95", 1},  // A lead byte at the end swallows nothing.
       {"\\.", "x." + kSo, 1},
+      // Possible lead bytes pair off from the start of their run.
+      {"\\", "\x81\x81\\", 2},
+      {"\\", "a\\\x81\x81\x81\\", 1},
       {"A", kA + "A", 2},
       {"/", "", npos},
   };

@@ -4,6 +4,15 @@
 
 namespace photopages {
 
+size_t AsciiLength(std::string_view text) {
+  size_t length = 0;
+  while (length < text.size() &&
+         static_cast<unsigned char>(text[length]) < 0x80) {
+    ++length;
+  }
+  return length;
+}
+
 size_t Utf8CharLength(std::string_view rest) {
   unsigned char c = static_cast<unsigned char>(rest[0]);
   size_t n = c < 0xC2 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : c < 0xF5 ? 4 : 1;

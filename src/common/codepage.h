@@ -29,6 +29,11 @@ std::string AnsiFromUtf8(std::string_view utf8);
 // becomes "?".
 std::string Utf8FromAnsi(std::string_view ansi);
 
+// How many bytes of ASCII (below 0x80) `text` starts with. Code page 932
+// holds ASCII as it is, so those bytes are the same in code page 932, in
+// UTF-8 and (unit for unit) in UTF-16, and need no conversion.
+size_t AsciiLength(std::string_view text);
+
 // What a conversion steps over, as one "?", where it cannot convert:
 // the length of the UTF-8 character at the start of `rest`, or 1 for a byte
 // that cannot start one.

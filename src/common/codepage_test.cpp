@@ -25,6 +25,7 @@ TEST(CodepageTest, RoundTripOfWhatCodePage932Holds) {
       {"①", "\x87\x40"},
       {"髙", "\xFB\xFC"},
       {"～", "\x81\x60"},
+      {"日ｱ日", "\x93\xFA\xB1\x93\xFA"},  // A character met again.
   };
   for (const auto& c : cases) {
     EXPECT_EQ(AnsiFromUtf8(c.utf8), c.ansi) << c.utf8;
@@ -88,6 +89,7 @@ TEST(CodepageTest, WhatCannotBeConvertedBecomesAQuestionMark) {
       {"a\x93", "a?"},       // Lead byte at the end.
       {"\x81\x20x", "? x"},  // Lead byte before a byte that cannot trail.
       {"\x93\x0A", "?\n"},
+      {"\x93\xFA\x85\x40\x93\xFA", "日?日"},  // Each time alike.
   };
   for (const auto& c : from_ansi) {
     EXPECT_EQ(Utf8FromAnsi(c.from), c.to) << c.to;

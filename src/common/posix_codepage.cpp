@@ -3,7 +3,10 @@
 
 #include <map>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
+#include "common/ansi.h"
 #include "common/codepage.h"
 
 namespace photopages {
@@ -57,9 +60,8 @@ class Converter {
   iconv_t cd_;
 };
 
-}  // namespace
-
-std::string CodePageFromUtf8(std::string_view utf8, int code_page) {
+// The converter from UTF-8 to the code page `code_page`, opened on first use.
+const Converter& FromUtf8To(int code_page) {
   // iconv knows each Windows code page as "CP" and its number.
   static std::map<int, Converter> converters;
   auto found = converters.find(code_page);
@@ -67,16 +69,102 @@ std::string CodePageFromUtf8(std::string_view utf8, int code_page) {
     const std::string name = "CP" + std::to_string(code_page);
     found = converters.try_emplace(code_page, name.c_str(), "UTF-8").first;
   }
-  return found->second.Convert(utf8, Utf8CharLength);
+  return found->second;
+}
+
+// `in` converted from UTF-8 to code page 932 by `converter`. The ASCII that
+// `in` starts with is the same bytes in both and is copied; only the rest (a
+// name seldom holds any of it) goes through iconv.
+std::string AnsiAfterAscii(const Converter& converter, std::string_view in) {
+  const size_t ascii = AsciiLength(in);
+  std::string out(in.substr(0, ascii));
+  if (ascii < in.size()) {
+    out += converter.Convert(in.substr(ascii), Utf8CharLength);
+  }
+  return out;
+}
+
+// Code page 932 to UTF-8 through iconv, keeping what each double-byte
+// character converted to: every photo's name holds the same few characters
+// (年, 月, 日, ...), and a call of iconv costs far more than a look-up.
+class AnsiToUtf8 {
+ public:
+  AnsiToUtf8() : converter_("UTF-8", "CP932") {}
+
+  std::string Convert(std::string_view ansi) {
+    std::string utf8;
+    utf8.reserve(ansi.size() * 2);
+    for (size_t i = 0; i < ansi.size();) {
+      const size_t ascii = AsciiLength(ansi.substr(i));
+      utf8 += ansi.substr(i, ascii);
+      i += ascii;
+      if (i == ansi.size()) break;
+      const Character* known =
+          IsLeadByte(ansi[i]) && i + 1 < ansi.size()
+              ? &Known(static_cast<unsigned char>(ansi[i]),
+                       static_cast<unsigned char>(ansi[i + 1]))
+              : nullptr;
+      // Anything else (a single-byte katakana, a sequence that is not code
+      // page 932) is left to iconv whole, which knows what it stands for.
+      if (known == nullptr || known->size == 0) {
+        return converter_.Convert(ansi, AnsiCharLength);
+      }
+      utf8.append(known->bytes, known->size);
+      i += 2;
+    }
+    return utf8;
+  }
+
+ private:
+  // What a double-byte character converts to: `size` bytes, 0 when iconv
+  // does not read it as one character, kNotAsked before it was converted.
+  struct Character {
+    static constexpr unsigned char kNotAsked = 0xFF;
+    unsigned char size = kNotAsked;
+    char bytes[4] = {};
+  };
+
+  // The character of the lead byte `lead` and the byte `trail`.
+  const Character& Known(unsigned char lead, unsigned char trail) {
+    // Lead bytes are 0x81 to 0x9F and 0xE0 to 0xFC: 60 of them.
+    if (characters_.empty()) characters_.resize(60 * 256);
+    const unsigned lead_index = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
+    Character& character = characters_[lead_index * 256 + trail];
+    if (character.size == Character::kNotAsked) {
+      const char pair[] = {static_cast<char>(lead), static_cast<char>(trail)};
+      bool failed = false;
+      const std::string utf8 = converter_.Convert(
+          std::string_view(pair, 2), [&failed](std::string_view rest) {
+            failed = true;
+            return AnsiCharLength(rest);
+          });
+      const bool one_character = !failed && !utf8.empty() &&
+                                 utf8.size() <= sizeof character.bytes &&
+                                 Utf8CharLength(utf8) == utf8.size();
+      character.size = one_character ? static_cast<unsigned char>(utf8.size())
+                                     : 0;
+      utf8.copy(character.bytes, character.size);
+    }
+    return character;
+  }
+
+  const Converter converter_;
+  std::vector<Character> characters_;
+};
+
+}  // namespace
+
+std::string CodePageFromUtf8(std::string_view utf8, int code_page) {
+  return FromUtf8To(code_page).Convert(utf8, Utf8CharLength);
 }
 
 std::string AnsiFromUtf8(std::string_view utf8) {
-  return CodePageFromUtf8(utf8, 932);
+  return AnsiAfterAscii(FromUtf8To(932), utf8);
 }
 
 std::string Utf8FromAnsi(std::string_view ansi) {
-  static const Converter converter("UTF-8", "CP932");
-  return converter.Convert(ansi, AnsiCharLength);
+  static AnsiToUtf8 converter;
+  return converter.Convert(ansi);
 }
 
 }  // namespace photopages

@@ -67,6 +67,14 @@ Out ConvertEach(In text, Append append, Length length) {
   return out;
 }
 
+// Whether every unit of `text` is ASCII, which code page 932 holds as it is.
+bool IsAsciiWide(std::wstring_view text) {
+  for (wchar_t unit : text) {
+    if (unit >= 0x80) return false;
+  }
+  return true;
+}
+
 // `code_page` as the system's identifier of it. Throws std::runtime_error
 // when it names no code page of the system, or one of the identifiers that
 // stand for whichever code page is current (CP_ACP, CP_OEMCP, CP_MACCP,
@@ -83,6 +91,7 @@ UINT SystemCodePage(int code_page) {
 }  // namespace
 
 std::wstring WideFromAnsi(std::string_view ansi) {
+  if (AsciiLength(ansi) == ansi.size()) return std::wstring(ansi.begin(), ansi.end());
   return ConvertEach<std::wstring>(
       ansi,
       [](std::string_view in, std::wstring& out) {
@@ -102,6 +111,7 @@ std::string CodePageFromWide(std::wstring_view wide, int code_page) {
 }
 
 AnsiString AnsiFromWide(std::wstring_view wide) {
+  if (IsAsciiWide(wide)) return AnsiString(wide.begin(), wide.end());
   return CodePageFromWide(wide, kCodePage932);
 }
 

@@ -1,6 +1,7 @@
 #include "naming/date_format.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 #include <string>
 
@@ -72,11 +73,13 @@ class Formatter {
 
   // `number` in decimal, padded with zeros to `digits`.
   void AppendNumber(int number, int digits) {
-    std::string digits_text = std::to_string(number);
-    if (static_cast<int>(digits_text.size()) < digits) {
-      digits_text.insert(0, digits - digits_text.size(), '0');
+    char buffer[16];
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, number).ptr;
+    const std::string_view number_text(buffer, end - buffer);
+    for (int i = static_cast<int>(number_text.size()); i < digits; ++i) {
+      Append("0");
     }
-    Append(digits_text);
+    Append(number_text);
   }
 
   // Appends the field that starts `rest`; returns the bytes it used.

@@ -13,19 +13,30 @@ AnsiString PhotoPageText(std::string_view page_name,
                          std::string_view picture_file_name,
                          std::string_view width_text,
                          std::string_view height_text) {
-  // The lone CR after the heading ends its line; the split below turns it
-  // into CR LF like every other line end.
-  std::initializer_list<std::string_view> pieces = {
+  // Every line ends in CR LF, the heading's too. The fixed pieces hold their
+  // line ends so already; the lines are made over only when a name or size
+  // holds a line end of its own.
+  const std::string_view given[] = {page_name, picture_file_name, width_text,
+                                    height_text};
+  const std::initializer_list<std::string_view> pieces = {
       PageHead(),        "<TITLE>",     page_name,
       TitleCloseBlock(), "<H1>",        page_name,
-      "</H1>",           "\r",          "<P align=\"center\"><IMG src=\"",
+      "</H1>",           "\r\n",        "<P align=\"center\"><IMG src=\"",
       picture_file_name, "\" width=\"", width_text,
       "\" height=\"",    height_text,   "\" border=\"0\"></P>",
       PageFoot(),
   };
+  size_t size = 0;
+  for (std::string_view piece : pieces) size += piece.size();
   AnsiString joined;
+  joined.reserve(size);
   for (std::string_view piece : pieces) joined += piece;
-  return JoinLinesCrLf(SplitLines(joined));
+  for (std::string_view text : given) {
+    for (char c : text) {
+      if (c == '\r' || c == '\n') return JoinLinesCrLf(SplitLines(joined));
+    }
+  }
+  return joined;
 }
 
 void WritePhotoPage(Platform& platform, const AnsiString& page_path,

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 #include <functional>
-#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -55,10 +55,12 @@ class RememberedNames {
   // command line, leaves nothing behind.
   void Remember(const AnsiString& text, const Name& name) {
     if (text.empty()) return;
+    last_found_.reset();
     const bool exact = to_system_(text) == name;
     if (!exact) NoteInexactParts(text, name);
     // A name that the plain conversion gives is kept as an empty one.
     const Name kept = exact ? Name() : name;
+    NoteLength(text.size());
     auto [entry, added] = names_.try_emplace(text, kept);
     if (!added && entry->second != kept) entry->second.reset();
   }
@@ -69,7 +71,9 @@ class RememberedNames {
   // nothing behind.
   void Refuse(const AnsiString& text, const Name& name) {
     if (text.empty()) return;
+    last_found_.reset();
     NoteInexactParts(text, name);
+    NoteLength(text.size());
     names_.insert_or_assign(text, std::nullopt);
   }
 
@@ -86,6 +90,7 @@ class RememberedNames {
   // Notes that the folder `folder`, whose name Find gave as `name`, is now
   // the current directory.
   void EnterFolder(const AnsiString& folder, const Name& name) {
+    last_found_.reset();
     if (!IsRelative(folder) || current_) current_ = Absolute(folder, name);
   }
 
@@ -97,6 +102,22 @@ class RememberedNames {
   // the two looks find different names, or when the plainly converted rest
   // holds a part that another name was handed up as.
   std::optional<Name> Find(std::string_view text) const {
+    if (!last_found_ || last_found_->first != text) {
+      last_found_.emplace(AnsiString(text), Look(text));
+    }
+    return last_found_->second;
+  }
+
+ private:
+  // A remembered text that a path starts with: its length, and its entry
+  // (null when there is none).
+  struct Match {
+    size_t length = 0;
+    const std::optional<Name>* entry = nullptr;
+  };
+
+  // Find's answer, worked out.
+  std::optional<Name> Look(std::string_view text) const {
     const Match own = Longest(text, 1);
     if (IsRelative(text) && current_) {
       const AnsiString joined = JoinTexts(current_->first, text);
@@ -120,14 +141,6 @@ class RememberedNames {
     }
     return Resolve(own, text);
   }
-
- private:
-  // A remembered text that a path starts with: its length, and its entry
-  // (null when there is none).
-  struct Match {
-    size_t length = 0;
-    const std::optional<Name>* entry = nullptr;
-  };
 
   bool IsDelimiter(Unit unit) const {
     for (char delimiter : syntax_.delimiters) {
@@ -212,6 +225,11 @@ class RememberedNames {
     return {JoinTexts(current_->first, text), AbsoluteName(name)};
   }
 
+  void NoteLength(size_t length) {
+    if (length >= lengths_.size()) lengths_.resize(length + 1);
+    lengths_[length] = true;
+  }
+
   // Notes each part of `text` that converts to something other than its part
   // of `name` (when the two do not split alike: to none of its parts).
   void NoteInexactParts(std::string_view text, const Name& name) {
@@ -238,8 +256,11 @@ class RememberedNames {
   Match Longest(std::string_view text, size_t min_length) const {
     size_t end = text.size();
     while (end >= std::max<size_t>(min_length, 1)) {
-      auto found = names_.find(text.substr(0, end));
-      if (found != names_.end()) return {end, &found->second};
+      // Only a length that some remembered text has can be found.
+      if (end < lengths_.size() && lengths_[end]) {
+        auto found = names_.find(text.substr(0, end));
+        if (found != names_.end()) return {end, &found->second};
+      }
       const size_t delimiter =
           LastDelimiter(syntax_.delimiters, text.substr(0, end));
       if (delimiter == std::string_view::npos) break;
@@ -266,14 +287,32 @@ class RememberedNames {
     return Name((*match.entry)->units() + to_system_(rest).units());
   }
 
+  // Hashes texts and the views of them that lookups are made with alike.
+  struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>()(text);
+    }
+  };
+
   const PathSyntax syntax_;
   const Conversion to_system_;
   // Each text handed up, and the name behind it: empty when the plain
   // conversion gives it, none when the text names no file.
-  std::map<AnsiString, std::optional<Name>, std::less<>> names_;
-  std::set<AnsiString, std::less<>> inexact_parts_;
+  std::unordered_map<AnsiString, std::optional<Name>, TextHash,
+                     std::equal_to<>>
+      names_;
+  std::unordered_set<AnsiString, TextHash, std::equal_to<>> inexact_parts_;
+  // Whether a text of each length is among names_, so that a lookup is made
+  // only for a length that can be found.
+  std::vector<bool> lengths_;
   // The current directory's text and name, absolute; none when not known.
   std::optional<std::pair<AnsiString, Name>> current_;
+  // The text that Find last looked up and its answer: a path often comes
+  // down several times in a row (a copy's target is inspected, created and
+  // read back), and only what is remembered in between can change it.
+  mutable std::optional<std::pair<AnsiString, std::optional<Name>>>
+      last_found_;
 };
 
 }  // namespace photopages
