@@ -73,8 +73,8 @@ const Converter& FromUtf8To(int code_page) {
 }
 
 // `in` converted from UTF-8 to code page 932 by `converter`. The ASCII that
-// `in` starts with is the same bytes in both and is copied; only the rest (a
-// name seldom holds any of it) goes through iconv.
+// `in` starts with is the same bytes in both and is copied; only the rest
+// goes through iconv.
 std::string AnsiAfterAscii(const Converter& converter, std::string_view in) {
   const size_t ascii = AsciiLength(in);
   std::string out(in.substr(0, ascii));
@@ -141,8 +141,8 @@ class AnsiToUtf8 {
       const bool one_character = !failed && !utf8.empty() &&
                                  utf8.size() <= sizeof character.bytes &&
                                  Utf8CharLength(utf8) == utf8.size();
-      character.size = one_character ? static_cast<unsigned char>(utf8.size())
-                                     : 0;
+      character.size =
+          one_character ? static_cast<unsigned char>(utf8.size()) : 0;
       utf8.copy(character.bytes, character.size);
     }
     return character;

@@ -91,7 +91,9 @@ UINT SystemCodePage(int code_page) {
 }  // namespace
 
 std::wstring WideFromAnsi(std::string_view ansi) {
-  if (AsciiLength(ansi) == ansi.size()) return std::wstring(ansi.begin(), ansi.end());
+  if (AsciiLength(ansi) == ansi.size()) {
+    return std::wstring(ansi.begin(), ansi.end());
+  }
   return ConvertEach<std::wstring>(
       ansi,
       [](std::string_view in, std::wstring& out) {

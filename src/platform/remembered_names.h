@@ -299,8 +299,7 @@ class RememberedNames {
   const Conversion to_system_;
   // Each text handed up, and the name behind it: empty when the plain
   // conversion gives it, none when the text names no file.
-  std::unordered_map<AnsiString, std::optional<Name>, TextHash,
-                     std::equal_to<>>
+  std::unordered_map<AnsiString, std::optional<Name>, TextHash, std::equal_to<>>
       names_;
   std::unordered_set<AnsiString, TextHash, std::equal_to<>> inexact_parts_;
   // Whether a text of each length is among names_, so that a lookup is made
@@ -311,8 +310,7 @@ class RememberedNames {
   // The text that Find last looked up and its answer: a path often comes
   // down several times in a row (a copy's target is inspected, created and
   // read back), and only what is remembered in between can change it.
-  mutable std::optional<std::pair<AnsiString, std::optional<Name>>>
-      last_found_;
+  mutable std::optional<std::pair<AnsiString, std::optional<Name>>> last_found_;
 };
 
 }  // namespace photopages
