@@ -9,7 +9,11 @@ a photo page written for each photo (by the shell's printf, in one process).
 photopages and the floor run in alternating rounds, each after a sync so that
 neither pays for the other's writes; the table gives the median wall time of
 each, the median of the rounds' ratios, photos per second and photopages'
-peak resident memory.
+peak resident memory. On Linux a third program runs in each round too: the
+floor of atomic replacement (bench/posix_atomic_floor.cpp, built beside
+photopages), which makes each copy and page without a name and names it once
+whole, as photopages does so as never to leave a half-written file; the last
+column is photopages' ratio to it.
 
 An album is COUNTxSIZE (sizes like 4M, 20K, 1G), given its photos' paths on
 the command line, with photopages in a fresh folder of its own where its
@@ -112,6 +116,14 @@ FLOOR_FOLDER = ('page=$1 d=$2; cp -p -R . "$d" && '
 class LinuxRunner:
     def __init__(self, binary):
         self.binary = binary
+        self.atomic_floor = os.path.join(os.path.dirname(binary), "posix_atomic_floor")
+
+    def atomic(self, root, album, names, folder_mode):
+        dest = os.path.join(root, "atomic")
+        os.mkdir(dest)
+        result = run([self.atomic_floor] + [os.path.join(album, n) for n in names], dest)
+        shutil.rmtree(dest)
+        return result
 
     def ours(self, root, album, names, folder_mode):
         if folder_mode:
@@ -180,7 +192,7 @@ def bench_album(runner, description, rounds):
         album = os.path.join(root, "album")
         os.mkdir(album)
         names = make_album(album, count, size)
-        ours, floor, ratios, peak = [], [], [], 0
+        ours, floor, ratios, atomic_ratios, peak = [], [], [], [], 0
         for _ in range(rounds):
             elapsed, rss = runner.ours(root, album, names, folder_mode)
             ours.append(elapsed)
@@ -188,11 +200,15 @@ def bench_album(runner, description, rounds):
             floor_elapsed, _ = runner.floor(root, album, names, folder_mode)
             floor.append(floor_elapsed)
             ratios.append(elapsed / floor_elapsed)
+            if hasattr(runner, "atomic"):
+                atomic_elapsed, _ = runner.atomic(root, album, names, folder_mode)
+                atomic_ratios.append(elapsed / atomic_elapsed)
         ours_t = statistics.median(ours)
         return {
             "album": description, "ours": ours_t, "floor": statistics.median(floor),
             "ratio": statistics.median(ratios), "per_second": count / ours_t,
             "peak_mb": peak / (1 << 20),
+            "atomic_ratio": statistics.median(atomic_ratios) if atomic_ratios else None,
         }
     finally:
         shutil.rmtree(root, ignore_errors=True)
@@ -213,11 +229,12 @@ def main():
     print(f"cores: {os.cpu_count()}, rounds: {rounds}, "
           f"folder: {os.environ.get('BENCH_DIR', '/dev/shm')}")
     print(f"{'album':>18} {'photopages s':>13} {'floor s':>9} {'ratio':>6} "
-          f"{'photos/s':>9} {'peak RSS MB':>12}")
+          f"{'photos/s':>9} {'peak RSS MB':>12} {'ratio to atomic':>16}")
     for description in albums:
         r = bench_album(runner, description, rounds)
+        atomic = f"{r['atomic_ratio']:>16.2f}" if r["atomic_ratio"] else ""
         print(f"{r['album']:>18} {r['ours']:>13.3f} {r['floor']:>9.3f} {r['ratio']:>6.2f} "
-              f"{r['per_second']:>9.0f} {r['peak_mb']:>12.1f}", flush=True)
+              f"{r['per_second']:>9.0f} {r['peak_mb']:>12.1f} {atomic}", flush=True)
 
 
 if __name__ == "__main__":
