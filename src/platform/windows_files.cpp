@@ -9,6 +9,7 @@
 #include "platform/temporary_file.h"
 #include "platform/windows_extended_path.h"
 #include "platform/windows_time.h"
+#include "platform/windows_work_folders.h"
 
 namespace photopages {
 namespace {
@@ -148,40 +149,61 @@ std::wstring_view FolderOf(std::wstring_view path) {
 // Hidden until committed, so that a folder listing never takes it.
 constexpr DWORD kTemporaryAttributes = FILE_ATTRIBUTE_HIDDEN;
 
+// A path in the extended form, and the work folder in which the temporary
+// files for it are made (WindowsWorkFolders); none, empty, puts them beside
+// it.
+struct WorkPath {
+  std::wstring path;
+  std::wstring work_folder;
+};
+
 // The calls that write a Windows file under a temporary name
-// (TemporaryFile). Paths are extended.
+// (TemporaryFile).
 struct WindowsTemporaryCalls {
-  using Path = std::wstring;
+  using Path = WorkPath;
   using Handle = FileHandle;
   static Path Beside(const Path& target, const std::string& name) {
-    return std::wstring(FolderOf(target)) +
-           std::wstring(name.begin(), name.end());
+    const std::wstring folder = target.work_folder.empty()
+                                    ? std::wstring(FolderOf(target.path))
+                                    : target.work_folder + L"\\";
+    return {folder + std::wstring(name.begin(), name.end()),
+            target.work_folder};
   }
+  // A work folder that another run in the same folder removed as it ended
+  // is made again.
   static bool CreateNew(const Path& path, Handle& handle) {
-    handle.Reset(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                             CREATE_NEW, kTemporaryAttributes, nullptr));
-    return handle.valid();
+    auto create = [&] {
+      handle.Reset(CreateFileW(path.path.c_str(), GENERIC_WRITE, 0, nullptr,
+                               CREATE_NEW, kTemporaryAttributes, nullptr));
+      return handle.valid();
+    };
+    if (create()) return true;
+    if (GetLastError() != ERROR_PATH_NOT_FOUND || path.work_folder.empty() ||
+        !WindowsWorkFolders::Make(path.work_folder)) {
+      return false;
+    }
+    return create();
   }
   static bool NameTaken() { return GetLastError() == ERROR_FILE_EXISTS; }
   // Tried again for about a second while another program holds either file.
   static bool Replace(const Path& from, const Path& to) {
-    return RetryWhileBusy(to, [&] {
-      return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) !=
-             0;
+    return RetryWhileBusy(to.path, [&] {
+      return MoveFileExW(from.path.c_str(), to.path.c_str(),
+                         MOVEFILE_REPLACE_EXISTING) != 0;
     });
   }
   // Made writable first: a read-only file cannot be deleted.
   static void Remove(const Path& path) {
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(path.c_str());
+    SetFileAttributesW(path.path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(path.path.c_str());
   }
 };
 
 class WindowsOutputFile : public OutputFile {
  public:
   // Throws FileCreateError(target) when the temporary file cannot be created.
-  WindowsOutputFile(const WindowsName& system_target, AnsiString target)
-      : temporary_(ExtendedPath(system_target.units()), std::move(target)) {}
+  WindowsOutputFile(WorkPath target, AnsiString target_text)
+      : temporary_(std::move(target), std::move(target_text)) {}
 
   void Write(const char* data, size_t size) override {
     while (size > 0) {
@@ -242,10 +264,11 @@ class WindowsOutputFile : public OutputFile {
     if (!SetFileAttributesOfHandle(FILE_ATTRIBUTE_NORMAL) || !file().Close()) {
       throw WriteError();
     }
-    if (CopyFileExW(input.system_path().c_str(), temporary_.path().c_str(),
+    if (CopyFileExW(input.system_path().c_str(), temporary_.path().path.c_str(),
                     nullptr, nullptr, nullptr, 0)) {
-      file().Reset(CreateFileW(temporary_.path().c_str(), FILE_WRITE_ATTRIBUTES,
-                               0, nullptr, OPEN_EXISTING, 0, nullptr));
+      file().Reset(CreateFileW(temporary_.path().path.c_str(),
+                               FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                               0, nullptr));
       // As in Commit: not read-only before it can be hidden.
       const bool read_only =
           (input.Attributes().bits & FILE_ATTRIBUTE_READONLY) != 0;
@@ -256,7 +279,7 @@ class WindowsOutputFile : public OutputFile {
       }
       return true;
     }
-    file().Reset(CreateFileW(temporary_.path().c_str(), GENERIC_WRITE, 0,
+    file().Reset(CreateFileW(temporary_.path().path.c_str(), GENERIC_WRITE, 0,
                              nullptr, CREATE_ALWAYS, kTemporaryAttributes,
                              nullptr));
     if (!file().valid()) throw WriteError();
@@ -301,8 +324,13 @@ std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
 }
 
 std::unique_ptr<OutputFile> CreateWindowsOutput(
-    const WindowsName& system_target, const AnsiString& target) {
-  return std::make_unique<WindowsOutputFile>(system_target, target);
+    const WindowsName& system_target, const AnsiString& target,
+    WindowsWorkFolders& work_folders) {
+  std::wstring extended = ExtendedPath(system_target.units());
+  const std::wstring& work_folder =
+      work_folders.For(std::wstring(FolderOf(extended)));
+  return std::make_unique<WindowsOutputFile>(
+      WorkPath{std::move(extended), work_folder}, target);
 }
 
 PathInfo InspectWindowsPath(const WindowsName& system_path) {

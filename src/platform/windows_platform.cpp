@@ -181,7 +181,7 @@ std::unique_ptr<InputFile> WindowsPlatform::SystemOpenInput(
 
 std::unique_ptr<OutputFile> WindowsPlatform::SystemCreateOutput(
     const WindowsName& name, const AnsiString& target) {
-  return CreateWindowsOutput(name, target);
+  return CreateWindowsOutput(name, target, work_folders_);
 }
 
 PathInfo WindowsPlatform::SystemInspect(const WindowsName& name) {

@@ -8,6 +8,7 @@
 #include <cwchar>
 #include <filesystem>
 #include <iterator>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -215,7 +216,8 @@ TEST(WindowsPlatformTest, ExtendedPaths) {
 // A target that another program holds open without delete sharing, as an
 // indexer or a virus scanner holds a file for a moment, is replaced once it
 // lets go within about a second; held longer, it cannot be created, and stays
-// as it was, with no temporary file left beside it.
+// as it was, with no temporary file, nor the run's work folder, left once the
+// run ends.
 TEST(WindowsPlatformTest, BusyTargetsAreWaitedForAboutASecond) {
   const struct {
     DWORD held_milliseconds;
@@ -237,19 +239,21 @@ TEST(WindowsPlatformTest, BusyTargetsAreWaitedForAboutASecond) {
       WaitForSingleObject(release, c.held_milliseconds);
       CloseHandle(held);
     });
-    WindowsPlatform platform;
-    const ULONGLONG start = GetTickCount64();
-    if (c.copied) {
-      CopyFileReplacing(platform, source, target);
-    } else {
-      try {
+    {
+      WindowsPlatform platform;
+      const ULONGLONG start = GetTickCount64();
+      if (c.copied) {
         CopyFileReplacing(platform, source, target);
-        ADD_FAILURE() << "copied";
-      } catch (const FileCreateError& error) {
-        EXPECT_EQ(error.Message(),
-                  FormatMessage(Message::kFileCreateError, target));
+      } else {
+        try {
+          CopyFileReplacing(platform, source, target);
+          ADD_FAILURE() << "copied";
+        } catch (const FileCreateError& error) {
+          EXPECT_EQ(error.Message(),
+                    FormatMessage(Message::kFileCreateError, target));
+        }
+        EXPECT_LT(GetTickCount64() - start, 2500u);
       }
-      EXPECT_LT(GetTickCount64() - start, 2500u);
     }
     SetEvent(release);
     holder.join();
@@ -258,6 +262,48 @@ TEST(WindowsPlatformTest, BusyTargetsAreWaitedForAboutASecond) {
     EXPECT_EQ(std::distance(fs::directory_iterator(PathFromUtf8(album.path())),
                             fs::directory_iterator()),
               2);
+  }
+}
+
+// The temporary files of a run lie in a hidden work folder inside the
+// target's folder, made when first needed and made again when another run in
+// the same folder removed it as it ended; the run removes it as it ends.
+// Where a file takes its name, they lie beside their targets. Either way the
+// copy and the page arrive whole and nothing else is left.
+TEST(WindowsPlatformTest, TemporaryFilesLieInAWorkFolderForTheRun) {
+  enum Setting { kNothing, kLeftByARun, kRemovedDuringTheRun, kFileOfItsName };
+  for (const Setting setting :
+       {kNothing, kLeftByARun, kRemovedDuringTheRun, kFileOfItsName}) {
+    SCOPED_TRACE(setting);
+    ScopedTempDir album;
+    const fs::path work = PathFromUtf8(album.Path(".photopages-work"));
+    WriteTestFile(album.Path("a.jpg"), "photo");
+    if (setting == kLeftByARun) fs::create_directory(work);
+    if (setting == kFileOfItsName) WriteTestFile(Utf8FromPath(work), "kept");
+    {
+      WindowsPlatform platform;
+      CopyFileReplacing(platform, album.Path("a.jpg"), album.Path("b.JPEG"));
+      if (setting != kFileOfItsName) {
+        EXPECT_TRUE(fs::is_directory(work));
+        EXPECT_TRUE(fs::is_empty(work));
+        EXPECT_NE(AttributesOf(Utf8FromPath(work)) & FILE_ATTRIBUTE_HIDDEN, 0u);
+      }
+      if (setting == kRemovedDuringTheRun) fs::remove(work);
+      WriteFileReplacing(platform, album.Path("b.HTML"), "page");
+    }
+    EXPECT_EQ(ReadTestFile(album.Path("b.JPEG")), "photo");
+    EXPECT_EQ(ReadTestFile(album.Path("b.HTML")), "page");
+    std::set<std::string> left;
+    for (const auto& entry :
+         fs::directory_iterator(PathFromUtf8(album.path()))) {
+      left.insert(Utf8FromPath(entry.path().filename()));
+    }
+    std::set<std::string> expected = {"a.jpg", "b.JPEG", "b.HTML"};
+    if (setting == kFileOfItsName) {
+      expected.insert(".photopages-work");
+      EXPECT_EQ(ReadTestFile(Utf8FromPath(work)), "kept");
+    }
+    EXPECT_EQ(left, expected);
   }
 }
 
