@@ -16,7 +16,7 @@ void RunPhotos(Platform& platform, TimestampNamer& namer,
     std::unique_ptr<InputFile> photo = platform.OpenInput(input);
     AnsiString target =
         program_folder + namer.TimestampName(*photo) + kCopyExtension;
-    CopyFileReplacing(platform, *photo, target);
+    CopyFileReplacing(platform, *photo, input, target);
     photo.reset();
     PublishPhoto(platform, picture_view, target);
   }

@@ -71,24 +71,43 @@ class FakeOutputFile : public OutputFile {
     File().last_write = last_write;
   }
   void SetDefaultAttributes() override { File().permissions = 0644; }
-  void Commit() override {
-    AnsiString target = platform_.Resolve(target_);
-    if (platform_.Fails(FaultKind::kRename) ||
+  // A commit refused by a fault is one operation: CommitNew finds the name
+  // in use and Commit then fails.
+  bool CommitNew() override {
+    refused_ = platform_.Fails(FaultKind::kRename);
+    attempted_ = true;
+    const AnsiString target = platform_.Resolve(target_);
+    if (refused_ || platform_.files_.count(target) != 0 ||
         platform_.folders_.count(target) != 0) {
+      return false;
+    }
+    Place(target);
+    return true;
+  }
+  void Commit() override {
+    if (!attempted_) refused_ = platform_.Fails(FaultKind::kRename);
+    const AnsiString target = platform_.Resolve(target_);
+    if (refused_ || platform_.folders_.count(target) != 0) {
       throw FileCreateError(target_);
     }
+    Place(target);
+  }
+
+ private:
+  void Place(const AnsiString& target) {
     platform_.files_[target] = std::move(File());
     platform_.files_.erase(temporary_);
     platform_.written_.push_back(target);
     committed_ = true;
   }
 
- private:
   FakeFile& File() { return platform_.files_.at(temporary_); }
 
   FakePlatform& platform_;
   AnsiString temporary_;
   AnsiString target_;
+  bool attempted_ = false;
+  bool refused_ = false;
   bool committed_ = false;
 };
 

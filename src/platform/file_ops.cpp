@@ -4,16 +4,18 @@
 #include <cstring>
 
 #include "common/errors.h"
+#include "common/paths.h"
 
 namespace photopages {
 namespace {
 
-// Fills `buffer` with the next `size` bytes of `input`. Throws ReadError
-// when the file ends first.
-void ReadExactly(InputFile& input, char* buffer, size_t size) {
+// Fills `buffer` with the `size` bytes of `input` at `offset`. Throws
+// ReadError when the file ends first.
+void ReadExactlyAt(InputFile& input, uint64_t offset, char* buffer,
+                   size_t size) {
   size_t done = 0;
   while (done < size) {
-    size_t n = input.Read(buffer + done, size - done);
+    size_t n = input.ReadAt(offset + done, buffer + done, size - done);
     if (n == 0) throw ReadError();
     done += n;
   }
@@ -26,12 +28,12 @@ bool SameContent(InputFile& a, InputFile& b) {
   constexpr size_t kPiece = 1 << 16;
   std::string piece_a(kPiece, '\0');
   std::string piece_b(kPiece, '\0');
-  for (uint64_t left = a.Size(); left > 0;) {
-    const size_t n = static_cast<size_t>(std::min<uint64_t>(left, kPiece));
-    ReadExactly(a, piece_a.data(), n);
-    ReadExactly(b, piece_b.data(), n);
+  for (uint64_t offset = 0; offset < a.Size(); offset += kPiece) {
+    const size_t n =
+        static_cast<size_t>(std::min<uint64_t>(a.Size() - offset, kPiece));
+    ReadExactlyAt(a, offset, piece_a.data(), n);
+    ReadExactlyAt(b, offset, piece_b.data(), n);
     if (std::memcmp(piece_a.data(), piece_b.data(), n) != 0) return false;
-    left -= n;
   }
   return true;
 }
@@ -55,26 +57,39 @@ bool MayReplace(Platform& platform, const AnsiString& target,
 
 void CopyFileReplacing(Platform& platform, const AnsiString& source,
                        const AnsiString& target) {
-  CopyFileReplacing(platform, *platform.OpenInput(source), target);
+  CopyFileReplacing(platform, *platform.OpenInput(source), source, target);
 }
 
+// The target is looked at only when its name is in use, so that a new copy
+// costs no look-up of a name that does not exist yet (on some systems a
+// search of the whole folder). A source that already bears the target's
+// name, as a copy does when the program runs over its own folder again, is
+// looked at first: it is most likely the target itself, which costs no copy.
 void CopyFileReplacing(Platform& platform, InputFile& source,
+                       const AnsiString& source_path,
                        const AnsiString& target) {
-  PathInfo info = platform.Inspect(target);
-  if (info.exists && info.identity == source.Identity()) return;
-  if (!MayReplace(platform, target, info, &source)) return;
+  const PathSyntax& syntax = platform.Paths();
+  if (ExtractFileName(source_path, syntax) == ExtractFileName(target, syntax)) {
+    PathInfo info = platform.Inspect(target);
+    if (info.exists && info.identity == source.Identity()) return;
+  }
   auto output = platform.CreateOutput(target);
   output->CopyFrom(source);
   output->SetAttributes(source.Attributes(), source.LastWriteTime());
+  if (output->CommitNew()) return;
+  PathInfo info = platform.Inspect(target);
+  if (info.exists && info.identity == source.Identity()) return;
+  if (!MayReplace(platform, target, info, &source)) return;
   output->Commit();
 }
 
 void WriteFileReplacing(Platform& platform, const AnsiString& path,
                         std::string_view content) {
-  MayReplace(platform, path, platform.Inspect(path), nullptr);
   auto output = platform.CreateOutput(path);
   output->Write(content.data(), content.size());
   output->SetDefaultAttributes();
+  if (output->CommitNew()) return;
+  MayReplace(platform, path, platform.Inspect(path), nullptr);
   output->Commit();
 }
 

@@ -20,8 +20,10 @@ namespace photopages {
 // Throws FileOpenError(source), FileCreateError(target), ReadError, WriteError.
 void CopyFileReplacing(Platform& platform, const AnsiString& source,
                        const AnsiString& target);
-// The same from `source`, open and not read yet.
+// The same from `source`, opened by the path `source_path` and not read
+// yet.
 void CopyFileReplacing(Platform& platform, InputFile& source,
+                       const AnsiString& source_path,
                        const AnsiString& target);
 
 // Writes `content` as the whole of the file at `path`, replacing it, with the

@@ -91,9 +91,8 @@ class InputFile {
   // at the end of the file. Throws ReadError when the read fails.
   virtual size_t Read(char* buffer, size_t size) = 0;
   // Reads up to `size` bytes at `offset`; returns the count, 0 at or past
-  // the end of the file. Throws ReadError when the read fails. A file is
-  // read by Read or by ReadAt, never by both: ReadAt may move the position
-  // that Read goes on from.
+  // the end of the file. Throws ReadError when the read fails. ReadAt may
+  // move the position that Read goes on from, so Read is not used after it.
   virtual size_t ReadAt(uint64_t offset, char* buffer, size_t size) = 0;
 };
 
@@ -117,7 +116,15 @@ class OutputFile {
                              const UtcTime& last_write) = 0;
   // Gives the file the attributes that a newly created ordinary file gets.
   virtual void SetDefaultAttributes() = 0;
-  // Replaces the target with this file. Throws FileCreateError(target).
+  // Gives this file the target's name when no file or folder has that name
+  // yet, and returns true. Returns false, the file kept uncommitted, when the
+  // name is in use, or when the system cannot tell without replacing: the
+  // caller may then look at the target and Commit. Throws WriteError when the
+  // system reports that written data was lost.
+  virtual bool CommitNew() = 0;
+  // Replaces the target with this file. Throws WriteError when the system
+  // reports that written data was lost, FileCreateError(target) when the
+  // target cannot be replaced.
   virtual void Commit() = 0;
 };
 

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "common/errors.h"
@@ -111,10 +112,60 @@ struct PosixTemporaryCalls {
     return handle.valid();
   }
   static bool NameTaken() { return errno == EEXIST; }
+  // A file made in the folder without a name (O_TMPFILE) costs no name of
+  // its own, and nothing is left behind if the program dies before naming
+  // it. Before the first one, a throwaway one learns how this system lets
+  // the program name such a file, or that it cannot. False, with nothing
+  // made, on a file system without them or a system that cannot name them.
+  static bool CreateUnnamed(const Path& target, Handle& handle) {
+    if (linking_ == Linking::kUnknown) linking_ = LearnLinking(target);
+    if (linking_ == Linking::kNone) return false;
+    handle.Reset(open(Beside(target, ".").c_str(),
+                      O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    return handle.valid();
+  }
+  static bool LinkNew(Handle& handle, const Path& to) {
+    if (linking_ == Linking::kByDescriptor) {
+      return linkat(handle.get(), "", AT_FDCWD, to.c_str(), AT_EMPTY_PATH) == 0;
+    }
+    const std::string link = "/proc/self/fd/" + std::to_string(handle.get());
+    return linkat(AT_FDCWD, link.c_str(), AT_FDCWD, to.c_str(),
+                  AT_SYMLINK_FOLLOW) == 0;
+  }
+  // A file system that cannot rename without replacing refuses the flag,
+  // which reads as a name in use: the caller then looks before replacing.
+  static bool MoveNew(const Path& from, const Path& to) {
+    return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(),
+                     RENAME_NOREPLACE) == 0;
+  }
   static bool Replace(const Path& from, const Path& to) {
     return rename(from.c_str(), to.c_str()) == 0;
   }
   static void Remove(const Path& path) { unlink(path.c_str()); }
+
+  // How this system lets the program name a file made without a name: by
+  // its descriptor (Linux 6.10 lets any process, older kernels a privileged
+  // one) or by its path under /proc; not known until the first one is tried.
+  enum class Linking { kUnknown, kByDescriptor, kByProcPath, kNone };
+  static inline Linking linking_ = Linking::kUnknown;
+
+  // Names a throwaway unnamed file in the folder of `target` each way in
+  // turn, and removes it. kUnknown when the folder has no unnamed files, so
+  // that a later folder is tried again.
+  static Linking LearnLinking(const Path& target) {
+    FileDescriptor probe(open(Beside(target, ".").c_str(),
+                              O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (!probe.valid()) return Linking::kUnknown;
+    const Path name = Beside(target, TemporaryFileName());
+    for (Linking way : {Linking::kByDescriptor, Linking::kByProcPath}) {
+      linking_ = way;
+      if (LinkNew(probe, name)) {
+        unlink(name.c_str());
+        return way;
+      }
+    }
+    return Linking::kNone;
+  }
 };
 
 class PosixOutputFile : public OutputFile {
@@ -160,6 +211,7 @@ class PosixOutputFile : public OutputFile {
   // The file has them from its creation.
   void SetDefaultAttributes() override {}
 
+  bool CommitNew() override { return file_.CommitNew(); }
   void Commit() override { file_.Commit(); }
 
  private:

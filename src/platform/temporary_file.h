@@ -1,6 +1,7 @@
-// A new file written under a hidden temporary name in its target's folder:
-// the steps that leave a target either whole or untouched, once for every
-// system. Each system's OutputFile holds one and supplies only its calls.
+// A new file written without a name, or under a hidden temporary name in its
+// target's folder, and then given the target's name: the steps that leave a
+// target either whole or untouched, once for every system. Each system's
+// OutputFile holds one and supplies only its calls.
 #ifndef PHOTOPAGES_PLATFORM_TEMPORARY_FILE_H_
 #define PHOTOPAGES_PLATFORM_TEMPORARY_FILE_H_
 
@@ -36,26 +37,35 @@ inline std::string TemporaryFileName() {
 //     `name`, plain ASCII, in the folder of `target`.
 //   bool CreateNew(const Path& path, Handle& handle): creates a new file
 //     there, open for writing into `handle`; false when it cannot.
-//   bool NameTaken(): the last CreateNew failed because a file of that name
-//     exists.
+//   bool NameTaken(): the last CreateNew or LinkNew failed because a file of
+//     that name exists.
+//   bool MoveNew(const Path& from, const Path& to): renames `from` to `to`
+//     when no file has that name; false when one has, or when the system
+//     cannot rename without replacing.
 //   bool Replace(const Path& from, const Path& to): renames `from` over `to`.
 //   void Remove(const Path& path).
+// A system whose files can be made without a name, and named once written,
+// also gives:
+//   bool CreateUnnamed(const Path& target, Handle& handle): creates a file
+//     without a name in the folder of `target`, open for writing into
+//     `handle`; false when the system cannot make one that it can name.
+//   bool LinkNew(Handle& handle, const Path& to): gives that file the name
+//     `to` when no file has it; false when one has or it cannot.
 template <typename System>
 class TemporaryFile {
  public:
   using Path = typename System::Path;
   using Handle = typename System::Handle;
 
-  // Creates the file under a fresh name in the folder of `target`. Throws
+  // Creates the file, without a name where the system can, otherwise under
+  // a fresh name in the folder of `target`. Throws
   // FileCreateError(target_text) when it cannot be created.
   TemporaryFile(Path target, AnsiString target_text)
       : target_(std::move(target)), target_text_(std::move(target_text)) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-      path_ = System::Beside(target_, TemporaryFileName());
-      if (System::CreateNew(path_, handle_)) return;
-      if (!System::NameTaken()) break;
+    if constexpr (kMayBeUnnamed) {
+      if (System::CreateUnnamed(target_, handle_)) return;
     }
-    throw FileCreateError(target_text_);
+    Name([&](const Path& path) { return System::CreateNew(path, handle_); });
   }
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -63,25 +73,78 @@ class TemporaryFile {
   ~TemporaryFile() {
     if (committed_) return;
     handle_.Close();
-    System::Remove(path_);
+    if (named_) System::Remove(path_);
   }
 
   Handle& handle() { return handle_; }
+  // The file's temporary name; empty while it has none.
   const Path& path() const { return path_; }
+
+  // Closes the file and gives it the target's name when no file has that
+  // name. Returns false, the file kept uncommitted, when one has (or the
+  // system cannot tell). Throws WriteError when the system reports lost
+  // data.
+  bool CommitNew() {
+    if constexpr (kMayBeUnnamed) {
+      if (!named_) {
+        if (!System::LinkNew(handle_, target_)) return false;
+        if (!handle_.Close()) {
+          System::Remove(target_);
+          throw WriteError();
+        }
+        committed_ = true;
+        return true;
+      }
+    }
+    if (!handle_.Close()) throw WriteError();
+    committed_ = System::MoveNew(path_, target_);
+    return committed_;
+  }
 
   // Closes the file and renames it over the target. Throws WriteError when
   // the system reports lost data, FileCreateError(target_text) when the
   // target cannot be replaced.
   void Commit() {
+    if constexpr (kMayBeUnnamed) {
+      if (!named_) {
+        Name([&](const Path& path) {
+          return System::LinkNew(handle_, path);
+        });
+      }
+    }
     if (!handle_.Close()) throw WriteError();
     if (!System::Replace(path_, target_)) throw FileCreateError(target_text_);
     committed_ = true;
   }
 
  private:
+  static constexpr bool kMayBeUnnamed =
+      requires(const Path& path, Handle& handle) {
+        System::CreateUnnamed(path, handle);
+        System::LinkNew(handle, path);
+      };
+
+  // Gives the file a fresh temporary name by `make`, which returns false
+  // when it cannot. Throws FileCreateError(target_text) when no name can be
+  // had.
+  template <typename Make>
+  void Name(Make make) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      Path path = System::Beside(target_, TemporaryFileName());
+      if (make(path)) {
+        path_ = std::move(path);
+        named_ = true;
+        return;
+      }
+      if (!System::NameTaken()) break;
+    }
+    throw FileCreateError(target_text_);
+  }
+
   Path target_;
   AnsiString target_text_;
   Path path_;
+  bool named_ = false;
   Handle handle_;
   bool committed_ = false;
 };

@@ -185,6 +185,11 @@ struct WindowsTemporaryCalls {
     return create();
   }
   static bool NameTaken() { return GetLastError() == ERROR_FILE_EXISTS; }
+  // Any refusal reads as a name in use: the caller then looks before
+  // replacing.
+  static bool MoveNew(const Path& from, const Path& to) {
+    return MoveFileExW(from.path.c_str(), to.path.c_str(), 0) != 0;
+  }
   // Tried again for about a second while another program holds either file.
   static bool Replace(const Path& from, const Path& to) {
     return RetryWhileBusy(to.path, [&] {
@@ -240,7 +245,21 @@ class WindowsOutputFile : public OutputFile {
 
   void SetDefaultAttributes() override { attributes_ = FILE_ATTRIBUTE_ARCHIVE; }
 
+  bool CommitNew() override {
+    GiveFinalAttributes();
+    return temporary_.CommitNew();
+  }
+
   void Commit() override {
+    GiveFinalAttributes();
+    temporary_.Commit();
+  }
+
+ private:
+  // Gives the file the attributes it is committed with, once: after a
+  // CommitNew that found the name in use, the file is closed and has them.
+  void GiveFinalAttributes() {
+    if (!file().valid()) return;
     // The temporary file stops being hidden before it may become read-only:
     // Wine keeps the attributes other than read-only beside the file and
     // cannot change them on a read-only file.
@@ -248,10 +267,8 @@ class WindowsOutputFile : public OutputFile {
         !SetFileAttributesOfHandle(attributes_)) {
       throw WriteError();
     }
-    temporary_.Commit();
   }
 
- private:
   // Copies `input` into the temporary file by the system's own copy
   // (CopyFileExW), which may hand the copy to the storage or to the file
   // server. It replaces only a file that is neither hidden nor read-only and
