@@ -185,10 +185,15 @@ struct WindowsTemporaryCalls {
     return create();
   }
   static bool NameTaken() { return GetLastError() == ERROR_FILE_EXISTS; }
-  // Any refusal reads as a name in use: the caller then looks before
-  // replacing.
+  // A file or a folder of that name, in any case of letters, refuses with
+  // ERROR_ALREADY_EXISTS; any other refusal reads as a name in use too, as
+  // the caller then looks at the target before it replaces. Tried again for
+  // about a second while another program holds the file, as a virus scanner
+  // holds a file just written.
   static bool MoveNew(const Path& from, const Path& to) {
-    return MoveFileExW(from.path.c_str(), to.path.c_str(), 0) != 0;
+    return RetryWhileBusy(to.path, [&] {
+      return MoveFileExW(from.path.c_str(), to.path.c_str(), 0) != 0;
+    });
   }
   // Tried again for about a second while another program holds either file.
   static bool Replace(const Path& from, const Path& to) {
