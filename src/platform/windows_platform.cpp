@@ -191,7 +191,7 @@ PathInfo WindowsPlatform::SystemInspect(const WindowsName& name) {
 LocalDateTime WindowsPlatform::ToLocalTime(const UtcTime& moment) {
   const std::optional<FILETIME> time = FileTimeFromUtcTime(moment);
   if (!time) throw ConvertError(MessageText(Message::kInvalidDate));
-  return LocalDateTimeFromFileTime(*time, UserTimeZone());
+  return LocalDateTimeFromFileTime(*time, UserTimeZone(), zone_rules_);
 }
 
 LocalDateTime WindowsPlatform::Now() {

@@ -13,6 +13,7 @@
 #include "platform/name_bridge_platform.h"
 #include "platform/platform.h"
 #include "platform/windows_files.h"
+#include "platform/windows_time.h"
 #include "platform/windows_work_folders.h"
 
 namespace photopages {
@@ -62,6 +63,7 @@ class WindowsPlatform : public NameBridgePlatform<wchar_t> {
   PathInfo SystemInspect(const WindowsName& name) override;
 
   WindowsWorkFolders work_folders_;
+  ZoneRulesByYear zone_rules_;
 };
 
 }  // namespace photopages

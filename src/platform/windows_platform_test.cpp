@@ -354,7 +354,11 @@ TEST(WindowsPlatformTest, LocalTimeByTheRulesOfThePhotosYear) {
       {L"Eastern Standard Time", 2007, 10, 31, 8},
       {L"Central Europe Standard Time", 2006, 1, 15, 13},
       {L"Central Europe Standard Time", 2006, 7, 15, 14},
+      {L"Eastern Standard Time", 2007, 3, 15, 8},
   };
+  // One keeper of rules for every row, as for a run: each year's rules are
+  // read once, and a change of zone reads the new zone's.
+  ZoneRulesByYear rules;
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message()
                  << c.year << "-" << c.month << "-" << c.day);
@@ -363,7 +367,7 @@ TEST(WindowsPlatformTest, LocalTimeByTheRulesOfThePhotosYear) {
     const SYSTEMTIME noon = {c.year, c.month, 0, c.day, 12, 0, 0, 0};
     FILETIME time;
     ASSERT_TRUE(SystemTimeToFileTime(&noon, &time));
-    EXPECT_EQ(LocalDateTimeFromFileTime(time, zone),
+    EXPECT_EQ(LocalDateTimeFromFileTime(time, zone, rules),
               (LocalDateTime{c.year, c.month, c.day, c.hour, 0, 0, 0}));
   }
 }
