@@ -86,24 +86,33 @@ FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
           .file = (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
 }
 
+// An open file's facts that its name, its copy and its check need. Its
+// identity is asked for only when a target already exists, and is read then:
+// Wine reads the volume's serial number for it, which costs as much as the
+// rest of a photo's reading.
 class WindowsInputFile : public InputFile {
  public:
-  WindowsInputFile(FileHandle file, const BY_HANDLE_FILE_INFORMATION& info,
-                   const FILETIME& last_write, std::wstring system_path)
+  WindowsInputFile(FileHandle file, const FILE_BASIC_INFO& basic,
+                   const FILE_STANDARD_INFO& standard, std::wstring system_path)
       : file_(std::move(file)),
-        info_(info),
-        last_write_(last_write),
+        basic_(basic),
+        size_(static_cast<uint64_t>(standard.EndOfFile.QuadPart)),
         system_path_(std::move(system_path)) {}
 
-  uint64_t Size() const override {
-    return (uint64_t{info_.nFileSizeHigh} << 32) | info_.nFileSizeLow;
+  uint64_t Size() const override { return size_; }
+  // Throws ReadError when the system cannot tell.
+  FileIdentity Identity() const override {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(file_.get(), &info)) throw ReadError();
+    return IdentityOf(info);
   }
-  FileIdentity Identity() const override { return IdentityOf(info_); }
   FileAttributes Attributes() const override {
-    return {info_.dwFileAttributes & FILE_ATTRIBUTE_READONLY};
+    return {basic_.FileAttributes & FILE_ATTRIBUTE_READONLY};
   }
   UtcTime LastWriteTime() const override {
-    return UtcTimeFromFileTime(last_write_);
+    const auto intervals = static_cast<uint64_t>(basic_.LastWriteTime.QuadPart);
+    return UtcTimeFromFileTime(FILETIME{static_cast<DWORD>(intervals),
+                                        static_cast<DWORD>(intervals >> 32)});
   }
   size_t Read(char* buffer, size_t size) override {
     const DWORD wanted =
@@ -133,8 +142,8 @@ class WindowsInputFile : public InputFile {
 
  private:
   FileHandle file_;
-  BY_HANDLE_FILE_INFORMATION info_;
-  FILETIME last_write_;
+  FILE_BASIC_INFO basic_;
+  uint64_t size_;
   std::wstring system_path_;
 };
 
@@ -229,11 +238,21 @@ class WindowsOutputFile : public OutputFile {
     }
   }
 
+  // A file that fits in the buffer is copied by one read and one write
+  // through the files already open: the system's copy opens both again,
+  // which under Wine costs several times as much.
   void CopyFrom(InputFile& input) override {
     auto* windows_input = dynamic_cast<WindowsInputFile*>(&input);
-    if (windows_input != nullptr && CopyBySystem(*windows_input)) return;
-    auto buffer = std::make_unique_for_overwrite<char[]>(kCopyBufferSize);
-    while (size_t n = input.Read(buffer.get(), kCopyBufferSize)) {
+    if (windows_input != nullptr && input.Size() >= kCopyBufferSize &&
+        CopyBySystem(*windows_input)) {
+      return;
+    }
+    // No larger than the file: Wine touches every page of the buffer that
+    // a read is given.
+    const size_t buffer_size = static_cast<size_t>(
+        std::clamp<uint64_t>(input.Size(), 1, kCopyBufferSize));
+    auto buffer = std::make_unique_for_overwrite<char[]>(buffer_size);
+    while (size_t n = input.Read(buffer.get(), buffer_size)) {
       Write(buffer.get(), n);
     }
   }
@@ -333,15 +352,17 @@ std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
                            nullptr));
     return file.valid();
   });
-  BY_HANDLE_FILE_INFORMATION info;
-  FILETIME last_write;
+  FILE_BASIC_INFO basic;
+  FILE_STANDARD_INFO standard;
   if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK ||
-      !GetFileInformationByHandle(file.get(), &info) ||
-      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
-      !GetFileTime(file.get(), nullptr, nullptr, &last_write)) {
+      !GetFileInformationByHandleEx(file.get(), FileBasicInfo, &basic,
+                                    sizeof basic) ||
+      !GetFileInformationByHandleEx(file.get(), FileStandardInfo, &standard,
+                                    sizeof standard) ||
+      standard.Directory) {
     throw FileOpenError(path);
   }
-  return std::make_unique<WindowsInputFile>(std::move(file), info, last_write,
+  return std::make_unique<WindowsInputFile>(std::move(file), basic, standard,
                                             std::move(extended));
 }
 
