@@ -86,10 +86,15 @@ FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
           .file = (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
 }
 
-// An open file's facts that its name, its copy and its check need. Its
-// identity is asked for only when a target already exists, and is read then:
-// Wine reads the volume's serial number for it, which costs as much as the
-// rest of a photo's reading.
+// What a file whose identity the system cannot tell is given: the same as no
+// file that Inspect finds.
+constexpr FileIdentity kUnknownIdentity = {.volume = UINT64_MAX,
+                                           .file = UINT64_MAX};
+
+// An open file and the facts that its name and its copy need. Its identity
+// is read only when asked for (a copy asks when its target already exists):
+// Wine reads the volume's serial number for it, which costs as much as
+// opening the file.
 class WindowsInputFile : public InputFile {
  public:
   WindowsInputFile(FileHandle file, const FILE_BASIC_INFO& basic,
@@ -100,10 +105,11 @@ class WindowsInputFile : public InputFile {
         system_path_(std::move(system_path)) {}
 
   uint64_t Size() const override { return size_; }
-  // Throws ReadError when the system cannot tell.
   FileIdentity Identity() const override {
     BY_HANDLE_FILE_INFORMATION info;
-    if (!GetFileInformationByHandle(file_.get(), &info)) throw ReadError();
+    if (!GetFileInformationByHandle(file_.get(), &info)) {
+      return kUnknownIdentity;
+    }
     return IdentityOf(info);
   }
   FileAttributes Attributes() const override {
