@@ -201,6 +201,10 @@ TEST(WindowsPlatformTest, SameFileAndReadOnlyTargets) {
     EXPECT_EQ(ReadTestFile(album.Path(c.target)), c.kept);
   }
   EXPECT_EQ(platform.ListOrdinaryFiles(album.path()).size(), 4u);
+  // The link is still the photo, not a copy of it: the open photo and the
+  // path are found to be one file.
+  EXPECT_EQ(platform.OpenInput(source)->Identity(),
+            platform.Inspect(album.Path("link.jpg")).identity);
 }
 
 TEST(WindowsPlatformTest, ExtendedPaths) {
