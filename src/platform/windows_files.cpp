@@ -1,6 +1,7 @@
 #include "platform/windows_files.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -9,6 +10,7 @@
 #include "platform/temporary_file.h"
 #include "platform/windows_extended_path.h"
 #include "platform/windows_time.h"
+#include "platform/windows_work_folders.h"
 
 namespace photopages {
 namespace {
@@ -80,29 +82,61 @@ bool RetryWhileBusy(const std::wstring& path, Attempt attempt) {
   return true;
 }
 
-FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& info) {
+// What a file whose identity the system cannot tell is given: the same as no
+// file that Inspect finds.
+constexpr FileIdentity kUnknownIdentity = {.volume = UINT64_MAX,
+                                           .file = UINT64_MAX};
+
+// The identity of the file open as `file`: its volume's serial number and its
+// number on that volume. FILE_ID_INFO gives both in one query, which under
+// Wine costs about half of GetFileInformationByHandle: that one also gathers
+// the file's times, size and links and the volume's details. Windows before
+// 8, and file systems that do not give it, refuse it, and the older call
+// gives them instead.
+// Inspect and an open file both take their identity from here, so that the
+// same file gets the same identity through either.
+FileIdentity IdentityOfHandle(HANDLE file) {
+  FILE_ID_INFO id;
+  if (GetFileInformationByHandleEx(file, FileIdInfo, &id, sizeof id)) {
+    // The 128-bit number folded into 64 bits, its halves combined by
+    // exclusive or: the same number stays the same. NTFS numbers its files
+    // within 64 bits, and so does Wine (the inode), leaving the high half
+    // zero, so that distinct files keep distinct numbers there.
+    uint64_t halves[2];
+    static_assert(sizeof halves == sizeof id.FileId.Identifier);
+    std::memcpy(halves, id.FileId.Identifier, sizeof halves);
+    return {.volume = id.VolumeSerialNumber, .file = halves[0] ^ halves[1]};
+  }
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(file, &info)) return kUnknownIdentity;
   return {.volume = info.dwVolumeSerialNumber,
           .file = (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
 }
 
+// An open file and the facts that its name and its copy need. Its identity
+// is read only when asked for (a copy asks when its target already exists):
+// Wine reads the volume's serial number for it, which costs as much as
+// opening the file.
 class WindowsInputFile : public InputFile {
  public:
-  WindowsInputFile(FileHandle file, const BY_HANDLE_FILE_INFORMATION& info,
-                   const FILETIME& last_write, std::wstring system_path)
+  WindowsInputFile(FileHandle file, const FILE_BASIC_INFO& basic,
+                   const FILE_STANDARD_INFO& standard, std::wstring system_path)
       : file_(std::move(file)),
-        info_(info),
-        last_write_(last_write),
+        basic_(basic),
+        size_(static_cast<uint64_t>(standard.EndOfFile.QuadPart)),
         system_path_(std::move(system_path)) {}
 
-  uint64_t Size() const override {
-    return (uint64_t{info_.nFileSizeHigh} << 32) | info_.nFileSizeLow;
+  uint64_t Size() const override { return size_; }
+  FileIdentity Identity() const override {
+    return IdentityOfHandle(file_.get());
   }
-  FileIdentity Identity() const override { return IdentityOf(info_); }
   FileAttributes Attributes() const override {
-    return {info_.dwFileAttributes & FILE_ATTRIBUTE_READONLY};
+    return {basic_.FileAttributes & FILE_ATTRIBUTE_READONLY};
   }
   UtcTime LastWriteTime() const override {
-    return UtcTimeFromFileTime(last_write_);
+    const auto intervals = static_cast<uint64_t>(basic_.LastWriteTime.QuadPart);
+    return UtcTimeFromFileTime(FILETIME{static_cast<DWORD>(intervals),
+                                        static_cast<DWORD>(intervals >> 32)});
   }
   size_t Read(char* buffer, size_t size) override {
     const DWORD wanted =
@@ -132,8 +166,8 @@ class WindowsInputFile : public InputFile {
 
  private:
   FileHandle file_;
-  BY_HANDLE_FILE_INFORMATION info_;
-  FILETIME last_write_;
+  FILE_BASIC_INFO basic_;
+  uint64_t size_;
   std::wstring system_path_;
 };
 
@@ -148,45 +182,71 @@ std::wstring_view FolderOf(std::wstring_view path) {
 // Hidden until committed, so that a folder listing never takes it.
 constexpr DWORD kTemporaryAttributes = FILE_ATTRIBUTE_HIDDEN;
 
+// A path in the extended form, and the work folder in which the temporary
+// files for it are made (WindowsWorkFolders); none, empty, puts them beside
+// it.
+struct WorkPath {
+  std::wstring path;
+  std::wstring work_folder;
+};
+
 // The calls that write a Windows file under a temporary name
-// (TemporaryFile). Paths are extended.
+// (TemporaryFile).
 struct WindowsTemporaryCalls {
-  using Path = std::wstring;
+  using Path = WorkPath;
   using Handle = FileHandle;
   static Path Beside(const Path& target, const std::string& name) {
-    return std::wstring(FolderOf(target)) +
-           std::wstring(name.begin(), name.end());
+    const std::wstring folder = target.work_folder.empty()
+                                    ? std::wstring(FolderOf(target.path))
+                                    : target.work_folder + L"\\";
+    return {folder + std::wstring(name.begin(), name.end()),
+            target.work_folder};
   }
+  // A work folder that another run in the same folder removed as it ended
+  // is made again.
   static bool CreateNew(const Path& path, Handle& handle) {
-    handle.Reset(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                             CREATE_NEW, kTemporaryAttributes, nullptr));
-    return handle.valid();
+    auto create = [&] {
+      handle.Reset(CreateFileW(path.path.c_str(), GENERIC_WRITE, 0, nullptr,
+                               CREATE_NEW, kTemporaryAttributes, nullptr));
+      return handle.valid();
+    };
+    if (create()) return true;
+    if (GetLastError() != ERROR_PATH_NOT_FOUND || path.work_folder.empty() ||
+        !WindowsWorkFolders::Make(path.work_folder)) {
+      return false;
+    }
+    return create();
   }
   static bool NameTaken() { return GetLastError() == ERROR_FILE_EXISTS; }
-  // Any refusal reads as a name in use: the caller then looks before
-  // replacing.
+  // A file or a folder of that name, in any case of letters, refuses with
+  // ERROR_ALREADY_EXISTS; any other refusal reads as a name in use too, as
+  // the caller then looks at the target before it replaces. Tried again for
+  // about a second while another program holds the file, as a virus scanner
+  // holds a file just written.
   static bool MoveNew(const Path& from, const Path& to) {
-    return MoveFileExW(from.c_str(), to.c_str(), 0) != 0;
+    return RetryWhileBusy(to.path, [&] {
+      return MoveFileExW(from.path.c_str(), to.path.c_str(), 0) != 0;
+    });
   }
   // Tried again for about a second while another program holds either file.
   static bool Replace(const Path& from, const Path& to) {
-    return RetryWhileBusy(to, [&] {
-      return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) !=
-             0;
+    return RetryWhileBusy(to.path, [&] {
+      return MoveFileExW(from.path.c_str(), to.path.c_str(),
+                         MOVEFILE_REPLACE_EXISTING) != 0;
     });
   }
   // Made writable first: a read-only file cannot be deleted.
   static void Remove(const Path& path) {
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(path.c_str());
+    SetFileAttributesW(path.path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(path.path.c_str());
   }
 };
 
 class WindowsOutputFile : public OutputFile {
  public:
   // Throws FileCreateError(target) when the temporary file cannot be created.
-  WindowsOutputFile(const WindowsName& system_target, AnsiString target)
-      : temporary_(ExtendedPath(system_target.units()), std::move(target)) {}
+  WindowsOutputFile(WorkPath target, AnsiString target_text)
+      : temporary_(std::move(target), std::move(target_text)) {}
 
   void Write(const char* data, size_t size) override {
     while (size > 0) {
@@ -202,11 +262,21 @@ class WindowsOutputFile : public OutputFile {
     }
   }
 
+  // A file that fits in the buffer is copied by one read and one write
+  // through the files already open: the system's copy opens both again,
+  // which under Wine costs several times as much.
   void CopyFrom(InputFile& input) override {
     auto* windows_input = dynamic_cast<WindowsInputFile*>(&input);
-    if (windows_input != nullptr && CopyBySystem(*windows_input)) return;
-    auto buffer = std::make_unique_for_overwrite<char[]>(kCopyBufferSize);
-    while (size_t n = input.Read(buffer.get(), kCopyBufferSize)) {
+    if (windows_input != nullptr && input.Size() >= kCopyBufferSize &&
+        CopyBySystem(*windows_input)) {
+      return;
+    }
+    // No larger than the file: Wine touches every page of the buffer that
+    // a read is given.
+    const size_t buffer_size = static_cast<size_t>(
+        std::clamp<uint64_t>(input.Size(), 1, kCopyBufferSize));
+    auto buffer = std::make_unique_for_overwrite<char[]>(buffer_size);
+    while (size_t n = input.Read(buffer.get(), buffer_size)) {
       Write(buffer.get(), n);
     }
   }
@@ -259,10 +329,11 @@ class WindowsOutputFile : public OutputFile {
     if (!SetFileAttributesOfHandle(FILE_ATTRIBUTE_NORMAL) || !file().Close()) {
       throw WriteError();
     }
-    if (CopyFileExW(input.system_path().c_str(), temporary_.path().c_str(),
+    if (CopyFileExW(input.system_path().c_str(), temporary_.path().path.c_str(),
                     nullptr, nullptr, nullptr, 0)) {
-      file().Reset(CreateFileW(temporary_.path().c_str(), FILE_WRITE_ATTRIBUTES,
-                               0, nullptr, OPEN_EXISTING, 0, nullptr));
+      file().Reset(CreateFileW(temporary_.path().path.c_str(),
+                               FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                               0, nullptr));
       // As in Commit: not read-only before it can be hidden.
       const bool read_only =
           (input.Attributes().bits & FILE_ATTRIBUTE_READONLY) != 0;
@@ -273,7 +344,7 @@ class WindowsOutputFile : public OutputFile {
       }
       return true;
     }
-    file().Reset(CreateFileW(temporary_.path().c_str(), GENERIC_WRITE, 0,
+    file().Reset(CreateFileW(temporary_.path().path.c_str(), GENERIC_WRITE, 0,
                              nullptr, CREATE_ALWAYS, kTemporaryAttributes,
                              nullptr));
     if (!file().valid()) throw WriteError();
@@ -305,21 +376,28 @@ std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
                            nullptr));
     return file.valid();
   });
-  BY_HANDLE_FILE_INFORMATION info;
-  FILETIME last_write;
+  FILE_BASIC_INFO basic;
+  FILE_STANDARD_INFO standard;
   if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK ||
-      !GetFileInformationByHandle(file.get(), &info) ||
-      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
-      !GetFileTime(file.get(), nullptr, nullptr, &last_write)) {
+      !GetFileInformationByHandleEx(file.get(), FileBasicInfo, &basic,
+                                    sizeof basic) ||
+      !GetFileInformationByHandleEx(file.get(), FileStandardInfo, &standard,
+                                    sizeof standard) ||
+      standard.Directory) {
     throw FileOpenError(path);
   }
-  return std::make_unique<WindowsInputFile>(std::move(file), info, last_write,
+  return std::make_unique<WindowsInputFile>(std::move(file), basic, standard,
                                             std::move(extended));
 }
 
 std::unique_ptr<OutputFile> CreateWindowsOutput(
-    const WindowsName& system_target, const AnsiString& target) {
-  return std::make_unique<WindowsOutputFile>(system_target, target);
+    const WindowsName& system_target, const AnsiString& target,
+    WindowsWorkFolders& work_folders) {
+  std::wstring extended = ExtendedPath(system_target.units());
+  const std::wstring& work_folder =
+      work_folders.For(std::wstring(FolderOf(extended)));
+  return std::make_unique<WindowsOutputFile>(
+      WorkPath{std::move(extended), work_folder}, target);
 }
 
 PathInfo InspectWindowsPath(const WindowsName& system_path) {
@@ -341,10 +419,7 @@ PathInfo InspectWindowsPath(const WindowsName& system_path) {
       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
       nullptr));
-  BY_HANDLE_FILE_INFORMATION by_handle;
-  if (file.valid() && GetFileInformationByHandle(file.get(), &by_handle)) {
-    info.identity = IdentityOf(by_handle);
-  }
+  if (file.valid()) info.identity = IdentityOfHandle(file.get());
   return info;
 }
 

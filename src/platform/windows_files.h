@@ -1,5 +1,6 @@
 // The files of WindowsPlatform: reading an ordinary file, and writing one
-// under a temporary name that then replaces its target.
+// under a temporary name, in a work folder beside its target, that then
+// replaces the target.
 #ifndef PHOTOPAGES_PLATFORM_WINDOWS_FILES_H_
 #define PHOTOPAGES_PLATFORM_WINDOWS_FILES_H_
 
@@ -8,6 +9,7 @@
 
 #include "platform/platform.h"
 #include "platform/system_name.h"
+#include "platform/windows_work_folders.h"
 
 namespace photopages {
 
@@ -19,13 +21,15 @@ namespace photopages {
 std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
                                             const AnsiString& path);
 
-// Creates a temporary file in the folder of `system_target` that will
-// replace it. Throws FileCreateError(target) when it cannot be created, or
-// when its rename over the target still fails after about a second of tries
-// while another program holds either file; `target` is the same path as the
-// program gave it.
+// Creates a temporary file that will replace `system_target`, in the work
+// folder that `work_folders` gives for the target's folder, or beside the
+// target where there is none. Throws FileCreateError(target) when it cannot
+// be created, or when its rename over the target still fails after about a
+// second of tries while another program holds either file; `target` is the
+// same path as the program gave it.
 std::unique_ptr<OutputFile> CreateWindowsOutput(
-    const WindowsName& system_target, const AnsiString& target);
+    const WindowsName& system_target, const AnsiString& target,
+    WindowsWorkFolders& work_folders);
 
 // What the file at `system_path` is, without following a link there.
 PathInfo InspectWindowsPath(const WindowsName& system_path);

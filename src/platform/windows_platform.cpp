@@ -181,7 +181,7 @@ std::unique_ptr<InputFile> WindowsPlatform::SystemOpenInput(
 
 std::unique_ptr<OutputFile> WindowsPlatform::SystemCreateOutput(
     const WindowsName& name, const AnsiString& target) {
-  return CreateWindowsOutput(name, target);
+  return CreateWindowsOutput(name, target, work_folders_);
 }
 
 PathInfo WindowsPlatform::SystemInspect(const WindowsName& name) {
@@ -191,7 +191,7 @@ PathInfo WindowsPlatform::SystemInspect(const WindowsName& name) {
 LocalDateTime WindowsPlatform::ToLocalTime(const UtcTime& moment) {
   const std::optional<FILETIME> time = FileTimeFromUtcTime(moment);
   if (!time) throw ConvertError(MessageText(Message::kInvalidDate));
-  return LocalDateTimeFromFileTime(*time, UserTimeZone());
+  return LocalDateTimeFromFileTime(*time, UserTimeZone(), zone_rules_);
 }
 
 LocalDateTime WindowsPlatform::Now() {

@@ -13,6 +13,8 @@
 #include "platform/name_bridge_platform.h"
 #include "platform/platform.h"
 #include "platform/windows_files.h"
+#include "platform/windows_time.h"
+#include "platform/windows_work_folders.h"
 
 namespace photopages {
 
@@ -52,11 +54,16 @@ class WindowsPlatform : public NameBridgePlatform<wchar_t> {
       const WindowsName& folder) override;
   std::unique_ptr<InputFile> SystemOpenInput(const WindowsName& name,
                                              const AnsiString& path) override;
-  // The file is written as a hidden ".photopages-XXXXXX" in the target's
-  // folder.
+  // The file is written as a hidden ".photopages-XXXXXX" in the hidden
+  // work folder ".photopages-work" of the target's folder, which lasts as
+  // long as this platform, or beside the target where that folder cannot be
+  // made.
   std::unique_ptr<OutputFile> SystemCreateOutput(
       const WindowsName& name, const AnsiString& target) override;
   PathInfo SystemInspect(const WindowsName& name) override;
+
+  WindowsWorkFolders work_folders_;
+  ZoneRulesByYear zone_rules_;
 };
 
 }  // namespace photopages

@@ -8,6 +8,7 @@
 #include <cwchar>
 #include <filesystem>
 #include <iterator>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -127,24 +128,38 @@ TEST(WindowsPlatformTest, FoldersThatCannotBeEnteredGiveTheSystemsCode) {
   }
 }
 
+// A small photo is copied through the files already open, a large one by the
+// system's copy; both keep the same.
 TEST(WindowsPlatformTest, CopiesKeepBytesLastWriteTimeAndReadOnly) {
   ScopedTempDir album;
-  for (const bool read_only : {false, true}) {
-    SCOPED_TRACE(read_only);
-    const std::string source = album.Path(read_only ? "r.jpg" : "w.jpg");
+  std::string large(3 << 20, 'x');
+  large[1 << 20] = '\0';
+  const struct {
+    const char* name;
+    std::string bytes;
+    bool read_only;
+  } cases[] = {
+      {"w.jpg", std::string("\0\xFF photo", 8), false},
+      {"r.jpg", std::string("\0\xFF photo", 8), true},
+      {"large-w.jpg", large, false},
+      {"large-r.jpg", large, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string source = album.Path(c.name);
     const std::string target = source + ".JPEG";
-    WriteTestFile(source, std::string("\0\xFF photo", 8));
+    WriteTestFile(source, c.bytes);
     SetLastWrite(source, kJanuary2005);
-    if (read_only) SetAttributes(source, FILE_ATTRIBUTE_READONLY);
+    if (c.read_only) SetAttributes(source, FILE_ATTRIBUTE_READONLY);
     WindowsPlatform platform;
     CopyFileReplacing(platform, source, target);
-    EXPECT_EQ(ReadTestFile(target), std::string("\0\xFF photo", 8));
+    EXPECT_TRUE(ReadTestFile(target) == c.bytes);
     EXPECT_EQ(Intervals(LastWriteOf(target)), kJanuary2005);
     // Neither hidden, as its temporary file was, nor read-only unless the
     // photo is.
     EXPECT_EQ(AttributesOf(target) &
                   (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY),
-              read_only ? DWORD{FILE_ATTRIBUTE_READONLY} : 0);
+              c.read_only ? DWORD{FILE_ATTRIBUTE_READONLY} : 0);
     EXPECT_NE(platform.Inspect(target).identity,
               platform.Inspect(source).identity);
   }
@@ -186,6 +201,10 @@ TEST(WindowsPlatformTest, SameFileAndReadOnlyTargets) {
     EXPECT_EQ(ReadTestFile(album.Path(c.target)), c.kept);
   }
   EXPECT_EQ(platform.ListOrdinaryFiles(album.path()).size(), 4u);
+  // The link is still the photo, not a copy of it: the open photo and the
+  // path are found to be one file.
+  EXPECT_EQ(platform.OpenInput(source)->Identity(),
+            platform.Inspect(album.Path("link.jpg")).identity);
 }
 
 TEST(WindowsPlatformTest, ExtendedPaths) {
@@ -215,7 +234,8 @@ TEST(WindowsPlatformTest, ExtendedPaths) {
 // A target that another program holds open without delete sharing, as an
 // indexer or a virus scanner holds a file for a moment, is replaced once it
 // lets go within about a second; held longer, it cannot be created, and stays
-// as it was, with no temporary file left beside it.
+// as it was, with no temporary file, nor the run's work folder, left once the
+// run ends.
 TEST(WindowsPlatformTest, BusyTargetsAreWaitedForAboutASecond) {
   const struct {
     DWORD held_milliseconds;
@@ -237,19 +257,21 @@ TEST(WindowsPlatformTest, BusyTargetsAreWaitedForAboutASecond) {
       WaitForSingleObject(release, c.held_milliseconds);
       CloseHandle(held);
     });
-    WindowsPlatform platform;
-    const ULONGLONG start = GetTickCount64();
-    if (c.copied) {
-      CopyFileReplacing(platform, source, target);
-    } else {
-      try {
+    {
+      WindowsPlatform platform;
+      const ULONGLONG start = GetTickCount64();
+      if (c.copied) {
         CopyFileReplacing(platform, source, target);
-        ADD_FAILURE() << "copied";
-      } catch (const FileCreateError& error) {
-        EXPECT_EQ(error.Message(),
-                  FormatMessage(Message::kFileCreateError, target));
+      } else {
+        try {
+          CopyFileReplacing(platform, source, target);
+          ADD_FAILURE() << "copied";
+        } catch (const FileCreateError& error) {
+          EXPECT_EQ(error.Message(),
+                    FormatMessage(Message::kFileCreateError, target));
+        }
+        EXPECT_LT(GetTickCount64() - start, 2500u);
       }
-      EXPECT_LT(GetTickCount64() - start, 2500u);
     }
     SetEvent(release);
     holder.join();
@@ -258,6 +280,48 @@ TEST(WindowsPlatformTest, BusyTargetsAreWaitedForAboutASecond) {
     EXPECT_EQ(std::distance(fs::directory_iterator(PathFromUtf8(album.path())),
                             fs::directory_iterator()),
               2);
+  }
+}
+
+// The temporary files of a run lie in a hidden work folder inside the
+// target's folder, made when first needed and made again when another run in
+// the same folder removed it as it ended; the run removes it as it ends.
+// Where a file takes its name, they lie beside their targets. Either way the
+// copy and the page arrive whole and nothing else is left.
+TEST(WindowsPlatformTest, TemporaryFilesLieInAWorkFolderForTheRun) {
+  enum Setting { kNothing, kLeftByARun, kRemovedDuringTheRun, kFileOfItsName };
+  for (const Setting setting :
+       {kNothing, kLeftByARun, kRemovedDuringTheRun, kFileOfItsName}) {
+    SCOPED_TRACE(setting);
+    ScopedTempDir album;
+    const fs::path work = PathFromUtf8(album.Path(".photopages-work"));
+    WriteTestFile(album.Path("a.jpg"), "photo");
+    if (setting == kLeftByARun) fs::create_directory(work);
+    if (setting == kFileOfItsName) WriteTestFile(Utf8FromPath(work), "kept");
+    {
+      WindowsPlatform platform;
+      CopyFileReplacing(platform, album.Path("a.jpg"), album.Path("b.JPEG"));
+      if (setting != kFileOfItsName) {
+        EXPECT_TRUE(fs::is_directory(work));
+        EXPECT_TRUE(fs::is_empty(work));
+        EXPECT_NE(AttributesOf(Utf8FromPath(work)) & FILE_ATTRIBUTE_HIDDEN, 0u);
+      }
+      if (setting == kRemovedDuringTheRun) fs::remove(work);
+      WriteFileReplacing(platform, album.Path("b.HTML"), "page");
+    }
+    EXPECT_EQ(ReadTestFile(album.Path("b.JPEG")), "photo");
+    EXPECT_EQ(ReadTestFile(album.Path("b.HTML")), "page");
+    std::set<std::string> left;
+    for (const auto& entry :
+         fs::directory_iterator(PathFromUtf8(album.path()))) {
+      left.insert(Utf8FromPath(entry.path().filename()));
+    }
+    std::set<std::string> expected = {"a.jpg", "b.JPEG", "b.HTML"};
+    if (setting == kFileOfItsName) {
+      expected.insert(".photopages-work");
+      EXPECT_EQ(ReadTestFile(Utf8FromPath(work)), "kept");
+    }
+    EXPECT_EQ(left, expected);
   }
 }
 
@@ -308,7 +372,11 @@ TEST(WindowsPlatformTest, LocalTimeByTheRulesOfThePhotosYear) {
       {L"Eastern Standard Time", 2007, 10, 31, 8},
       {L"Central Europe Standard Time", 2006, 1, 15, 13},
       {L"Central Europe Standard Time", 2006, 7, 15, 14},
+      {L"Eastern Standard Time", 2007, 3, 15, 8},
   };
+  // One keeper of rules for every row, as for a run: each year's rules are
+  // read once, and a change of zone reads the new zone's.
+  ZoneRulesByYear rules;
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message()
                  << c.year << "-" << c.month << "-" << c.day);
@@ -317,7 +385,7 @@ TEST(WindowsPlatformTest, LocalTimeByTheRulesOfThePhotosYear) {
     const SYSTEMTIME noon = {c.year, c.month, 0, c.day, 12, 0, 0, 0};
     FILETIME time;
     ASSERT_TRUE(SystemTimeToFileTime(&noon, &time));
-    EXPECT_EQ(LocalDateTimeFromFileTime(time, zone),
+    EXPECT_EQ(LocalDateTimeFromFileTime(time, zone, rules),
               (LocalDateTime{c.year, c.month, c.day, c.hour, 0, 0, 0}));
   }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 
 #include "common/errors.h"
@@ -45,18 +46,35 @@ DYNAMIC_TIME_ZONE_INFORMATION UserTimeZone() {
   return zone;
 }
 
-LocalDateTime LocalDateTimeFromFileTime(const FILETIME& time,
-                                        DYNAMIC_TIME_ZONE_INFORMATION zone) {
-  SYSTEMTIME utc;
-  if (!FileTimeToSystemTime(&time, &utc)) {
-    throw ConvertError(MessageText(Message::kInvalidDate));
+namespace {
+
+bool SameZone(const DYNAMIC_TIME_ZONE_INFORMATION& a,
+              const DYNAMIC_TIME_ZONE_INFORMATION& b) {
+  auto same = [](const auto& x, const auto& y) {
+    return std::memcmp(&x, &y, sizeof x) == 0;
+  };
+  return a.Bias == b.Bias && same(a.StandardName, b.StandardName) &&
+         same(a.StandardDate, b.StandardDate) &&
+         a.StandardBias == b.StandardBias &&
+         same(a.DaylightName, b.DaylightName) &&
+         same(a.DaylightDate, b.DaylightDate) &&
+         a.DaylightBias == b.DaylightBias &&
+         same(a.TimeZoneKeyName, b.TimeZoneKeyName) &&
+         a.DynamicDaylightTimeDisabled == b.DynamicDaylightTimeDisabled;
+}
+
+}  // namespace
+
+const TIME_ZONE_INFORMATION& ZoneRulesByYear::Of(
+    const DYNAMIC_TIME_ZONE_INFORMATION& zone, WORD year) {
+  if (!SameZone(zone, zone_)) {
+    zone_ = zone;
+    by_year_.clear();
   }
-  // The zone's rules of the photo's year where the system keeps them, its
-  // earliest or latest kept rules beyond them; its current rules when it
-  // keeps none, or when the user has turned off the yearly rules.
-  TIME_ZONE_INFORMATION rules;
-  if (zone.DynamicDaylightTimeDisabled ||
-      !GetTimeZoneInformationForYear(utc.wYear, &zone, &rules)) {
+  auto [entry, added] = by_year_.try_emplace(year);
+  TIME_ZONE_INFORMATION& rules = entry->second;
+  if (added && (zone_.DynamicDaylightTimeDisabled ||
+                !GetTimeZoneInformationForYear(year, &zone_, &rules))) {
     rules.Bias = zone.Bias;
     std::copy(std::begin(zone.StandardName), std::end(zone.StandardName),
               rules.StandardName);
@@ -67,8 +85,19 @@ LocalDateTime LocalDateTimeFromFileTime(const FILETIME& time,
     rules.DaylightDate = zone.DaylightDate;
     rules.DaylightBias = zone.DaylightBias;
   }
+  return rules;
+}
+
+LocalDateTime LocalDateTimeFromFileTime(
+    const FILETIME& time, const DYNAMIC_TIME_ZONE_INFORMATION& zone,
+    ZoneRulesByYear& rules) {
+  SYSTEMTIME utc;
+  if (!FileTimeToSystemTime(&time, &utc)) {
+    throw ConvertError(MessageText(Message::kInvalidDate));
+  }
   SYSTEMTIME local;
-  if (!SystemTimeToTzSpecificLocalTime(&rules, &utc, &local)) {
+  if (!SystemTimeToTzSpecificLocalTime(&rules.Of(zone, utc.wYear), &utc,
+                                       &local)) {
     throw ConvertError(MessageText(Message::kInvalidDate));
   }
   return {local.wYear,   local.wMonth,  local.wDay,         local.wHour,

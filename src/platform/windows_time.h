@@ -4,6 +4,7 @@
 #ifndef PHOTOPAGES_PLATFORM_WINDOWS_TIME_H_
 #define PHOTOPAGES_PLATFORM_WINDOWS_TIME_H_
 
+#include <map>
 #include <optional>
 
 #include "common/windows_api.h"
@@ -22,15 +23,31 @@ std::optional<FILETIME> FileTimeFromUtcTime(const UtcTime& time);
 // zone database (GetDynamicTimeZoneInformation).
 DYNAMIC_TIME_ZONE_INFORMATION UserTimeZone();
 
+// The rules of a time zone, year by year, each year's read once: the system
+// reads them from its time zone database (the registry) on every call.
+class ZoneRulesByYear {
+ public:
+  // The rules of `zone` in force in `year`: those of that year where the
+  // system keeps them, its earliest or latest kept rules beyond them; its
+  // current rules when it keeps none, or when the user has turned off the
+  // yearly rules. Those of another zone are read anew.
+  const TIME_ZONE_INFORMATION& Of(const DYNAMIC_TIME_ZONE_INFORMATION& zone,
+                                  WORD year);
+
+ private:
+  DYNAMIC_TIME_ZONE_INFORMATION zone_ = {};
+  std::map<WORD, TIME_ZONE_INFORMATION> by_year_;
+};
+
 // `time` as local calendar fields in `zone`, by the rules in force at that
 // moment: summer time counts for a summer photo whatever the season now, and
 // the rules of the photo's own year count where the system keeps them
-// (GetTimeZoneInformationForYear, then SystemTimeToTzSpecificLocalTime), so
-// that a New York photo of March 2006 gets the offset of 2006. Throws
-// ConvertError (Message::kInvalidDate) when the system cannot turn it into
-// a date.
-LocalDateTime LocalDateTimeFromFileTime(const FILETIME& time,
-                                        DYNAMIC_TIME_ZONE_INFORMATION zone);
+// (`rules`, then SystemTimeToTzSpecificLocalTime), so that a New York photo
+// of March 2006 gets the offset of 2006. Throws ConvertError
+// (Message::kInvalidDate) when the system cannot turn it into a date.
+LocalDateTime LocalDateTimeFromFileTime(
+    const FILETIME& time, const DYNAMIC_TIME_ZONE_INFORMATION& zone,
+    ZoneRulesByYear& rules);
 
 }  // namespace photopages
 
