@@ -121,7 +121,7 @@ class LinuxRunner:
     def atomic(self, root, album, names, folder_mode):
         dest = os.path.join(root, "atomic")
         os.mkdir(dest)
-        result = run([self.atomic_floor] + [os.path.join(album, n) for n in names], dest)
+        result = run([self.atomic_floor, dest] + ([] if folder_mode else names), album)
         shutil.rmtree(dest)
         return result
 
