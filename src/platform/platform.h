@@ -96,10 +96,12 @@ class InputFile {
   virtual size_t ReadAt(uint64_t offset, char* buffer, size_t size) = 0;
 };
 
-// A new file being written under a hidden temporary name in its target's
-// folder. Commit() renames it over the target; destroying an uncommitted
-// OutputFile removes it, so a failure never leaves a partial target or a
-// temporary file behind.
+// A new file being written where no one takes it for the target: without a
+// name where the system allows, otherwise under a hidden temporary name in
+// its target's folder or in a hidden work folder inside it. CommitNew() and
+// Commit() give it the target's name; destroying an uncommitted OutputFile
+// removes it, so a failure never leaves a partial target or a temporary file
+// behind.
 class OutputFile {
  public:
   virtual ~OutputFile() = default;

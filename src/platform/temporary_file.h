@@ -34,7 +34,8 @@ inline std::string TemporaryFileName() {
 //   Handle: owns an open file; Close() returns false when the system
 //     reports that data written through it was lost.
 //   Path Beside(const Path& target, const std::string& name): the path of
-//     `name`, plain ASCII, in the folder of `target`.
+//     `name`, plain ASCII, in the folder of `target` or in a folder inside
+//     it, on the same volume.
 //   bool CreateNew(const Path& path, Handle& handle): creates a new file
 //     there, open for writing into `handle`; false when it cannot.
 //   bool NameTaken(): the last CreateNew or LinkNew failed because a file of
