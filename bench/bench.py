@@ -228,13 +228,14 @@ def main():
     rounds = int(os.environ.get("BENCH_ROUNDS", "5"))
     print(f"cores: {os.cpu_count()}, rounds: {rounds}, "
           f"folder: {os.environ.get('BENCH_DIR', '/dev/shm')}")
+    atomic_column = f" {'ratio to atomic':>16}" if hasattr(runner, "atomic") else ""
     print(f"{'album':>18} {'photopages s':>13} {'floor s':>9} {'ratio':>6} "
-          f"{'photos/s':>9} {'peak RSS MB':>12} {'ratio to atomic':>16}")
+          f"{'photos/s':>9} {'peak RSS MB':>12}{atomic_column}")
     for description in albums:
         r = bench_album(runner, description, rounds)
-        atomic = f"{r['atomic_ratio']:>16.2f}" if r["atomic_ratio"] else ""
+        atomic = f" {r['atomic_ratio']:>16.2f}" if r["atomic_ratio"] else ""
         print(f"{r['album']:>18} {r['ours']:>13.3f} {r['floor']:>9.3f} {r['ratio']:>6.2f} "
-              f"{r['per_second']:>9.0f} {r['peak_mb']:>12.1f} {atomic}", flush=True)
+              f"{r['per_second']:>9.0f} {r['peak_mb']:>12.1f}{atomic}", flush=True)
 
 
 if __name__ == "__main__":
