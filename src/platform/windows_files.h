@@ -31,9 +31,6 @@ std::unique_ptr<OutputFile> CreateWindowsOutput(
     const WindowsName& system_target, const AnsiString& target,
     WindowsWorkFolders& work_folders);
 
-// What the file at `system_path` is, without following a link there.
-PathInfo InspectWindowsPath(const WindowsName& system_path);
-
 }  // namespace photopages
 
 #endif  // PHOTOPAGES_PLATFORM_WINDOWS_FILES_H_

@@ -46,6 +46,11 @@ inline void SetLastWrite(const std::string& path, unsigned long long time) {
   if (!set) throw std::runtime_error("cannot set the time of " + path);
 }
 
+// 2005-01-02 03:04:05.6789012 UTC and 2005-07-02 03:04:05 UTC, in
+// 100-nanosecond intervals since 1601.
+constexpr unsigned long long kJanuary2005 = 127491086456789012;
+constexpr unsigned long long kJuly2005 = 127647470450000000;
+
 inline unsigned long long Intervals(const FILETIME& time) {
   return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
          time.dwLowDateTime;

@@ -12,6 +12,7 @@
 #include "common/windows_api.h"
 #include "common/windows_codepage.h"
 #include "platform/windows_extended_path.h"
+#include "platform/windows_file_identity.h"
 #include "platform/windows_locale_settings.h"
 #include "platform/windows_time.h"
 
