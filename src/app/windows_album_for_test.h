@@ -19,13 +19,6 @@
 
 namespace photopages {
 
-// 2005-01-02 03:04:05.6789012 UTC, 2005-07-02 03:04:05 UTC and 2005-12-31
-// 23:59:59 UTC, in 100-nanosecond intervals since 1601.
-inline constexpr unsigned long long kJanuary2005 = 127491086456789012;
-inline constexpr unsigned long long kJuly2005 = 127647470450000000;
-inline constexpr unsigned long long kNewYearsEve2005 = 127805471990000000;
-inline constexpr unsigned long long kSecond = 10'000'000;
-
 inline std::string SamplePhoto(const char* name) {
   return ReadTestFile(std::string(PHOTOPAGES_SOURCE_DIR) + "/sample/" + name);
 }

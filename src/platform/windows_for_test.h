@@ -46,10 +46,12 @@ inline void SetLastWrite(const std::string& path, unsigned long long time) {
   if (!set) throw std::runtime_error("cannot set the time of " + path);
 }
 
-// 2005-01-02 03:04:05.6789012 UTC and 2005-07-02 03:04:05 UTC, in
-// 100-nanosecond intervals since 1601.
-constexpr unsigned long long kJanuary2005 = 127491086456789012;
-constexpr unsigned long long kJuly2005 = 127647470450000000;
+// 2005-01-02 03:04:05.6789012 UTC, 2005-07-02 03:04:05 UTC and 2005-12-31
+// 23:59:59 UTC, in 100-nanosecond intervals since 1601, and a second.
+inline constexpr unsigned long long kJanuary2005 = 127491086456789012;
+inline constexpr unsigned long long kJuly2005 = 127647470450000000;
+inline constexpr unsigned long long kNewYearsEve2005 = 127805471990000000;
+inline constexpr unsigned long long kSecond = 10'000'000;
 
 inline unsigned long long Intervals(const FILETIME& time) {
   return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
