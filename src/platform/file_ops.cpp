@@ -68,18 +68,21 @@ void CopyFileReplacing(Platform& platform, const AnsiString& source,
 void CopyFileReplacing(Platform& platform, InputFile& source,
                        const AnsiString& source_path,
                        const AnsiString& target) {
+  // The target is the source itself, which then stays as it is.
+  auto is_source = [&](const PathInfo& info) {
+    return info.exists && info.identity == source.Identity();
+  };
   const PathSyntax& syntax = platform.Paths();
-  if (ExtractFileName(source_path, syntax) == ExtractFileName(target, syntax)) {
-    PathInfo info = platform.Inspect(target);
-    if (info.exists && info.identity == source.Identity()) return;
+  if (ExtractFileName(source_path, syntax) == ExtractFileName(target, syntax) &&
+      is_source(platform.Inspect(target))) {
+    return;
   }
   auto output = platform.CreateOutput(target);
   output->CopyFrom(source);
   output->SetAttributes(source.Attributes(), source.LastWriteTime());
   if (output->CommitNew()) return;
-  PathInfo info = platform.Inspect(target);
-  if (info.exists && info.identity == source.Identity()) return;
-  if (!MayReplace(platform, target, info, &source)) return;
+  const PathInfo info = platform.Inspect(target);
+  if (is_source(info) || !MayReplace(platform, target, info, &source)) return;
   output->Commit();
 }
 
