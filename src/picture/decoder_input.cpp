@@ -7,8 +7,11 @@
 namespace photopages {
 namespace {
 
-// A piece holds a whole ordinary header, Exif thumbnail included, so that the
-// header of most photos is one read.
+// The first piece read holds the header of a photo without an Exif thumbnail,
+// so that the photo's own data is not read for it. The pieces after it hold a
+// whole ordinary header, thumbnail included, so that such a header is one
+// more read.
+constexpr size_t kFirstPieceSize = 4 * 1024;
 constexpr size_t kPieceSize = 64 * 1024;
 
 }  // namespace
@@ -26,12 +29,14 @@ std::string_view DecoderInput::Piece(size_t offset) const {
 }
 
 void DecoderInput::Hold(size_t offset) const {
-  if (piece_ == nullptr) {
-    piece_ = std::make_unique_for_overwrite<char[]>(kPieceSize);
-  }
-  const size_t at = offset - offset % kPieceSize;
-  const size_t size = std::min(kPieceSize, size_ - at);
   held_ = std::string_view();
+  const size_t piece_size = piece_size_ == 0 ? kFirstPieceSize : kPieceSize;
+  if (piece_size != piece_size_) {
+    piece_ = std::make_unique_for_overwrite<char[]>(piece_size);
+    piece_size_ = piece_size;
+  }
+  const size_t at = offset - offset % piece_size;
+  const size_t size = std::min(piece_size, size_ - at);
   ReadFile(at, piece_.get(), size);
   held_ = std::string_view(piece_.get(), size);
   held_at_ = at;

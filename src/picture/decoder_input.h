@@ -55,6 +55,7 @@ class DecoderInput {
   mutable std::string_view held_;
   mutable size_t held_at_ = 0;
   mutable std::unique_ptr<char[]> piece_;
+  mutable size_t piece_size_ = 0;
 };
 
 }  // namespace photopages
