@@ -16,9 +16,12 @@ void RunPhotos(Platform& platform, TimestampNamer& namer,
     std::unique_ptr<InputFile> photo = platform.OpenInput(input);
     AnsiString target =
         program_folder + namer.TimestampName(*photo) + kCopyExtension;
-    CopyFileReplacing(platform, *photo, input, target);
+    // The copy just written is read where it is still open, not looked up
+    // by its name again.
+    std::unique_ptr<InputFile> copy =
+        CopyFileReplacing(platform, *photo, input, target);
     photo.reset();
-    PublishPhoto(platform, picture_view, target);
+    PublishPhoto(platform, picture_view, target, copy.get());
   }
   picture_view.SetAutoSize(false);
 }

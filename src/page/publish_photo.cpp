@@ -19,8 +19,8 @@ PixelSize StatedSize(const PictureView& picture_view) {
 }
 
 void PublishPhoto(Platform& platform, PictureView& picture_view,
-                  const AnsiString& copy_path) {
-  picture_view.LoadPicture(copy_path);
+                  const AnsiString& copy_path, InputFile* copy) {
+  picture_view.LoadPicture(copy_path, copy);
   PixelSize stated = StatedSize(picture_view);
   DisplayedSize shown = ComputeDisplayedSize(stated.width, stated.height);
   const PathSyntax& paths = platform.Paths();

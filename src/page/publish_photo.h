@@ -23,13 +23,14 @@ struct PixelSize {
 // REQUIRES: `picture_view` holds a picture.
 PixelSize StatedSize(const PictureView& picture_view);
 
-// Loads the copy at `copy_path` into `picture_view` and writes beside it the
+// Loads the copy at `copy_path` into `picture_view`, from `copy` when given
+// (that copy, open for reading and not read yet), and writes beside it the
 // page of the same name with the extension ".HTML", showing the copy by its
 // file name at StatedSize capped by ComputeDisplayedSize. A picture that cannot
 // be loaded throws its error before any page is written; then as
 // WritePhotoPage.
 void PublishPhoto(Platform& platform, PictureView& picture_view,
-                  const AnsiString& copy_path);
+                  const AnsiString& copy_path, InputFile* copy = nullptr);
 
 }  // namespace photopages
 

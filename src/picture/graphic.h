@@ -14,11 +14,13 @@ namespace photopages {
 class Graphic {
  public:
   virtual ~Graphic() = default;
-  // Reads what the picture needs to know from the picture file at `path` on
-  // `platform`, which must outlive the picture: it reads the file again to
-  // draw it. On failure the picture is unchanged. Throws FileOpenError(path),
-  // ReadError and the picture class's own errors.
-  virtual void LoadFromFile(Platform& platform, const AnsiString& path) = 0;
+  // Reads what the picture needs to know from `file`, the picture file at
+  // `path` on `platform` open for reading and not read yet. `platform` must
+  // outlive the picture: it opens the file at `path` again to draw it. On
+  // failure the picture is unchanged. Throws ReadError and the picture
+  // class's own errors.
+  virtual void LoadFromFile(Platform& platform, const AnsiString& path,
+                            InputFile& file) = 0;
   // The size as stored in the file.
   virtual int Width() const = 0;
   virtual int Height() const = 0;

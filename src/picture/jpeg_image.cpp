@@ -9,14 +9,14 @@
 
 namespace photopages {
 
-void JpegImage::LoadFromFile(Platform& platform, const AnsiString& path) {
-  std::unique_ptr<InputFile> file = platform.OpenInput(path);
+void JpegImage::LoadFromFile(Platform& platform, const AnsiString& path,
+                             InputFile& file) {
   JpegHeader header;
   std::vector<ByteEdit> steering;
-  if (file->Size() > 0) header = ReadJpegHeader(DecoderInput(*file), &steering);
+  if (file.Size() > 0) header = ReadJpegHeader(DecoderInput(file), &steering);
   platform_ = &platform;
   path_ = path;
-  facts_ = {file->Identity(), file->Size(), file->LastWriteTime()};
+  facts_ = {file.Identity(), file.Size(), file.LastWriteTime()};
   steering_ = std::move(steering);
   header_ = header;
 }

@@ -14,11 +14,11 @@ namespace photopages {
 
 class JpegImage : public Graphic {
  public:
-  // Reads the header of the file at `path`, no further into the file than
-  // the header reaches. An empty file is not parsed: 0 x 0, no error. On
-  // failure the picture is unchanged. Throws FileOpenError(path), ReadError,
-  // JpegError.
-  void LoadFromFile(Platform& platform, const AnsiString& path) override;
+  // Reads the header of `file`, no further into the file than the header
+  // reaches. An empty file is not parsed: 0 x 0, no error. On failure the
+  // picture is unchanged. Throws ReadError, JpegError.
+  void LoadFromFile(Platform& platform, const AnsiString& path,
+                    InputFile& file) override;
   // The stored frame size, never turned by the Exif orientation.
   int Width() const override { return header_.width; }
   int Height() const override { return header_.height; }

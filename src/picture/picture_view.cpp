@@ -1,5 +1,6 @@
 #include "picture/picture_view.h"
 
+#include <memory>
 #include <utility>
 
 #include "common/errors.h"
@@ -11,7 +12,7 @@ namespace photopages {
 PictureView::PictureView(Platform& platform, const PictureFormats& formats)
     : platform_(platform), formats_(formats) {}
 
-void PictureView::LoadPicture(const AnsiString& path) {
+void PictureView::LoadPicture(const AnsiString& path, InputFile* opened) {
   AnsiString extension = ExtractFileExt(path, platform_.Paths());
   if (!extension.empty()) extension.erase(0, 1);
   const PictureFormat& format = formats_.Find(extension);
@@ -19,8 +20,13 @@ void PictureView::LoadPicture(const AnsiString& path) {
     throw InvalidGraphicError(
         FormatMessage(Message::kUnknownExtension, extension));
   }
+  std::unique_ptr<InputFile> file;
+  if (opened == nullptr) {
+    file = platform_.OpenInput(path);
+    opened = file.get();
+  }
   std::unique_ptr<Graphic> picture = format.graphic_class();
-  picture->LoadFromFile(platform_, path);
+  picture->LoadFromFile(platform_, path, *opened);
   picture_ = std::move(picture);
   if (auto_size_) FitToPicture();
 }

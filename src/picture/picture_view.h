@@ -24,12 +24,14 @@ class PictureView {
   PictureView& operator=(const PictureView&) = delete;
 
   // Picks the picture class by the extension of `path` and loads the file,
-  // reading what the picture needs to know of it; only when that succeeded
-  // does the new picture replace the current one (and, with auto-size on,
-  // give the view its size when both its sides are above 0). On failure the
-  // view keeps its picture and size. Throws InvalidGraphicError (no class can
-  // load the extension), FileOpenError(path), ReadError, JpegError.
-  void LoadPicture(const AnsiString& path);
+  // reading what the picture needs to know of it from `opened` when given
+  // (the file at `path`, open for reading and not read yet), otherwise from
+  // the file opened here; only when that succeeded does the new picture
+  // replace the current one (and, with auto-size on, give the view its size
+  // when both its sides are above 0). On failure the view keeps its picture
+  // and size. Throws InvalidGraphicError (no class can load the extension),
+  // FileOpenError(path), ReadError, JpegError.
+  void LoadPicture(const AnsiString& path, InputFile* opened = nullptr);
 
   // The view's own size: the design size until auto-size takes a picture's.
   int Width() const { return width_; }

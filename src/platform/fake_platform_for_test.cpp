@@ -71,6 +71,8 @@ class FakeOutputFile : public OutputFile {
     File().last_write = last_write;
   }
   void SetDefaultAttributes() override { File().permissions = 0644; }
+  // The copy is opened by its name, where faults can reach it.
+  std::unique_ptr<InputFile> ForReading() override { return nullptr; }
   // A commit refused by a fault is one operation: CommitNew finds the name
   // in use and Commit then fails.
   bool CommitNew() override {

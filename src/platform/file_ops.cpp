@@ -55,9 +55,11 @@ bool MayReplace(Platform& platform, const AnsiString& target,
 
 }  // namespace
 
-void CopyFileReplacing(Platform& platform, const AnsiString& source,
-                       const AnsiString& target) {
-  CopyFileReplacing(platform, *platform.OpenInput(source), source, target);
+std::unique_ptr<InputFile> CopyFileReplacing(Platform& platform,
+                                             const AnsiString& source,
+                                             const AnsiString& target) {
+  return CopyFileReplacing(platform, *platform.OpenInput(source), source,
+                           target);
 }
 
 // The target is looked at only when its name is in use, so that a new copy
@@ -65,9 +67,10 @@ void CopyFileReplacing(Platform& platform, const AnsiString& source,
 // search of the whole folder). A source that already bears the target's
 // name, as a copy does when the program runs over its own folder again, is
 // looked at first: it is most likely the target itself, which costs no copy.
-void CopyFileReplacing(Platform& platform, InputFile& source,
-                       const AnsiString& source_path,
-                       const AnsiString& target) {
+std::unique_ptr<InputFile> CopyFileReplacing(Platform& platform,
+                                             InputFile& source,
+                                             const AnsiString& source_path,
+                                             const AnsiString& target) {
   // The target is the source itself, which then stays as it is.
   auto is_source = [&](const PathInfo& info) {
     return info.exists && info.identity == source.Identity();
@@ -75,15 +78,19 @@ void CopyFileReplacing(Platform& platform, InputFile& source,
   const PathSyntax& syntax = platform.Paths();
   if (ExtractFileName(source_path, syntax) == ExtractFileName(target, syntax) &&
       is_source(platform.Inspect(target))) {
-    return;
+    return nullptr;
   }
   auto output = platform.CreateOutput(target);
   output->CopyFrom(source);
   output->SetAttributes(source.Attributes(), source.LastWriteTime());
-  if (output->CommitNew()) return;
+  std::unique_ptr<InputFile> copy = output->ForReading();
+  if (output->CommitNew()) return copy;
   const PathInfo info = platform.Inspect(target);
-  if (is_source(info) || !MayReplace(platform, target, info, &source)) return;
+  if (is_source(info) || !MayReplace(platform, target, info, &source)) {
+    return nullptr;
+  }
   output->Commit();
+  return copy;
 }
 
 void WriteFileReplacing(Platform& platform, const AnsiString& path,

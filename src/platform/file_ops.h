@@ -3,6 +3,7 @@
 #ifndef PHOTOPAGES_PLATFORM_FILE_OPS_H_
 #define PHOTOPAGES_PLATFORM_FILE_OPS_H_
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -17,14 +18,19 @@ namespace photopages {
 // replaced: when it already holds the source's bytes it counts as the copy,
 // otherwise the target cannot be created. On failure an earlier file at the
 // target stays intact.
+// Returns the copy it wrote, open for reading, where the system gives it
+// without opening it by its name again; nullptr otherwise, and when no copy
+// was written.
 // Throws FileOpenError(source), FileCreateError(target), ReadError, WriteError.
-void CopyFileReplacing(Platform& platform, const AnsiString& source,
-                       const AnsiString& target);
+std::unique_ptr<InputFile> CopyFileReplacing(Platform& platform,
+                                             const AnsiString& source,
+                                             const AnsiString& target);
 // The same from `source`, opened by the path `source_path` and not read
 // yet.
-void CopyFileReplacing(Platform& platform, InputFile& source,
-                       const AnsiString& source_path,
-                       const AnsiString& target);
+std::unique_ptr<InputFile> CopyFileReplacing(Platform& platform,
+                                             InputFile& source,
+                                             const AnsiString& source_path,
+                                             const AnsiString& target);
 
 // Writes `content` as the whole of the file at `path`, replacing it, with the
 // attributes of a new file. A read-only file or a folder at the path

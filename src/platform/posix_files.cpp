@@ -104,11 +104,11 @@ struct PosixTemporaryCalls {
   static Path Beside(const Path& target, const std::string& name) {
     return target.substr(0, target.rfind('/') + 1) + name;
   }
-  // Created with the permissions of any new file, which a page keeps.
+  // Created with the permissions of any new file, which a page keeps, and
+  // open for reading too, for OutputFile::ForReading.
   static bool CreateNew(const Path& path, Handle& handle) {
     handle.Reset(open(path.c_str(),
-                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
-                      0666));
+                      O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
     return handle.valid();
   }
   static bool NameTaken() { return errno == EEXIST; }
@@ -121,7 +121,7 @@ struct PosixTemporaryCalls {
     if (linking_ == Linking::kUnknown) linking_ = LearnLinking(target);
     if (linking_ == Linking::kNone) return false;
     handle.Reset(open(Beside(target, ".").c_str(),
-                      O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+                      O_TMPFILE | O_RDWR | O_CLOEXEC, 0666));
     return handle.valid();
   }
   static bool LinkNew(Handle& handle, const Path& to) {
@@ -210,6 +210,15 @@ class PosixOutputFile : public OutputFile {
 
   // The file has them from its creation.
   void SetDefaultAttributes() override {}
+
+  // A second descriptor of this open file, which outlives the closing of
+  // this one at the commit. nullptr when the system refuses one.
+  std::unique_ptr<InputFile> ForReading() override {
+    FileDescriptor reader(fcntl(fd(), F_DUPFD_CLOEXEC, 0));
+    struct stat status;
+    if (!reader.valid() || fstat(reader.get(), &status) != 0) return nullptr;
+    return std::make_unique<PosixInputFile>(std::move(reader), status);
+  }
 
   bool CommitNew() override { return file_.CommitNew(); }
   void Commit() override { file_.Commit(); }

@@ -262,6 +262,10 @@ class WindowsOutputFile : public OutputFile {
 
   void SetDefaultAttributes() override { attributes_ = FILE_ATTRIBUTE_ARCHIVE; }
 
+  // The temporary file is closed before it is renamed: the committed file is
+  // opened by its name.
+  std::unique_ptr<InputFile> ForReading() override { return nullptr; }
+
   bool CommitNew() override {
     GiveFinalAttributes();
     return temporary_.CommitNew();
