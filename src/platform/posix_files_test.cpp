@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "common/codepage.h"
@@ -77,7 +78,8 @@ TEST_F(PosixFilesTest, CopyKeepsContentLastWriteTimeAndPermissions) {
     chmod(Path("source.jpg").c_str(), 0640);
     SetLastWrite(Path("source.jpg"), kPhotoTime);
 
-    CopyFileReplacing(platform_, Path("source.jpg"), Path("copy.JPEG"));
+    std::unique_ptr<InputFile> written =
+        CopyFileReplacing(platform_, Path("source.jpg"), Path("copy.JPEG"));
 
     struct stat copy = LinkStatus(Path("copy.JPEG"));
     EXPECT_EQ(ReadTestFile(Path("copy.JPEG")), content);
@@ -85,6 +87,21 @@ TEST_F(PosixFilesTest, CopyKeepsContentLastWriteTimeAndPermissions) {
     EXPECT_EQ(copy.st_mode & 07777, 0640u);
     EXPECT_EQ(ReadTestFile(Path("source.jpg")), content);
     EXPECT_TRUE(NoTemporaryLeft());
+    // The copy as it was written is the one under its name, and reads so.
+    ASSERT_NE(written, nullptr);
+    const auto named = platform_.OpenInput(Path("copy.JPEG"));
+    EXPECT_EQ(written->Identity(), named->Identity());
+    EXPECT_EQ(written->Size(), named->Size());
+    EXPECT_EQ(written->Attributes(), named->Attributes());
+    EXPECT_EQ(written->LastWriteTime(), named->LastWriteTime());
+    std::string read_back(size, '\0');
+    for (size_t done = 0; done < size;) {
+      const size_t n =
+          written->ReadAt(done, read_back.data() + done, size - done);
+      ASSERT_GT(n, 0u);
+      done += n;
+    }
+    EXPECT_EQ(read_back, content);
   }
 }
 
