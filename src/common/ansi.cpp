@@ -1,5 +1,7 @@
 #include "common/ansi.h"
 
+#include <algorithm>
+
 namespace photopages {
 namespace {
 
@@ -20,7 +22,21 @@ size_t LastDelimiter(std::string_view delimiters, std::string_view text) {
   // run of possible lead bytes right before a found byte tells what it is:
   // they pair off into characters from the start of the run, and an odd
   // one left over makes the found byte its trail byte.
+  if (delimiters.empty()) return std::string_view::npos;
+  // Most of a path's bytes lie outside the span of the delimiters' values
+  // and are passed over with one comparison.
+  unsigned char low = 0xFF;
+  unsigned char high = 0;
+  for (char delimiter : delimiters) {
+    low = std::min(low, static_cast<unsigned char>(delimiter));
+    high = std::max(high, static_cast<unsigned char>(delimiter));
+  }
+  const unsigned span = high - low;
   for (size_t i = text.size(); i-- > 0;) {
+    if (static_cast<unsigned>(static_cast<unsigned char>(text[i]) - low) >
+        span) {
+      continue;
+    }
     if (IsLeadByte(text[i]) || !IsOneOf(text[i], delimiters)) continue;
     size_t leads = 0;
     while (leads < i && IsLeadByte(text[i - 1 - leads])) ++leads;

@@ -47,7 +47,10 @@ AnsiString ExtractFileExt(std::string_view path, const PathSyntax& syntax) {
 
 AnsiString ChangeFileExt(std::string_view path, std::string_view extension,
                          const PathSyntax& syntax) {
-  AnsiString changed(path.substr(0, ExtensionStart(path, syntax)));
+  const std::string_view stem = path.substr(0, ExtensionStart(path, syntax));
+  AnsiString changed;
+  changed.reserve(stem.size() + extension.size());
+  changed += stem;
   changed += extension;
   return changed;
 }

@@ -1,6 +1,7 @@
 #include <errno.h>
 #include <iconv.h>
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -92,26 +93,32 @@ class AnsiToUtf8 {
   AnsiToUtf8() : converter_("UTF-8", "CP932") {}
 
   std::string Convert(std::string_view ansi) {
-    std::string utf8;
-    utf8.reserve(ansi.size() * 2);
-    for (size_t i = 0; i < ansi.size();) {
-      const size_t ascii = AsciiLength(ansi.substr(i));
-      utf8 += ansi.substr(i, ascii);
-      i += ascii;
-      if (i == ansi.size()) break;
+    // Written straight into room enough for the longest outcome: each byte
+    // of ASCII stays one byte, each double-byte character becomes at most
+    // sizeof Character::bytes.
+    std::string utf8(ansi.size() * sizeof Character::bytes / 2, '\0');
+    char* out = utf8.data();
+    const char* in = ansi.data();
+    const char* const end = in + ansi.size();
+    while (in != end) {
+      if (static_cast<unsigned char>(*in) < 0x80) {
+        *out++ = *in++;
+        continue;
+      }
       const Character* known =
-          IsLeadByte(ansi[i]) && i + 1 < ansi.size()
-              ? &Known(static_cast<unsigned char>(ansi[i]),
-                       static_cast<unsigned char>(ansi[i + 1]))
+          IsLeadByte(in[0]) && end - in >= 2
+              ? &Known(static_cast<unsigned char>(in[0]),
+                       static_cast<unsigned char>(in[1]))
               : nullptr;
       // Anything else (a single-byte katakana, a sequence that is not code
       // page 932) is left to iconv whole, which knows what it stands for.
       if (known == nullptr || known->size == 0) {
         return converter_.Convert(ansi, AnsiCharLength);
       }
-      utf8.append(known->bytes, known->size);
-      i += 2;
+      out = std::copy_n(known->bytes, known->size, out);
+      in += 2;
     }
+    utf8.resize(out - utf8.data());
     return utf8;
   }
 

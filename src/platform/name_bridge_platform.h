@@ -55,19 +55,19 @@ class NameBridgePlatform : public Platform {
   }
 
   std::unique_ptr<InputFile> OpenInput(const AnsiString& path) final {
-    const std::optional<Name> name = names_.Find(path);
+    const std::optional<Name>& name = names_.Find(path);
     if (!name) throw FileOpenError(path);
     return SystemOpenInput(*name, path);
   }
 
   std::unique_ptr<OutputFile> CreateOutput(const AnsiString& target) final {
-    const std::optional<Name> name = names_.Find(target);
+    const std::optional<Name>& name = names_.Find(target);
     if (!name) throw FileCreateError(target);
     return SystemCreateOutput(*name, target);
   }
 
   PathInfo Inspect(const AnsiString& path) final {
-    const std::optional<Name> name = names_.Find(path);
+    const std::optional<Name>& name = names_.Find(path);
     return name ? SystemInspect(*name) : PathInfo();
   }
 

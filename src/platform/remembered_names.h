@@ -55,7 +55,7 @@ class RememberedNames {
   // command line, leaves nothing behind.
   void Remember(const AnsiString& text, const Name& name) {
     if (text.empty()) return;
-    last_found_.reset();
+    last_found_.valid = false;
     const bool exact = to_system_(text) == name;
     if (!exact) NoteInexactParts(text, name);
     // A name that the plain conversion gives is kept as an empty one.
@@ -71,7 +71,7 @@ class RememberedNames {
   // nothing behind.
   void Refuse(const AnsiString& text, const Name& name) {
     if (text.empty()) return;
-    last_found_.reset();
+    last_found_.valid = false;
     NoteInexactParts(text, name);
     NoteLength(text.size());
     names_.insert_or_assign(text, std::nullopt);
@@ -81,16 +81,19 @@ class RememberedNames {
   // as `folder_name`, and handed up as the bare name `text`.
   void RememberListed(const AnsiString& folder, const Name& folder_name,
                       const AnsiString& text, const Name& name) {
-    auto [absolute_folder, absolute_folder_name] =
-        Absolute(folder, folder_name);
-    Remember(JoinTexts(absolute_folder, text),
-             JoinNames(absolute_folder_name, name));
+    if (current_ && IsRelative(folder)) {
+      auto [absolute_folder, absolute_folder_name] =
+          Absolute(folder, folder_name);
+      RememberListed(absolute_folder, absolute_folder_name, text, name);
+      return;
+    }
+    Remember(JoinTexts(folder, text), JoinNames(folder_name, name));
   }
 
   // Notes that the folder `folder`, whose name Find gave as `name`, is now
   // the current directory.
   void EnterFolder(const AnsiString& folder, const Name& name) {
-    last_found_.reset();
+    last_found_.valid = false;
     if (!IsRelative(folder) || current_) current_ = Absolute(folder, name);
   }
 
@@ -100,12 +103,16 @@ class RememberedNames {
   // it is and joined to the current directory, and the match that covers
   // more of it counts. Nothing when that remembered text names no file, when
   // the two looks find different names, or when the plainly converted rest
-  // holds a part that another name was handed up as.
-  std::optional<Name> Find(std::string_view text) const {
-    if (!last_found_ || last_found_->first != text) {
-      last_found_.emplace(AnsiString(text), Look(text));
+  // holds a part that another name was handed up as. The answer stays valid
+  // until the next call of any method; take a copy to keep it longer.
+  const std::optional<Name>& Find(std::string_view text) const {
+    if (!last_found_.valid || last_found_.text != text) {
+      last_found_.valid = false;
+      last_found_.name = Look(text);
+      last_found_.text.assign(text);
+      last_found_.valid = true;
     }
-    return last_found_->second;
+    return last_found_.name;
   }
 
  private:
@@ -197,20 +204,25 @@ class RememberedNames {
   }
 
   AnsiString JoinTexts(std::string_view folder, std::string_view text) const {
-    AnsiString joined(folder);
-    if (!folder.empty() &&
-        LastDelimiter(syntax_.delimiters, folder) != folder.size() - 1) {
+    AnsiString joined;
+    joined.reserve(folder.size() + 1 + text.size());
+    joined += folder;
+    if (!folder.empty() && !IsDelimiterAt(folder, folder.size() - 1)) {
       joined += syntax_.separator;
     }
-    return joined += text;
+    joined += text;
+    return joined;
   }
 
   Name JoinNames(const Name& folder, const Name& name) const {
-    std::basic_string<Unit> joined = folder.units();
+    std::basic_string<Unit> joined;
+    joined.reserve(folder.units().size() + 1 + name.units().size());
+    joined += folder.units();
     if (!joined.empty() && !IsDelimiter(joined.back())) {
       joined += static_cast<Unit>(syntax_.separator);
     }
-    return Name(joined + name.units());
+    joined += name.units();
+    return Name(std::move(joined));
   }
 
   Name AbsoluteName(const Name& name) const {
@@ -226,8 +238,9 @@ class RememberedNames {
   }
 
   void NoteLength(size_t length) {
-    if (length >= lengths_.size()) lengths_.resize(length + 1);
-    lengths_[length] = true;
+    auto at = std::lower_bound(lengths_.begin(), lengths_.end(), length,
+                               std::greater<>());
+    if (at == lengths_.end() || *at != length) lengths_.insert(at, length);
   }
 
   // Notes each part of `text` that converts to something other than its part
@@ -253,20 +266,27 @@ class RememberedNames {
 
   // The longest remembered text of at least `min_length` (and one) bytes
   // that `text` is, or starts with up to a delimiter (before or after it).
+  // Only the few lengths that remembered texts have are tried, so a path's
+  // bytes are not scanned for its delimiters.
   Match Longest(std::string_view text, size_t min_length) const {
-    size_t end = text.size();
-    while (end >= std::max<size_t>(min_length, 1)) {
-      // Only a length that some remembered text has can be found.
-      if (end < lengths_.size() && lengths_[end]) {
-        auto found = names_.find(text.substr(0, end));
-        if (found != names_.end()) return {end, &found->second};
+    for (size_t length : lengths_) {
+      if (length > text.size()) continue;
+      if (length < std::max<size_t>(min_length, 1)) break;
+      if (length != text.size() && !IsDelimiterAt(text, length) &&
+          !IsDelimiterAt(text, length - 1)) {
+        continue;
       }
-      const size_t delimiter =
-          LastDelimiter(syntax_.delimiters, text.substr(0, end));
-      if (delimiter == std::string_view::npos) break;
-      end = delimiter + 1 == end ? delimiter : delimiter + 1;
+      auto found = names_.find(text.substr(0, length));
+      if (found != names_.end()) return {length, &found->second};
     }
     return {};
+  }
+
+  // Whether the byte at `index` of `text` is a delimiter, not the trail byte
+  // of a double-byte character.
+  bool IsDelimiterAt(std::string_view text, size_t index) const {
+    return IsDelimiter(static_cast<Unit>(text[index])) &&
+           LastDelimiter(syntax_.delimiters, text.substr(0, index + 1)) == index;
   }
 
   // The name behind `match`, followed by the rest of `text` plainly
@@ -302,15 +322,21 @@ class RememberedNames {
   std::unordered_map<AnsiString, std::optional<Name>, TextHash, std::equal_to<>>
       names_;
   std::unordered_set<AnsiString, TextHash, std::equal_to<>> inexact_parts_;
-  // Whether a text of each length is among names_, so that a lookup is made
-  // only for a length that can be found.
-  std::vector<bool> lengths_;
+  // The lengths of the texts among names_, longest first, so that a lookup
+  // is made only for a length that can be found.
+  std::vector<size_t> lengths_;
   // The current directory's text and name, absolute; none when not known.
   std::optional<std::pair<AnsiString, Name>> current_;
   // The text that Find last looked up and its answer: a path often comes
   // down several times in a row (a copy's target is inspected, created and
-  // read back), and only what is remembered in between can change it.
-  mutable std::optional<std::pair<AnsiString, std::optional<Name>>> last_found_;
+  // read back), and only what is remembered in between can change it. Kept
+  // in place from one look-up to the next, so that its text's room is reused.
+  struct LastFound {
+    bool valid = false;
+    AnsiString text;
+    std::optional<Name> name;
+  };
+  mutable LastFound last_found_;
 };
 
 }  // namespace photopages
