@@ -2,6 +2,8 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -85,6 +87,24 @@ std::string AnsiAfterAscii(const Converter& converter, std::string_view in) {
   return out;
 }
 
+// Copies the ASCII that `text` starts with to `out`, which is the same bytes
+// in code page 932 and in UTF-8; returns how many bytes that was. A path is
+// mostly ASCII, so it is taken eight bytes at a time while a whole word of
+// them is.
+size_t CopyAscii(std::string_view text, char* out) {
+  constexpr uint64_t kTopBits = 0x8080808080808080;
+  size_t i = 0;
+  for (uint64_t word; i + sizeof word <= text.size(); i += sizeof word) {
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if ((word & kTopBits) != 0) break;
+    std::memcpy(out + i, &word, sizeof word);
+  }
+  for (; i < text.size() && static_cast<unsigned char>(text[i]) < 0x80; ++i) {
+    out[i] = text[i];
+  }
+  return i;
+}
+
 // Code page 932 to UTF-8 through iconv, keeping what each double-byte
 // character converted to: every photo's name holds the same few characters
 // (年, 月, 日, ...), and a call of iconv costs far more than a look-up.
@@ -98,17 +118,15 @@ class AnsiToUtf8 {
     // sizeof Character::bytes.
     std::string utf8(ansi.size() * sizeof Character::bytes / 2, '\0');
     char* out = utf8.data();
-    const char* in = ansi.data();
-    const char* const end = in + ansi.size();
-    while (in != end) {
-      if (static_cast<unsigned char>(*in) < 0x80) {
-        *out++ = *in++;
-        continue;
-      }
+    for (size_t i = 0;;) {
+      const size_t ascii = CopyAscii(ansi.substr(i), out);
+      out += ascii;
+      i += ascii;
+      if (i == ansi.size()) break;
       const Character* known =
-          IsLeadByte(in[0]) && end - in >= 2
-              ? &Known(static_cast<unsigned char>(in[0]),
-                       static_cast<unsigned char>(in[1]))
+          IsLeadByte(ansi[i]) && i + 1 < ansi.size()
+              ? &Known(static_cast<unsigned char>(ansi[i]),
+                       static_cast<unsigned char>(ansi[i + 1]))
               : nullptr;
       // Anything else (a single-byte katakana, a sequence that is not code
       // page 932) is left to iconv whole, which knows what it stands for.
@@ -116,7 +134,7 @@ class AnsiToUtf8 {
         return converter_.Convert(ansi, AnsiCharLength);
       }
       out = std::copy_n(known->bytes, known->size, out);
-      in += 2;
+      i += 2;
     }
     utf8.resize(out - utf8.data());
     return utf8;
