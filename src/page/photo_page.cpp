@@ -1,5 +1,6 @@
 #include "page/photo_page.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "common/paths.h"
@@ -28,9 +29,11 @@ AnsiString PhotoPageText(std::string_view page_name,
   };
   size_t size = 0;
   for (std::string_view piece : pieces) size += piece.size();
-  AnsiString joined;
-  joined.reserve(size);
-  for (std::string_view piece : pieces) joined += piece;
+  AnsiString joined(size, '\0');
+  char* out = joined.data();
+  for (std::string_view piece : pieces) {
+    out = std::copy_n(piece.data(), piece.size(), out);
+  }
   for (std::string_view text : given) {
     for (char c : text) {
       if (c == '\r' || c == '\n') return JoinLinesCrLf(SplitLines(joined));

@@ -53,7 +53,7 @@ class RememberedNames {
   // argument). A text that another name was also handed up as, or that was
   // refused, names no file. An empty text, an argument that vanishes from the
   // command line, leaves nothing behind.
-  void Remember(const AnsiString& text, const Name& name) {
+  void Remember(AnsiString text, const Name& name) {
     if (text.empty()) return;
     last_found_.valid = false;
     const bool exact = to_system_(text) == name;
@@ -61,7 +61,7 @@ class RememberedNames {
     // A name that the plain conversion gives is kept as an empty one.
     const Name kept = exact ? Name() : name;
     NoteLength(text.size());
-    auto [entry, added] = names_.try_emplace(text, kept);
+    auto [entry, added] = names_.try_emplace(std::move(text), kept);
     if (!added && entry->second != kept) entry->second.reset();
   }
 
