@@ -119,12 +119,12 @@ class WindowsInputFile : public InputFile {
     return read;
   }
   // A move and a plain read: a read at an offset costs Wine one more request
-  // to its server.
+  // to its server. No file reaches past the largest offset a move takes.
   size_t ReadAt(uint64_t offset, char* buffer, size_t size) override {
+    if (offset > INT64_MAX) return 0;
     LARGE_INTEGER at;
     at.QuadPart = static_cast<LONGLONG>(offset);
-    if (offset > INT64_MAX ||
-        !SetFilePointerEx(file_.get(), at, nullptr, FILE_BEGIN)) {
+    if (!SetFilePointerEx(file_.get(), at, nullptr, FILE_BEGIN)) {
       throw ReadError();
     }
     return Read(buffer, size);
