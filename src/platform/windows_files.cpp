@@ -83,21 +83,23 @@ bool RetryWhileBusy(const std::wstring& path, Attempt attempt) {
 }
 
 // An open file and the facts that its name and its copy need. Its identity
-// is read only when asked for (a copy asks when its target already exists):
-// Wine reads the volume's serial number for it, which costs as much as
-// opening the file.
+// is read only when asked for: Wine reads the volume's serial number for it,
+// which costs as much as opening the file, unless the file lies in a folder
+// that files are written to (WindowsFileIdentities).
 class WindowsInputFile : public InputFile {
  public:
   WindowsInputFile(FileHandle file, const FILE_BASIC_INFO& basic,
-                   const FILE_STANDARD_INFO& standard, std::wstring system_path)
+                   const FILE_STANDARD_INFO& standard, std::wstring system_path,
+                   const WindowsFileIdentities& identities)
       : file_(std::move(file)),
         basic_(basic),
         size_(static_cast<uint64_t>(standard.EndOfFile.QuadPart)),
-        system_path_(std::move(system_path)) {}
+        system_path_(std::move(system_path)),
+        identities_(identities) {}
 
   uint64_t Size() const override { return size_; }
   FileIdentity Identity() const override {
-    return IdentityOfHandle(file_.get());
+    return identities_.Of(file_.get());
   }
   FileAttributes Attributes() const override {
     return {basic_.FileAttributes & FILE_ATTRIBUTE_READONLY};
@@ -116,18 +118,16 @@ class WindowsInputFile : public InputFile {
     }
     return read;
   }
+  // A move and a plain read: a read at an offset costs Wine one more request
+  // to its server. No file reaches past the largest offset a move takes.
   size_t ReadAt(uint64_t offset, char* buffer, size_t size) override {
-    const DWORD wanted =
-        static_cast<DWORD>(std::min<size_t>(size, kCopyBufferSize));
-    OVERLAPPED at = {};
-    at.Offset = static_cast<DWORD>(offset);
-    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
-    DWORD read = 0;
-    if (!ReadFile(file_.get(), buffer, wanted, &read, &at)) {
-      if (GetLastError() == ERROR_HANDLE_EOF) return 0;
+    if (offset > INT64_MAX) return 0;
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(offset);
+    if (!SetFilePointerEx(file_.get(), at, nullptr, FILE_BEGIN)) {
       throw ReadError();
     }
-    return read;
+    return Read(buffer, size);
   }
 
   // The file's path in its extended form, as the system names it.
@@ -138,6 +138,7 @@ class WindowsInputFile : public InputFile {
   FILE_BASIC_INFO basic_;
   uint64_t size_;
   std::wstring system_path_;
+  const WindowsFileIdentities& identities_;
 };
 
 // The folder part of `path`, with its separator: up to and including the
@@ -339,8 +340,9 @@ class WindowsOutputFile : public OutputFile {
 
 }  // namespace
 
-std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
-                                            const AnsiString& path) {
+std::unique_ptr<InputFile> OpenWindowsInput(
+    const WindowsName& system_path, const AnsiString& path,
+    const WindowsFileIdentities& identities) {
   std::wstring extended = ExtendedPath(system_path.units());
   FileHandle file(INVALID_HANDLE_VALUE);
   RetryWhileBusy(extended, [&] {
@@ -360,15 +362,16 @@ std::unique_ptr<InputFile> OpenWindowsInput(const WindowsName& system_path,
     throw FileOpenError(path);
   }
   return std::make_unique<WindowsInputFile>(std::move(file), basic, standard,
-                                            std::move(extended));
+                                            std::move(extended), identities);
 }
 
 std::unique_ptr<OutputFile> CreateWindowsOutput(
     const WindowsName& system_target, const AnsiString& target,
-    WindowsWorkFolders& work_folders) {
+    WindowsWorkFolders& work_folders, WindowsFileIdentities& identities) {
   std::wstring extended = ExtendedPath(system_target.units());
-  const std::wstring& work_folder =
-      work_folders.For(std::wstring(FolderOf(extended)));
+  const std::wstring folder(FolderOf(extended));
+  const std::wstring& work_folder = work_folders.For(folder);
+  identities.Learn(folder);
   return std::make_unique<WindowsOutputFile>(
       WorkPath{std::move(extended), work_folder}, target);
 }

@@ -177,16 +177,16 @@ std::vector<WindowsName> WindowsPlatform::SystemListOrdinaryFiles(
 
 std::unique_ptr<InputFile> WindowsPlatform::SystemOpenInput(
     const WindowsName& name, const AnsiString& path) {
-  return OpenWindowsInput(name, path);
+  return OpenWindowsInput(name, path, identities_);
 }
 
 std::unique_ptr<OutputFile> WindowsPlatform::SystemCreateOutput(
     const WindowsName& name, const AnsiString& target) {
-  return CreateWindowsOutput(name, target, work_folders_);
+  return CreateWindowsOutput(name, target, work_folders_, identities_);
 }
 
 PathInfo WindowsPlatform::SystemInspect(const WindowsName& name) {
-  return InspectWindowsPath(name);
+  return InspectWindowsPath(name, identities_);
 }
 
 LocalDateTime WindowsPlatform::ToLocalTime(const UtcTime& moment) {

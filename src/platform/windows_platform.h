@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 #include "platform/windows_files.h"
 #include "platform/windows_time.h"
+#include "platform/windows_file_identity.h"
 #include "platform/windows_work_folders.h"
 
 namespace photopages {
@@ -63,6 +64,7 @@ class WindowsPlatform : public NameBridgePlatform<wchar_t> {
   PathInfo SystemInspect(const WindowsName& name) override;
 
   WindowsWorkFolders work_folders_;
+  WindowsFileIdentities identities_;
   ZoneRulesByYear zone_rules_;
 };
 

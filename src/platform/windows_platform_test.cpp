@@ -195,9 +195,20 @@ TEST(WindowsPlatformTest, SameFileAndReadOnlyTargets) {
   }
   EXPECT_EQ(platform.ListOrdinaryFiles(album.path()).size(), 4u);
   // The link is still the photo, not a copy of it: the open photo and the
-  // path are found to be one file.
-  EXPECT_EQ(platform.OpenInput(source)->Identity(),
-            platform.Inspect(album.Path("link.jpg")).identity);
+  // path are found to be one file, also where the path lies in a folder that
+  // nothing was written to, whose files' identities are read another way.
+  ASSERT_TRUE(CreateDirectoryW(PathFromUtf8(album.Path("elsewhere")).c_str(),
+                               nullptr));
+  ASSERT_TRUE(
+      CreateHardLinkW(PathFromUtf8(album.Path("elsewhere/link.jpg")).c_str(),
+                      PathFromUtf8(source).c_str(), nullptr));
+  for (const char* link : {"link.jpg", "elsewhere/link.jpg"}) {
+    SCOPED_TRACE(link);
+    EXPECT_EQ(platform.OpenInput(source)->Identity(),
+              platform.Inspect(album.Path(link)).identity);
+  }
+  EXPECT_NE(platform.OpenInput(source)->Identity(),
+            platform.Inspect(album.Path("elsewhere")).identity);
 }
 
 TEST(WindowsPlatformTest, ExtendedPaths) {
