@@ -27,10 +27,10 @@ std::unique_ptr<InputFile> OpenWindowsInput(
 // Creates a temporary file that will replace `system_target`, in the work
 // folder that `work_folders` gives for the target's folder, or beside the
 // target where there is none; `identities` learns the target's folder.
-// Throws FileCreateError(target) when it cannot
-// be created, or when its rename over the target still fails after about a
-// second of tries while another program holds either file; `target` is the
-// same path as the program gave it.
+// Throws FileCreateError(target) when it cannot be created, or when its
+// rename over the target still fails after about a second of tries while
+// another program holds either file; `target` is the same path as the
+// program gave it.
 std::unique_ptr<OutputFile> CreateWindowsOutput(
     const WindowsName& system_target, const AnsiString& target,
     WindowsWorkFolders& work_folders, WindowsFileIdentities& identities);
