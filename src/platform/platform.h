@@ -118,12 +118,12 @@ class OutputFile {
                              const UtcTime& last_write) = 0;
   // Gives the file the attributes that a newly created ordinary file gets.
   virtual void SetDefaultAttributes() = 0;
-  // The file as written so far, open for reading as OpenInput of the target
-  // gives it once committed: its identity, size, attributes and last-write
-  // time are the ones it keeps under the target's name. It stays open after
-  // this file is committed or dropped, costs no look-up of the name, and is
-  // read by ReadAt only. nullptr where the system would open it by its name
-  // once committed.
+  // The file, once whole and given its attributes, open for reading as
+  // OpenInput of the target gives it once committed: its identity, size,
+  // attributes and last-write time are the ones it keeps under the target's
+  // name. It stays open after this file is committed or dropped, costs no
+  // look-up of the name, and is read by ReadAt only. nullptr where the
+  // system would open it by its name once committed.
   virtual std::unique_ptr<InputFile> ForReading() = 0;
   // Gives this file the target's name when no file or folder has that name
   // yet, and returns true. Returns false, the file kept uncommitted, when the
