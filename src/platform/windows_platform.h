@@ -12,9 +12,9 @@
 
 #include "platform/name_bridge_platform.h"
 #include "platform/platform.h"
+#include "platform/windows_file_identity.h"
 #include "platform/windows_files.h"
 #include "platform/windows_time.h"
-#include "platform/windows_file_identity.h"
 #include "platform/windows_work_folders.h"
 
 namespace photopages {
