@@ -1,31 +1,41 @@
 #include "app/command_line.h"
 
+#include <algorithm>
+
 namespace photopages {
 namespace {
 
 constexpr size_t kParamBufferSize = 4096;
 
-// Reads one token from `raw` starting at `pos`, which it advances.
+// True for the bytes 0x01 to 0x20 that separate tokens.
+bool Separates(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+// Reads one token from `raw`, which holds no NUL, starting at `pos`, which it
+// advances. Stretches are appended whole: a byte at a time costs more than
+// the scan that finds where they end.
 AnsiString ReadToken(std::string_view raw, size_t& pos) {
-  auto at = [&](size_t i) -> unsigned char {
-    return i < raw.size() ? static_cast<unsigned char>(raw[i]) : 0;
-  };
   for (;;) {
-    while (at(pos) != 0 && at(pos) <= ' ') ++pos;
-    if (at(pos) == '"' && at(pos + 1) == '"') {
+    while (pos < raw.size() && Separates(raw[pos])) ++pos;
+    if (raw.substr(pos, 2) == "\"\"") {
       pos += 2;
     } else {
       break;
     }
   }
   AnsiString token;
-  while (at(pos) > ' ' && token.size() < kParamBufferSize) {
-    if (at(pos) == '"') {
-      ++pos;
-      while (at(pos) != 0 && at(pos) != '"') token += raw[pos++];
-      if (at(pos) != 0) ++pos;
+  while (pos < raw.size() && !Separates(raw[pos]) &&
+         token.size() < kParamBufferSize) {
+    if (raw[pos] == '"') {
+      const size_t end = std::min(raw.find('"', pos + 1), raw.size());
+      token.append(raw.substr(pos + 1, end - pos - 1));
+      pos = end < raw.size() ? end + 1 : end;
     } else {
-      token += raw[pos++];
+      const size_t limit =
+          std::min(raw.size(), pos + (kParamBufferSize - token.size()));
+      size_t end = pos;
+      while (end < limit && !Separates(raw[end]) && raw[end] != '"') ++end;
+      token.append(raw.substr(pos, end - pos));
+      pos = end;
     }
   }
   return token;
@@ -34,6 +44,8 @@ AnsiString ReadToken(std::string_view raw, size_t& pos) {
 }  // namespace
 
 std::vector<AnsiString> SplitCommandLine(std::string_view raw) {
+  // The line ends at its first NUL, as a system's command line does.
+  raw = raw.substr(0, raw.find('\0'));
   size_t pos = 0;
   std::vector<AnsiString> tokens{ReadToken(raw, pos)};
   for (AnsiString token = ReadToken(raw, pos); !token.empty();
