@@ -1,5 +1,7 @@
 #include "app/main_form.h"
 
+#include <iterator>
+
 #include "app/command_line.h"
 #include "app/photo_run.h"
 #include "common/paths.h"
@@ -18,7 +20,9 @@ void MainForm::ListArguments() {
   std::vector<AnsiString> arguments =
       SplitCommandLine(platform_.RawCommandLine());
   argument_count_ = arguments.size() - 1;
-  input_list_.insert(input_list_.end(), arguments.begin() + 1, arguments.end());
+  input_list_.insert(input_list_.end(),
+                     std::make_move_iterator(arguments.begin() + 1),
+                     std::make_move_iterator(arguments.end()));
 }
 
 void MainForm::RunAlbum() {
