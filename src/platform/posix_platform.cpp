@@ -146,13 +146,16 @@ AnsiString PosixPlatform::RawCommandLine() {
   AnsiString line;
   for (const PosixName& argument : arguments_) {
     AnsiString converted = TextOf(argument);
-    if (std::erase(converted, '"') != 0) {
+    const bool lost_quote = std::erase(converted, '"') != 0;
+    if (!line.empty()) line += ' ';
+    line += '"';
+    line += converted;
+    line += '"';
+    if (lost_quote) {
       names().Refuse(converted, argument);
     } else {
-      names().Remember(converted, argument);
+      names().Remember(std::move(converted), argument);
     }
-    if (!line.empty()) line += ' ';
-    line += '"' + converted + '"';
   }
   return line;
 }
