@@ -35,8 +35,11 @@ AnsiString PhotoPageText(std::string_view page_name,
     out = std::copy_n(piece.data(), piece.size(), out);
   }
   for (std::string_view text : given) {
-    for (char c : text) {
-      if (c == '\r' || c == '\n') return JoinLinesCrLf(SplitLines(joined));
+    // Two searches for a byte each: the C library's, much faster than a
+    // loop that tests every byte for both.
+    if (text.find('\r') != std::string_view::npos ||
+        text.find('\n') != std::string_view::npos) {
+      return JoinLinesCrLf(SplitLines(joined));
     }
   }
   return joined;
