@@ -3,8 +3,10 @@
 #define PHOTOPAGES_NAMING_DATE_FORMAT_H_
 
 #include <string_view>
+#include <vector>
 
 #include "common/ansi.h"
+#include "naming/era_data.h"
 #include "naming/format_settings.h"
 #include "naming/time_value.h"
 
@@ -41,6 +43,58 @@ AnsiString FormatDateTime(std::string_view format, DateTime value,
 // and second are all zero, a space and the long time format; at most 256
 // bytes.
 AnsiString DateText(DateTime value, const FormatSettings& settings);
+
+// A format read once with its settings into the fields it writes, so that
+// values are written without reading it again: a run names every photo with
+// the same formats. Write gives exactly what FormatDateTime (or DateText)
+// gives for the same format and settings, and throws as they do.
+class DateFormat {
+ public:
+  // `format` with `settings`, which need not outlive the format.
+  DateFormat(std::string_view format, const FormatSettings& settings);
+  // The format of the date text with `settings`.
+  static DateFormat OfDateText(const FormatSettings& settings);
+
+  AnsiString Write(DateTime value) const;
+
+ private:
+  // What a step writes.
+  enum class Field : unsigned char {
+    kText,                // texts_[text]
+    kYear,                // its last two digits up to a count of 2, else
+                          // four
+    kMonth,               // count digits at least
+    kMonthName,           // texts_[text + month - 1]
+    kDay,                 // count digits at least
+    kWeekdayName,         // texts_[text + day of week]
+    kEraName,             // the era's name, its first character for a
+                          // count of 1 when the settings say so
+    kEraYear,             // the era year, in digits as count says
+    kHour,                // count digits at least, on the 12-hour clock
+                          // when twelve_hour
+    kMinute,              // count digits at least
+    kSecond,              // count digits at least
+    kMillisecond,         // count digits at least
+    kMorningOrAfternoon,  // texts_[text], or texts_[text + 1] from noon
+    kSkipAtMidnight,      // at 00:00:00 the next count steps write nothing
+  };
+  struct Step {
+    Field field;
+    bool twelve_hour;
+    int count;
+    size_t text;
+  };
+
+  DateFormat() = default;
+
+  class Compiler;
+  class Writer;
+
+  std::vector<Step> steps_;
+  std::vector<AnsiString> texts_;
+  std::vector<Era> eras_;
+  bool short_era_is_first_character_ = false;
+};
 
 }  // namespace photopages
 

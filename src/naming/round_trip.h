@@ -3,6 +3,7 @@
 #ifndef PHOTOPAGES_NAMING_ROUND_TRIP_H_
 #define PHOTOPAGES_NAMING_ROUND_TRIP_H_
 
+#include "naming/date_format.h"
 #include "naming/format_settings.h"
 #include "naming/time_value.h"
 
@@ -18,6 +19,10 @@ namespace photopages {
 // lies outside years 1 to 9999.
 DateTime RoundTrip(DateTime value, const FormatSettings& settings,
                    int current_year);
+// The same with `date_text`, the format of the date text read once for
+// `settings` (DateFormat::OfDateText).
+DateTime RoundTrip(DateTime value, const DateFormat& date_text,
+                   const FormatSettings& settings, int current_year);
 
 }  // namespace photopages
 

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "common/messages.h"
-#include "naming/date_format.h"
 #include "naming/round_trip.h"
 #include "naming/time_value.h"
 
@@ -12,10 +11,14 @@ namespace photopages {
 TimestampNamer::TimestampNamer(Platform& platform, FormatSettings settings)
     : platform_(platform),
       settings_(std::move(settings)),
-      pattern_(MessageText(Message::kTimestampNamePattern)) {}
+      name_format_(MessageText(Message::kTimestampNamePattern), settings_),
+      date_text_format_(DateFormat::OfDateText(settings_)) {}
 
 void TimestampNamer::UseSettings(FormatSettings settings) {
   settings_ = std::move(settings);
+  name_format_ =
+      DateFormat(MessageText(Message::kTimestampNamePattern), settings_);
+  date_text_format_ = DateFormat::OfDateText(settings_);
 }
 
 AnsiString TimestampNamer::TimestampName(const AnsiString& path) {
@@ -27,8 +30,9 @@ AnsiString TimestampNamer::TimestampName(const InputFile& photo) {
   DateTime value =
       ComposeDateTime(EncodeDate(t.year, t.month, t.day),
                       EncodeTime(t.hour, t.minute, t.second, t.millisecond));
-  DateTime read_back = RoundTrip(value, settings_, platform_.Now().year);
-  return FormatDateTime(pattern_, read_back, settings_);
+  DateTime read_back =
+      RoundTrip(value, date_text_format_, settings_, platform_.Now().year);
+  return name_format_.Write(read_back);
 }
 
 }  // namespace photopages

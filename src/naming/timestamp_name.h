@@ -4,6 +4,7 @@
 #define PHOTOPAGES_NAMING_TIMESTAMP_NAME_H_
 
 #include "common/ansi.h"
+#include "naming/date_format.h"
 #include "naming/format_settings.h"
 #include "platform/platform.h"
 
@@ -34,7 +35,9 @@ class TimestampNamer {
  private:
   Platform& platform_;
   FormatSettings settings_;
-  const AnsiString& pattern_;
+  // The name pattern and the date text, read once for settings_.
+  DateFormat name_format_;
+  DateFormat date_text_format_;
 };
 
 }  // namespace photopages
