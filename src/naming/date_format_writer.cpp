@@ -41,6 +41,15 @@ class DateFormat::Writer {
 
   // `number` in decimal, padded with zeros to `digits`.
   void AppendNumber(int number, int digits) {
+    if (number >= 0 && number < 100 && digits <= 2) {
+      // Nearly every number written (a month, day, hour, minute or second)
+      // is one or two digits: spelled here, much cheaper than std::to_chars.
+      const char pair[2] = {static_cast<char>('0' + number / 10),
+                            static_cast<char>('0' + number % 10)};
+      const size_t length = number >= 10 || digits == 2 ? 2 : 1;
+      Append(std::string_view(pair + 2 - length, length));
+      return;
+    }
     char buffer[32];
     char* start = buffer + sizeof buffer / 2;
     const char* end = std::to_chars(start, buffer + sizeof buffer, number).ptr;
