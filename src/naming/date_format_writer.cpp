@@ -57,9 +57,6 @@ class DateFormat::Writer {
     Append(std::string_view(start, end - start));
   }
 
-  // Writes `step`; returns how many of the steps after it to pass over.
-  size_t WriteStep(const Step& step);
-
   // y, yy: the last two digits of the year; yyy and longer: the year.
   void AppendYear(int count);
   // g: the era name (its first character when the settings say so); gg and
@@ -80,61 +77,59 @@ class DateFormat::Writer {
 };
 
 AnsiString DateFormat::Writer::Write() {
-  const std::vector<Step>& steps = format_.steps_;
-  for (size_t i = 0; i < steps.size(); ++i) i += WriteStep(steps[i]);
-  text_.resize(size_);
-  return std::move(text_);
-}
-
-size_t DateFormat::Writer::WriteStep(const Step& step) {
   const std::vector<AnsiString>& texts = format_.texts_;
-  switch (step.field) {
-    case Field::kText:
-      Append(texts[step.text]);
-      break;
-    case Field::kYear:
-      AppendYear(step.count);
-      break;
-    case Field::kMonth:
-      AppendNumber(Date().month, step.count);
-      break;
-    case Field::kMonthName:
-      Append(texts[step.text + Date().month - 1]);
-      break;
-    case Field::kDay:
-      AppendNumber(Date().day, step.count);
-      break;
-    case Field::kWeekdayName:
-      Append(texts[step.text + Date().day_of_week]);
-      break;
-    case Field::kEraName:
-      AppendEraName(step.count);
-      break;
-    case Field::kEraYear:
-      AppendEraYear(step.count);
-      break;
-    case Field::kHour:
-      AppendHour(step.count, step.twelve_hour);
-      break;
-    case Field::kMinute:
-      AppendNumber(Time().minute, step.count);
-      break;
-    case Field::kSecond:
-      AppendNumber(Time().second, step.count);
-      break;
-    case Field::kMillisecond:
-      AppendNumber(Time().millisecond, step.count);
-      break;
-    case Field::kMorningOrAfternoon:
-      Append(texts[step.text + (Time().hour >= 12 ? 1 : 0)]);
-      break;
-    case Field::kSkipAtMidnight: {
-      const TimeFields& t = Time();
-      if (t.hour == 0 && t.minute == 0 && t.second == 0) return step.count;
-      break;
+  const std::vector<Step>& steps = format_.steps_;
+  for (size_t i = 0; i < steps.size(); ++i) {
+    const Step& step = steps[i];
+    switch (step.field) {
+      case Field::kText:
+        Append(texts[step.text]);
+        break;
+      case Field::kYear:
+        AppendYear(step.count);
+        break;
+      case Field::kMonth:
+        AppendNumber(Date().month, step.count);
+        break;
+      case Field::kMonthName:
+        Append(texts[step.text + Date().month - 1]);
+        break;
+      case Field::kDay:
+        AppendNumber(Date().day, step.count);
+        break;
+      case Field::kWeekdayName:
+        Append(texts[step.text + Date().day_of_week]);
+        break;
+      case Field::kEraName:
+        AppendEraName(step.count);
+        break;
+      case Field::kEraYear:
+        AppendEraYear(step.count);
+        break;
+      case Field::kHour:
+        AppendHour(step.count, step.twelve_hour);
+        break;
+      case Field::kMinute:
+        AppendNumber(Time().minute, step.count);
+        break;
+      case Field::kSecond:
+        AppendNumber(Time().second, step.count);
+        break;
+      case Field::kMillisecond:
+        AppendNumber(Time().millisecond, step.count);
+        break;
+      case Field::kMorningOrAfternoon:
+        Append(texts[step.text + (Time().hour >= 12 ? 1 : 0)]);
+        break;
+      case Field::kSkipAtMidnight: {
+        const TimeFields& t = Time();
+        if (t.hour == 0 && t.minute == 0 && t.second == 0) i += step.count;
+        break;
+      }
     }
   }
-  return 0;
+  text_.resize(size_);
+  return std::move(text_);
 }
 
 void DateFormat::Writer::AppendYear(int count) {
