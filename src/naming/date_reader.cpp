@@ -99,7 +99,12 @@ class Scanner {
   // True when the text here starts with `symbol`, ASCII letters matched
   // without regard to case; an empty symbol never matches.
   bool LooksAt(std::string_view symbol) const {
-    return !symbol.empty() && StartsWithNoCase(text_.substr(pos_), symbol);
+    // The first bytes, which are never trail bytes, must match as letters
+    // do: most places where a symbol may stand hold a digit instead, and
+    // this turns them down without the full comparison.
+    return !symbol.empty() && !AtEnd() &&
+           LowerAscii(text_[pos_]) == LowerAscii(symbol[0]) &&
+           StartsWithNoCase(text_.substr(pos_), symbol);
   }
 
   bool Symbol(std::string_view symbol) {
