@@ -61,15 +61,17 @@ class DateFormat {
   // What a step writes.
   enum class Field : unsigned char {
     kText,                // texts_[text]
-    kYear,                // its last two digits up to a count of 2, else
-                          // four
+    kYear,                // the year's last two digits for a count up to
+                          // 2, else the year in four
     kMonth,               // count digits at least
     kMonthName,           // texts_[text + month - 1]
     kDay,                 // count digits at least
     kWeekdayName,         // texts_[text + day of week]
     kEraName,             // the era's name, its first character for a
                           // count of 1 when the settings say so
-    kEraYear,             // the era year, in digits as count says
+    kEraYear,             // the era year: its last two digits, with a
+                          // leading zero from a count of 2, four digits
+                          // from a count of 3
     kHour,                // count digits at least, on the 12-hour clock
                           // when twelve_hour
     kMinute,              // count digits at least

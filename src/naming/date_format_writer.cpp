@@ -1,9 +1,9 @@
 // Writing values with the steps of a DateFormat.
-#include "naming/date_format.h"
-
 #include <algorithm>
 #include <charconv>
 #include <optional>
+
+#include "naming/date_format.h"
 
 namespace photopages {
 
