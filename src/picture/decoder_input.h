@@ -26,6 +26,7 @@ class DecoderInput {
   explicit DecoderInput(InputFile& file);
   DecoderInput(const DecoderInput&) = delete;
   DecoderInput& operator=(const DecoderInput&) = delete;
+  ~DecoderInput();
 
   size_t size() const { return size_; }
   uint8_t At(size_t offset) const {
