@@ -120,11 +120,16 @@ class AnsiToUtf8 {
     const size_t start = utf8.size();
     utf8.resize(start + ansi.size() * sizeof Character::bytes / 2);
     char* out = utf8.data() + start;
-    for (size_t i = 0;;) {
-      const size_t ascii = CopyAscii(ansi.substr(i), out);
-      out += ascii;
-      i += ascii;
-      if (i == ansi.size()) break;
+    // A path starts with its folders, most often ASCII, taken eight bytes at
+    // a time; the few bytes of ASCII between the characters of a name
+    // (digits) are taken one at a time.
+    size_t i = CopyAscii(ansi, out);
+    out += i;
+    while (i < ansi.size()) {
+      if (static_cast<unsigned char>(ansi[i]) < 0x80) {
+        *out++ = ansi[i++];
+        continue;
+      }
       const Character* known =
           IsLeadByte(ansi[i]) && i + 1 < ansi.size()
               ? &Known(static_cast<unsigned char>(ansi[i]),
