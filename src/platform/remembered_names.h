@@ -58,7 +58,7 @@ class RememberedNames {
   void Remember(AnsiString text, const Name& name) {
     if (text.empty()) return;
     last_found_.valid = false;
-    const bool exact = Converted(text) == name;
+    const bool exact = Converted(text) == name.units();
     if (!exact) NoteInexactParts(text, name);
     // A name that the plain conversion gives is kept as an empty one.
     const Name kept = exact ? Name() : name;
@@ -263,11 +263,10 @@ class RememberedNames {
                     [&](std::string_view part) { text_parts.push_back(part); });
     const bool alike = text_parts.size() == name_parts.size();
     for (size_t i = 0; i < text_parts.size(); ++i) {
-      const Name converted = Converted(text_parts[i]);
-      const bool exact = alike
-                             ? converted.units() == name_parts[i]
-                             : std::find(name_parts.begin(), name_parts.end(),
-                                         converted.units()) != name_parts.end();
+      const Units& converted = Converted(text_parts[i]);
+      const bool exact = alike ? converted == name_parts[i]
+                               : std::find(name_parts.begin(), name_parts.end(),
+                                           converted) != name_parts.end();
       if (!exact) inexact_parts_.emplace(text_parts[i]);
     }
   }
@@ -319,11 +318,13 @@ class RememberedNames {
     return true;
   }
 
-  // `text` plainly converted.
-  Name Converted(std::string_view text) const {
-    Units units;
-    to_system_(text, units);
-    return Name(std::move(units));
+  // `text` plainly converted, in room kept from one conversion to the next
+  // (each argument is converted as it is remembered); valid until the next
+  // call.
+  const Units& Converted(std::string_view text) {
+    converted_.clear();
+    to_system_(text, converted_);
+    return converted_;
   }
 
   // Hashes texts and the views of them that lookups are made with alike.
@@ -344,6 +345,7 @@ class RememberedNames {
   // The lengths of the texts among names_, longest first, so that a lookup
   // is made only for a length that can be found.
   std::vector<size_t> lengths_;
+  Units converted_;  // Converted's answer.
   // The current directory's text and name, absolute; none when not known.
   std::optional<std::pair<AnsiString, Name>> current_;
   // The text that Find last looked up and its answer: a path often comes
