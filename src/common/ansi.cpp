@@ -54,7 +54,7 @@ size_t LastDelimiter(std::string_view delimiters, std::string_view text) {
     const size_t word_start = i >= kWordSize ? i - kWordSize : 0;
     while (i > word_start) {
       --i;
-      if (IsLeadByte(text[i]) || !IsOneOf(text[i], delimiters)) continue;
+      if (!IsOneOf(text[i], delimiters) || IsLeadByte(text[i])) continue;
       size_t leads = 0;
       while (leads < i && IsLeadByte(text[i - 1 - leads])) ++leads;
       if (leads % 2 == 0) return i;
