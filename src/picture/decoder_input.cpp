@@ -15,9 +15,9 @@ constexpr size_t kFirstPieceSize = 4 * 1024;
 constexpr size_t kPieceSize = 64 * 1024;
 
 // The room of a first piece, handed on from one input over a file to the
-// next: every photo's header is read through one, and its allocation cost
-// more than reading the header. Only bytes read into it for the input that
-// holds it are ever given out.
+// next: every photo's header is read through one, and allocating it for each
+// photo cost more than reading the header. Only bytes read into it for the
+// input that holds it are ever given out.
 thread_local std::unique_ptr<char[]> spare_first_piece;
 
 }  // namespace
