@@ -29,6 +29,9 @@ std::string AnsiFromUtf8(std::string_view utf8);
 // becomes "?".
 std::string Utf8FromAnsi(std::string_view ansi);
 
+// The same, appended to `utf8`, so that a caller can reuse its room.
+void AppendUtf8FromAnsi(std::string_view ansi, std::string& utf8);
+
 // How many bytes of ASCII (below 0x80) `text` starts with. Code page 932
 // holds ASCII as it is, so those bytes are the same in code page 932, in
 // UTF-8 and (unit for unit) in UTF-16, and need no conversion.

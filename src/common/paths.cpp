@@ -36,7 +36,11 @@ AnsiString ExtractFileDir(std::string_view path, const PathSyntax& syntax) {
 }
 
 AnsiString ExtractFileName(std::string_view path, const PathSyntax& syntax) {
-  return AnsiString(path.substr(FileNameStart(path, syntax)));
+  return AnsiString(FileNameView(path, syntax));
+}
+
+std::string_view FileNameView(std::string_view path, const PathSyntax& syntax) {
+  return path.substr(FileNameStart(path, syntax));
 }
 
 AnsiString ExtractFileExt(std::string_view path, const PathSyntax& syntax) {

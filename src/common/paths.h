@@ -34,6 +34,9 @@ AnsiString ExtractFileDir(std::string_view path, const PathSyntax& syntax);
 // Everything after the last delimiter.
 AnsiString ExtractFileName(std::string_view path, const PathSyntax& syntax);
 
+// The same as a view into `path`, for a comparison that needs no copy.
+std::string_view FileNameView(std::string_view path, const PathSyntax& syntax);
+
 // From the last "." after the last delimiter to the end, dot included; empty
 // when the file name has no dot.
 AnsiString ExtractFileExt(std::string_view path, const PathSyntax& syntax);

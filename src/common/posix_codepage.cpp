@@ -112,17 +112,24 @@ class AnsiToUtf8 {
  public:
   AnsiToUtf8() : converter_("UTF-8", "CP932") {}
 
-  std::string Convert(std::string_view ansi) {
+  // Appends `ansi` converted to `utf8`.
+  void Append(std::string_view ansi, std::string& utf8) {
     // Written straight into room enough for the longest outcome: each byte
     // of ASCII stays one byte, each double-byte character becomes at most
     // sizeof Character::bytes.
-    std::string utf8(ansi.size() * sizeof Character::bytes / 2, '\0');
-    char* out = utf8.data();
-    for (size_t i = 0;;) {
-      const size_t ascii = CopyAscii(ansi.substr(i), out);
-      out += ascii;
-      i += ascii;
-      if (i == ansi.size()) break;
+    const size_t start = utf8.size();
+    utf8.resize(start + ansi.size() * sizeof Character::bytes / 2);
+    char* out = utf8.data() + start;
+    // A path starts with its folders, most often ASCII, taken eight bytes at
+    // a time; the few bytes of ASCII between the characters of a name
+    // (digits) are taken one at a time.
+    size_t i = CopyAscii(ansi, out);
+    out += i;
+    while (i < ansi.size()) {
+      if (static_cast<unsigned char>(ansi[i]) < 0x80) {
+        *out++ = ansi[i++];
+        continue;
+      }
       const Character* known =
           IsLeadByte(ansi[i]) && i + 1 < ansi.size()
               ? &Known(static_cast<unsigned char>(ansi[i]),
@@ -131,13 +138,14 @@ class AnsiToUtf8 {
       // Anything else (a single-byte katakana, a sequence that is not code
       // page 932) is left to iconv whole, which knows what it stands for.
       if (known == nullptr || known->size == 0) {
-        return converter_.Convert(ansi, AnsiCharLength);
+        utf8.resize(start);
+        utf8 += converter_.Convert(ansi, AnsiCharLength);
+        return;
       }
       out = std::copy_n(known->bytes, known->size, out);
       i += 2;
     }
     utf8.resize(out - utf8.data());
-    return utf8;
   }
 
  private:
@@ -187,9 +195,15 @@ std::string AnsiFromUtf8(std::string_view utf8) {
   return AnsiAfterAscii(FromUtf8To(932), utf8);
 }
 
-std::string Utf8FromAnsi(std::string_view ansi) {
+void AppendUtf8FromAnsi(std::string_view ansi, std::string& utf8) {
   static AnsiToUtf8 converter;
-  return converter.Convert(ansi);
+  converter.Append(ansi, utf8);
+}
+
+std::string Utf8FromAnsi(std::string_view ansi) {
+  std::string utf8;
+  AppendUtf8FromAnsi(ansi, utf8);
+  return utf8;
 }
 
 }  // namespace photopages

@@ -134,9 +134,13 @@ std::string AnsiFromUtf8(std::string_view utf8) {
   return CodePageFromUtf8(utf8, kCodePage932);
 }
 
+void AppendUtf8FromAnsi(std::string_view ansi, std::string& utf8) {
+  AppendMultiByte(CP_UTF8, WideFromAnsi(ansi), utf8);
+}
+
 std::string Utf8FromAnsi(std::string_view ansi) {
   std::string utf8;
-  AppendMultiByte(CP_UTF8, WideFromAnsi(ansi), utf8);
+  AppendUtf8FromAnsi(ansi, utf8);
   return utf8;
 }
 

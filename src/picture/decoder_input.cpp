@@ -14,6 +14,12 @@ namespace {
 constexpr size_t kFirstPieceSize = 4 * 1024;
 constexpr size_t kPieceSize = 64 * 1024;
 
+// The room of a first piece, handed on from one input over a file to the
+// next: every photo's header is read through one, and allocating it for each
+// photo cost more than reading the header. Only bytes read into it for the
+// input that holds it are ever given out.
+thread_local std::unique_ptr<char[]> spare_first_piece;
+
 }  // namespace
 
 DecoderInput::DecoderInput(std::string_view bytes)
@@ -21,6 +27,10 @@ DecoderInput::DecoderInput(std::string_view bytes)
 
 DecoderInput::DecoderInput(InputFile& file)
     : file_(&file), size_(static_cast<size_t>(file.Size())) {}
+
+DecoderInput::~DecoderInput() {
+  if (piece_size_ == kFirstPieceSize) spare_first_piece = std::move(piece_);
+}
 
 std::string_view DecoderInput::Piece(size_t offset) const {
   if (offset >= size_) return std::string_view();
@@ -32,7 +42,9 @@ void DecoderInput::Hold(size_t offset) const {
   held_ = std::string_view();
   const size_t piece_size = piece_size_ == 0 ? kFirstPieceSize : kPieceSize;
   if (piece_size != piece_size_) {
-    piece_ = std::make_unique_for_overwrite<char[]>(piece_size);
+    piece_ = piece_size == kFirstPieceSize && spare_first_piece != nullptr
+                 ? std::move(spare_first_piece)
+                 : std::make_unique_for_overwrite<char[]>(piece_size);
     piece_size_ = piece_size;
   }
   const size_t at = offset - offset % piece_size;

@@ -26,6 +26,8 @@ class DecoderInput {
   explicit DecoderInput(InputFile& file);
   DecoderInput(const DecoderInput&) = delete;
   DecoderInput& operator=(const DecoderInput&) = delete;
+  // Hands the room of its first piece on to the next input over a file.
+  ~DecoderInput();
 
   size_t size() const { return size_; }
   uint8_t At(size_t offset) const {

@@ -115,14 +115,14 @@ class FakeOutputFile : public OutputFile {
 
 namespace {
 
-PosixName NameOf(std::string_view text) { return PosixName(std::string(text)); }
+void AppendName(std::string_view text, std::string& units) { units += text; }
 
 AnsiString TextOf(const PosixName& name) { return name.units(); }
 
 }  // namespace
 
 FakePlatform::FakePlatform()
-    : NameBridgePlatform(kPosixPaths, &NameOf, &TextOf) {
+    : NameBridgePlatform(kPosixPaths, &AppendName, &TextOf) {
   EnterStartFolder(PosixName(current_directory_));
 }
 

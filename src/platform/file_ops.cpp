@@ -76,7 +76,7 @@ std::unique_ptr<InputFile> CopyFileReplacing(Platform& platform,
     return info.exists && info.identity == source.Identity();
   };
   const PathSyntax& syntax = platform.Paths();
-  if (ExtractFileName(source_path, syntax) == ExtractFileName(target, syntax) &&
+  if (FileNameView(source_path, syntax) == FileNameView(target, syntax) &&
       is_source(platform.Inspect(target))) {
     return nullptr;
   }

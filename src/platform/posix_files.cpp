@@ -102,7 +102,21 @@ struct PosixTemporaryCalls {
   using Path = std::string;
   using Handle = FileDescriptor;
   static Path Beside(const Path& target, const std::string& name) {
-    return target.substr(0, target.rfind('/') + 1) + name;
+    const size_t folder = target.rfind('/') + 1;
+    Path path;
+    path.reserve(folder + name.size());
+    path.append(target, 0, folder);
+    path += name;
+    return path;
+  }
+  // The target's folder as O_TMPFILE opens it ("folder/."). Every output of
+  // a run lies in the same folder, so the text is built in one kept room
+  // rather than anew for each file; valid until the next call.
+  static const char* FolderOf(const Path& target) {
+    static Path folder;
+    folder.assign(target, 0, target.rfind('/') + 1);
+    folder += '.';
+    return folder.c_str();
   }
   // Created with the permissions of any new file, which a page keeps, and
   // open for reading too, for OutputFile::ForReading.
@@ -120,8 +134,7 @@ struct PosixTemporaryCalls {
   static bool CreateUnnamed(const Path& target, Handle& handle) {
     if (linking_ == Linking::kUnknown) linking_ = LearnLinking(target);
     if (linking_ == Linking::kNone) return false;
-    handle.Reset(open(Beside(target, ".").c_str(),
-                      O_TMPFILE | O_RDWR | O_CLOEXEC, 0666));
+    handle.Reset(open(FolderOf(target), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666));
     return handle.valid();
   }
   static bool LinkNew(Handle& handle, const Path& to) {
@@ -153,8 +166,8 @@ struct PosixTemporaryCalls {
   // turn, and removes it. kUnknown when the folder has no unnamed files, so
   // that a later folder is tried again.
   static Linking LearnLinking(const Path& target) {
-    FileDescriptor probe(open(Beside(target, ".").c_str(),
-                              O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    FileDescriptor probe(
+        open(FolderOf(target), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
     if (!probe.valid()) return Linking::kUnknown;
     const Path name = Beside(target, TemporaryFileName());
     for (Linking way : {Linking::kByDescriptor, Linking::kByProcPath}) {

@@ -93,9 +93,9 @@ bool IsOrdinaryFile(int directory_fd, const dirent& entry) {
   }
 }
 
-// `text` as the system names it, converted plainly.
-PosixName SystemNameOf(std::string_view text) {
-  return PosixName(Utf8FromAnsi(text));
+// Appends `text` as the system names it, converted plainly.
+void AppendSystemName(std::string_view text, std::string& units) {
+  AppendUtf8FromAnsi(text, units);
 }
 
 // `name` as the program's text.
@@ -126,7 +126,7 @@ int InOutErrorCode(int errno_value) {
 }
 
 PosixPlatform::PosixPlatform(int argc, const char* const* argv)
-    : NameBridgePlatform(kPosixPaths, &SystemNameOf, &TextOf),
+    : NameBridgePlatform(kPosixPaths, &AppendSystemName, &TextOf),
       arguments_(argv, argv + argc) {
   const std::string start_folder = WorkingFolder();
   if (!start_folder.empty()) EnterStartFolder(PosixName(start_folder));

@@ -39,9 +39,11 @@ template <typename Unit>
 class RememberedNames {
  public:
   using Name = SystemName<Unit>;
+  using Units = std::basic_string<Unit>;
   // The plain conversion of text into the system's units, used for whatever
-  // part of a path no remembered text covers.
-  using Conversion = Name (*)(std::string_view text);
+  // part of a path no remembered text covers: appends `text` converted to
+  // `units`.
+  using Conversion = void (*)(std::string_view text, Units& units);
 
   RememberedNames(const PathSyntax& syntax, Conversion to_system)
       : syntax_(syntax), to_system_(to_system) {}
@@ -56,7 +58,7 @@ class RememberedNames {
   void Remember(AnsiString text, const Name& name) {
     if (text.empty()) return;
     last_found_.valid = false;
-    const bool exact = to_system_(text) == name;
+    const bool exact = Converted(text) == name.units();
     if (!exact) NoteInexactParts(text, name);
     // A name that the plain conversion gives is kept as an empty one.
     const Name kept = exact ? Name() : name;
@@ -108,7 +110,15 @@ class RememberedNames {
   const std::optional<Name>& Find(std::string_view text) const {
     if (!last_found_.valid || last_found_.text != text) {
       last_found_.valid = false;
-      last_found_.name = Look(text);
+      // The answer is worked out in the room of the one before.
+      Units units;
+      if (last_found_.name) units = std::move(*last_found_.name).TakeUnits();
+      units.clear();
+      if (Look(text, units)) {
+        last_found_.name.emplace(std::move(units));
+      } else {
+        last_found_.name.reset();
+      }
       last_found_.text.assign(text);
       last_found_.valid = true;
     }
@@ -123,8 +133,9 @@ class RememberedNames {
     const std::optional<Name>* entry = nullptr;
   };
 
-  // Find's answer, worked out.
-  std::optional<Name> Look(std::string_view text) const {
+  // Find's answer, written to `units`, which is empty; false when `text`
+  // names no file.
+  bool Look(std::string_view text, Units& units) const {
     const Match own = Longest(text, 1);
     if (IsRelative(text) && current_) {
       const AnsiString joined = JoinTexts(current_->first, text);
@@ -133,20 +144,17 @@ class RememberedNames {
       if (in_folder.entry != nullptr) {
         const size_t covered = in_folder.length - base;
         if (own.entry == nullptr || covered > own.length) {
-          return Resolve(in_folder, joined);
+          return Resolve(in_folder, joined, units);
         }
         if (covered == own.length) {
-          std::optional<Name> as_given = Resolve(own, text);
-          std::optional<Name> in_current = Resolve(in_folder, joined);
-          if (!as_given || !in_current ||
-              AbsoluteName(*as_given) != *in_current) {
-            return std::nullopt;
-          }
-          return as_given;
+          Units in_current;
+          return Resolve(own, text, units) &&
+                 Resolve(in_folder, joined, in_current) &&
+                 AbsoluteName(Name(units)) == Name(std::move(in_current));
         }
       }
     }
-    return Resolve(own, text);
+    return Resolve(own, text, units);
   }
 
   bool IsDelimiter(Unit unit) const {
@@ -255,11 +263,10 @@ class RememberedNames {
                     [&](std::string_view part) { text_parts.push_back(part); });
     const bool alike = text_parts.size() == name_parts.size();
     for (size_t i = 0; i < text_parts.size(); ++i) {
-      const Name converted = to_system_(text_parts[i]);
-      const bool exact = alike
-                             ? converted.units() == name_parts[i]
-                             : std::find(name_parts.begin(), name_parts.end(),
-                                         converted.units()) != name_parts.end();
+      const Units& converted = Converted(text_parts[i]);
+      const bool exact = alike ? converted == name_parts[i]
+                               : std::find(name_parts.begin(), name_parts.end(),
+                                           converted) != name_parts.end();
       if (!exact) inexact_parts_.emplace(text_parts[i]);
     }
   }
@@ -286,13 +293,14 @@ class RememberedNames {
   // of a double-byte character.
   bool IsDelimiterAt(std::string_view text, size_t index) const {
     return IsDelimiter(static_cast<Unit>(text[index])) &&
-           LastDelimiter(syntax_.delimiters, text.substr(0, index + 1)) == index;
+           LastDelimiter(syntax_.delimiters, text.substr(0, index + 1)) ==
+               index;
   }
 
-  // The name behind `match`, followed by the rest of `text` plainly
-  // converted.
-  std::optional<Name> Resolve(const Match& match, std::string_view text) const {
-    if (match.entry != nullptr && !*match.entry) return std::nullopt;
+  // Writes to `units`, which is empty, the name behind `match`, followed by
+  // the rest of `text` plainly converted; false when that names no file.
+  bool Resolve(const Match& match, std::string_view text, Units& units) const {
+    if (match.entry != nullptr && !*match.entry) return false;
     const std::string_view rest = text.substr(match.length);
     bool stands_for_another = false;
     if (!inexact_parts_.empty()) {
@@ -300,11 +308,23 @@ class RememberedNames {
         stands_for_another |= inexact_parts_.count(part) != 0;
       });
     }
-    if (stands_for_another) return std::nullopt;
+    if (stands_for_another) return false;
     if (match.entry == nullptr || (*match.entry)->units().empty()) {
-      return to_system_(text);
+      to_system_(text, units);
+    } else {
+      units += (*match.entry)->units();
+      to_system_(rest, units);
     }
-    return Name((*match.entry)->units() + to_system_(rest).units());
+    return true;
+  }
+
+  // `text` plainly converted, in room kept from one conversion to the next
+  // (each argument is converted as it is remembered); valid until the next
+  // call.
+  const Units& Converted(std::string_view text) {
+    converted_.clear();
+    to_system_(text, converted_);
+    return converted_;
   }
 
   // Hashes texts and the views of them that lookups are made with alike.
@@ -325,12 +345,14 @@ class RememberedNames {
   // The lengths of the texts among names_, longest first, so that a lookup
   // is made only for a length that can be found.
   std::vector<size_t> lengths_;
+  Units converted_;  // Converted's answer.
   // The current directory's text and name, absolute; none when not known.
   std::optional<std::pair<AnsiString, Name>> current_;
   // The text that Find last looked up and its answer: a path often comes
   // down several times in a row (a copy's target is inspected, created and
   // read back), and only what is remembered in between can change it. Kept
-  // in place from one look-up to the next, so that its text's room is reused.
+  // in place from one look-up to the next, so that the room of its text and
+  // of its name is reused.
   struct LastFound {
     bool valid = false;
     AnsiString text;

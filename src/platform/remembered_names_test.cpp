@@ -10,12 +10,8 @@
 namespace photopages {
 namespace {
 
-PosixName Utf8Name(std::string_view text) {
-  return PosixName(Utf8FromAnsi(text));
-}
-
 // The texts and names that a POSIX platform started in the program folder
-// "/home/u/Café" hands up, as Utf8Name and AnsiFromUtf8 convert them.
+// "/home/u/Café" hands up, as AppendUtf8FromAnsi and AnsiFromUtf8 convert them.
 class PosixRememberedNamesTest : public testing::Test {
  protected:
   PosixRememberedNamesTest() {
@@ -40,7 +36,7 @@ class PosixRememberedNamesTest : public testing::Test {
   static AnsiString T(const char* utf8) { return AnsiFromUtf8(utf8); }
   static PosixName N(const char* utf8) { return PosixName(utf8); }
 
-  RememberedNames<char> names_{kPosixPaths, &Utf8Name};
+  RememberedNames<char> names_{kPosixPaths, &AppendUtf8FromAnsi};
 };
 
 TEST_F(PosixRememberedNamesTest, TextsFindTheNamesTheyCameFrom) {
@@ -88,11 +84,10 @@ TEST_F(PosixRememberedNamesTest, TextsFindTheNamesTheyCameFrom) {
 TEST(RememberedNamesTest, WindowsPaths) {
   using WideName = SystemName<wchar_t>;
   // Each byte as one unit, enough to tell names apart here.
-  RememberedNames<wchar_t> names(kWindowsPaths, [](std::string_view text) {
-    std::wstring units;
-    for (char byte : text) units += static_cast<unsigned char>(byte);
-    return WideName(units);
-  });
+  RememberedNames<wchar_t> names(
+      kWindowsPaths, [](std::string_view text, std::wstring& units) {
+        for (char byte : text) units += static_cast<unsigned char>(byte);
+      });
   names.Remember("C:\\Caf?", WideName(L"C:\\Caf\u00e9"));
   names.EnterFolder("C:\\Caf?", WideName(L"C:\\Caf\u00e9"));
   names.RememberListed("C:\\Caf?", WideName(L"C:\\Caf\u00e9"), "?.jpg",

@@ -23,6 +23,8 @@ class SystemName {
       : units_(std::move(units)) {}
 
   const std::basic_string<Unit>& units() const { return units_; }
+  // The units, taken out with their room, for a name to be built in it.
+  std::basic_string<Unit> TakeUnits() && { return std::move(units_); }
   // For the system's calls, which take NUL-terminated names.
   const Unit* c_str() const { return units_.c_str(); }
 

@@ -19,9 +19,9 @@
 namespace photopages {
 namespace {
 
-// `text` as the system names it.
-WindowsName SystemNameOf(std::string_view text) {
-  return WindowsName(WideFromAnsi(text));
+// Appends `text` as the system names it.
+void AppendSystemName(std::string_view text, std::wstring& units) {
+  units += WideFromAnsi(text);
 }
 
 // `name` as the program's text.
@@ -117,7 +117,7 @@ std::unique_ptr<Platform> NewSystemPlatform(int, const char* const*) {
 }
 
 WindowsPlatform::WindowsPlatform()
-    : NameBridgePlatform(kWindowsPaths, &SystemNameOf, &TextOf) {
+    : NameBridgePlatform(kWindowsPaths, &AppendSystemName, &TextOf) {
   EnterStartFolder(CurrentFolder());
 }
 
