@@ -110,10 +110,11 @@ struct PosixTemporaryCalls {
     return path;
   }
   // The target's folder as O_TMPFILE opens it ("folder/."). Every output of
-  // a run lies in the same folder, so the text is built in one kept room
-  // rather than anew for each file; valid until the next call.
+  // a run lies in the same folder, so the text is built in one room kept for
+  // the thread rather than anew for each file; valid until the thread's next
+  // call.
   static const char* FolderOf(const Path& target) {
-    static Path folder;
+    thread_local Path folder;
     folder.assign(target, 0, target.rfind('/') + 1);
     folder += '.';
     return folder.c_str();
