@@ -93,11 +93,6 @@ bool IsOrdinaryFile(int directory_fd, const dirent& entry) {
   }
 }
 
-// Appends `text` as the system names it, converted plainly.
-void AppendSystemName(std::string_view text, std::string& units) {
-  AppendUtf8FromAnsi(text, units);
-}
-
 // `name` as the program's text.
 AnsiString TextOf(const PosixName& name) { return AnsiFromUtf8(name.units()); }
 
@@ -126,7 +121,8 @@ int InOutErrorCode(int errno_value) {
 }
 
 PosixPlatform::PosixPlatform(int argc, const char* const* argv)
-    : NameBridgePlatform(kPosixPaths, &AppendSystemName, &TextOf),
+    // The system names files in UTF-8: text is converted to it plainly.
+    : NameBridgePlatform(kPosixPaths, &AppendUtf8FromAnsi, &TextOf),
       arguments_(argv, argv + argc) {
   const std::string start_folder = WorkingFolder();
   if (!start_folder.empty()) EnterStartFolder(PosixName(start_folder));
